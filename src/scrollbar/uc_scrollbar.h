@@ -1,0 +1,162 @@
+#pragma once
+// The library's own skinned scroll bar: an integer value inside a range, two
+// arrow buttons, a track and a thumb, painted from bitmap skins and driven by
+// the mouse through the message hook of its window. Setters clamp silently.
+//
+// It works with or without a real window: without one (design data, tests,
+// a container that has not created it yet) the container's extender state is
+// the whole truth and the client size follows Move at once.
+#include <cstdint>
+#include <memory>
+
+#include "base/numeric.h"
+#include "base/text.h"
+#include "platform/cursor.h"
+#include "platform/device_context.h"
+#include "platform/gdi.h"
+#include "platform/property_bag.h"
+#include "platform/site.h"
+#include "platform/timers.h"
+#include "platform/window.h"
+#include "platform/window_proc.h"
+#include "scrollbar/bar_input_state.h"
+#include "scrollbar/bar_layout.h"
+#include "subclass/hook_owner.h"
+
+namespace mirelo {
+
+class ScrollbarEvents {
+public:
+    virtual ~ScrollbarEvents() = default;
+    virtual void Change() {}
+    virtual void Scroll() {}
+    virtual void Show() {}
+    virtual void Hide() {}
+    virtual void KeyDownOk(int16_t KeyCode) { (void)KeyCode; }
+};
+
+// The real window of a bar and the services that come with it. Any pointer
+// may be null; a bar without a window keeps working on its own state.
+struct BarWindowPorts {
+    Window* window = nullptr;
+    Timers* timers = nullptr;
+    Cursor* cursor = nullptr;
+    WindowProcPort* hooks = nullptr;
+};
+
+class HookTable;
+class cScrollbarDraw;
+
+class ucScrollbar : public HookOwner {
+public:
+    explicit ucScrollbar(Gdi& gdi);
+    ~ucScrollbar() override;
+    ucScrollbar(const ucScrollbar&) = delete;
+    ucScrollbar& operator=(const ucScrollbar&) = delete;
+
+    void SetEvents(ScrollbarEvents* sink) { events_ = sink; }
+    // Call before ReadProperties so that run mode can hook the window.
+    void AttachWindow(const BarWindowPorts& ports);
+
+    // Properties.
+    bool Enabled() const;
+    void SetEnabled(bool v);
+    int32_t Min() const { return model_.Min; }
+    void SetMin(int32_t v);
+    int32_t Max() const { return model_.Max; }
+    void SetMax(int32_t v);
+    int32_t Value() const { return model_.Value; }
+    void SetValue(int32_t v);
+    int32_t SmallChange() const { return smallChange_; }
+    void SetSmallChange(int32_t v);
+    int32_t LargeChange() const { return model_.LargeChange; }
+    void SetLargeChange(int32_t v);
+    int32_t ChangeDelay() const { return changeDelay_; }
+    void SetChangeDelay(int32_t v);
+    int32_t ChangeFrequency() const { return changeFrequency_; }
+    void SetChangeFrequency(int32_t v);
+    int32_t Orientation() const { return model_.Orientation; }
+    void SetOrientation(int32_t v);
+    bool ShowButtons() const { return model_.ShowButtons; }
+    void SetShowButtons(bool v);
+    HWnd hWnd() const;
+
+    // Methods.
+    void Refresh() { Repaint(); }
+    void zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& lhWnd, int32_t& uMsg,
+                        int32_t& wParam, int32_t& lParam) override;
+
+    // Life cycle: a new instance, or one loaded from / saved to a bag.
+    void InitProperties();
+    void ReadProperties(PropertyBag& bag, Site& site);
+    void WriteProperties(PropertyBag& bag);
+
+    // Extender state kept by the container, in the parent's client pixels.
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);  // Show or Hide when it changes
+    int32_t Left() const { return left_; }
+    int32_t Top() const { return top_; }
+    int32_t Width() const { return width_; }
+    int32_t Height() const { return height_; }
+    void Move(int32_t left, int32_t top, int32_t width, int32_t height);
+    const Text& Tag() const { return tag_; }
+    void SetTag(const Text& t) { tag_ = t; }
+
+    // Notifications of the form runtime.
+    void KeyDown(int16_t keyCode);         // raises KeyDownOk
+    void ContainerResize();                // design mode only
+    void ContainerPaint(DeviceContext& dc);  // design mode only
+
+    // Painting and input; the hook calls these in run mode.
+    void PaintBar(DeviceContext& dc);
+    void BarMouseDown(int32_t wParam, int32_t lParam);
+    void BarMouseMove(int32_t wParam, int32_t lParam);
+    void BarMouseUp();
+    void BarTimer(int32_t id);
+    void RelayoutBar();
+
+    // State shared with painting and tests.
+    const BarLayout& Layout() const { return layout_; }
+    const BarInputState& Input() const { return input_; }
+    int64_t ValueRange() const { return model_.ValueRange; }
+    BrushHandle FillBrush() const { return fillBrush_; }
+
+private:
+    void Repaint();
+    void Reshape();  // thumb size and position, track rectangles, repaint
+    void CalcGeometry();
+    Rect ClientRect() const;
+    bool StepValueDown(int32_t amount, bool force);
+    bool StepValueUp(int32_t amount, bool force);
+    bool StepTo(int64_t target, bool force);
+    void SetBarTimer(int32_t id, int32_t interval);
+    void KillBarTimer(int32_t id);
+    Point CursorClientPos();
+    int32_t AlongAxis(int32_t x, int32_t y) const;
+    void DragThumb();
+    void HoverAt();
+    void MakeHot(bool& flag);
+    void Fire(void (ScrollbarEvents::*event)());
+
+    Gdi& gdi_;
+    ScrollbarEvents* events_ = nullptr;
+    BarWindowPorts ports_;
+    std::unique_ptr<HookTable> hooks_;
+    std::unique_ptr<cScrollbarDraw> drawer_;  // made at the first paint
+    BrushHandle fillBrush_ = 0;
+
+    BarModel model_;
+    int32_t smallChange_ = 1;
+    int32_t changeDelay_ = 500;
+    int32_t changeFrequency_ = 50;
+    bool enabled_ = true;  // the window's enabled state while there is no window
+    bool userMode_ = false;
+    BarLayout layout_;
+    BarInputState input_;
+
+    bool visible_ = true;
+    int32_t left_ = 0, top_ = 0, width_ = 17, height_ = 0;
+    Text tag_;
+};
+
+}  // namespace mirelo
