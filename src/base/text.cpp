@@ -1,0 +1,91 @@
+#include "base/text.h"
+
+namespace mirelo {
+
+Text FromUtf8(const std::string& s) {
+    Text out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        char32_t cp;
+        size_t n;
+        if (c < 0x80) { cp = c; n = 1; }
+        else if ((c >> 5) == 6) { cp = c & 0x1F; n = 2; }
+        else if ((c >> 4) == 14) { cp = c & 0x0F; n = 3; }
+        else if ((c >> 3) == 30) { cp = c & 0x07; n = 4; }
+        else { out.push_back(u'\uFFFD'); ++i; continue; }
+        if (i + n > s.size()) { out.push_back(u'\uFFFD'); break; }
+        bool ok = true;
+        for (size_t k = 1; k < n; ++k) {
+            unsigned char cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc >> 6) != 2) { ok = false; break; }
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (!ok) { out.push_back(u'\uFFFD'); ++i; continue; }
+        i += n;
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+    }
+    return out;
+}
+
+std::string ToUtf8(const Text& s) {
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        char32_t cp = s[i];
+        if (cp >= 0xD800 && cp < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
+            ++i;
+        } else if (cp >= 0xD800 && cp < 0xE000) {
+            cp = 0xFFFD;  // a lone surrogate has no UTF-8 form
+        }
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::vector<Text> SplitText(const Text& s) {
+    std::vector<Text> parts;
+    if (s.empty()) return parts;
+    size_t start = 0;
+    for (;;) {
+        size_t comma = s.find(u',', start);
+        if (comma == Text::npos) {
+            parts.emplace_back(s, start);
+            return parts;
+        }
+        parts.emplace_back(s, start, comma - start);
+        start = comma + 1;
+    }
+}
+
+Text DecimalText(long long v) {
+    std::string d = std::to_string(v);
+    return Text(d.begin(), d.end());
+}
+
+bool EndsWith(const Text& s, const Text& suffix) {
+    return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+}  // namespace mirelo

@@ -1,0 +1,132 @@
+#include "base/variant.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "base/error.h"
+#include "base/numeric.h"
+
+namespace mirelo {
+
+Variant Variant::Missing() {
+    Variant v;
+    v.kind_ = Kind::Missing;
+    return v;
+}
+
+Variant Variant::FromBool(bool b) {
+    Variant v;
+    v.kind_ = Kind::Boolean;
+    v.int_ = b ? -1 : 0;
+    return v;
+}
+
+bool ParseNumber(const Text& s, double* out) {
+    size_t b = 0, e = s.size();
+    while (b < e && (s[b] == u' ' || s[b] == u'\t')) ++b;
+    while (e > b && (s[e - 1] == u' ' || s[e - 1] == u'\t')) --e;
+    if (b == e) return false;
+    std::string a;
+    for (size_t i = b; i < e; ++i) {
+        if (s[i] > 0x7F) return false;
+        a.push_back(static_cast<char>(s[i]));
+    }
+    if (a.size() > 2 && a[0] == '&' && (a[1] == 'H' || a[1] == 'h')) {
+        char* end = nullptr;
+        unsigned long long h = std::strtoull(a.c_str() + 2, &end, 16);
+        if (*end != '\0' || h > 0xFFFFFFFFull) return false;
+        // Up to four digits is a 16-bit literal, more a 32-bit one: both signed.
+        if (a.size() - 2 <= 4) *out = static_cast<int16_t>(static_cast<uint16_t>(h));
+        else *out = static_cast<int32_t>(static_cast<uint32_t>(h));
+        return true;
+    }
+    // Only plain decimal notation: no "inf", "nan" or C hex floats.
+    for (char c : a) {
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E'))
+            return false;
+    }
+    char* end = nullptr;
+    double d = std::strtod(a.c_str(), &end);
+    if (end != a.c_str() + a.size() || !std::isfinite(d)) return false;
+    *out = d;
+    return true;
+}
+
+Text FloatingText(double v) {
+    if (v == 0) return u"0";
+    char buf[40];
+    for (int prec = 1; prec <= 15; ++prec) {
+        std::snprintf(buf, sizeof buf, "%.*G", prec, v);
+        if (std::strtod(buf, nullptr) == v) break;
+    }
+    std::string s = buf;
+    // The host language writes "1E+20" rather than "1E+020" / "1.0E+20".
+    size_t epos = s.find('E');
+    if (epos != std::string::npos) {
+        std::string mant = s.substr(0, epos), ex = s.substr(epos + 1);
+        char sign = ex[0];
+        size_t nz = ex.find_first_not_of("+-0");
+        ex = nz == std::string::npos ? "0" : ex.substr(nz);
+        s = mant + "E" + sign + ex;
+    }
+    return FromUtf8(s);
+}
+
+Text Variant::ToText() const {
+    switch (kind_) {
+    case Kind::Missing: Raise(kTypeMismatch);
+    case Kind::Empty: return Text();
+    case Kind::Short:
+    case Kind::Integer: return DecimalText(int_);
+    case Kind::Floating: return FloatingText(dbl_);
+    case Kind::String: return str_;
+    case Kind::Boolean: return int_ ? u"True" : u"False";
+    }
+    return Text();
+}
+
+double Variant::ToDouble() const {
+    switch (kind_) {
+    case Kind::Missing: Raise(kTypeMismatch);
+    case Kind::Empty: return 0;
+    case Kind::Short:
+    case Kind::Integer:
+    case Kind::Boolean: return int_;
+    case Kind::Floating: return dbl_;
+    case Kind::String: {
+        double d;
+        if (!ParseNumber(str_, &d)) Raise(kTypeMismatch);
+        return d;
+    }
+    }
+    return 0;
+}
+
+int16_t Variant::ToInt16() const { return mirelo::ToInt16(ToDouble()); }
+int32_t Variant::ToInt32() const { return mirelo::ToInt32(ToDouble()); }
+
+bool Variant::ToBool() const {
+    if (kind_ == Kind::String) {
+        if (str_ == u"True" || str_ == u"true" || str_ == u"TRUE") return true;
+        if (str_ == u"False" || str_ == u"false" || str_ == u"FALSE") return false;
+    }
+    return ToDouble() != 0;
+}
+
+bool Variant::operator==(const Variant& o) const {
+    if (kind_ != o.kind_) return false;
+    switch (kind_) {
+    case Kind::Missing:
+    case Kind::Empty: return true;
+    case Kind::Short:
+    case Kind::Integer:
+    case Kind::Boolean: return int_ == o.int_;
+    case Kind::Floating: return dbl_ == o.dbl_;
+    case Kind::String: return str_ == o.str_;
+    }
+    return false;
+}
+
+}  // namespace mirelo
