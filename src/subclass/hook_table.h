@@ -44,7 +44,7 @@ public:
 
 private:
     class Slot;
-    HookEntry& Hooked(HWnd hWnd);
+    int32_t Find(HWnd hWnd) const;  // the hooked entry, else error 9
 
     HookOwner& owner_;
     WindowProcPort& port_;

@@ -1,0 +1,150 @@
+// What a hooked window does with each message: the before call, bHandled,
+// the previous procedure with the arguments the callback left, the after call.
+#include <gtest/gtest.h>
+
+#include "base/error.h"
+#include "hook_fake_port.h"
+#include "subclass/hook_table.h"
+
+namespace mirelo {
+namespace {
+
+class HookDispatchTest : public ::testing::Test {
+protected:
+    void SetUp() override { table.HookWindow(kWnd); }
+    static constexpr HWnd kWnd = 42;
+    fake::FakeWndProcs port;
+    fake::RecordingOwner owner;
+    HookTable table{owner, port};
+};
+
+TEST_F(HookDispatchTest, BothTimingsSurroundThePreviousProcedure) {
+    table.AddHookMessage(kWnd, 513, HookBefore | HookAfter);
+    port.onOriginal = [&] { owner.calls.push_back("previous"); };
+    EXPECT_EQ(port.Send(kWnd, 513, 1, 2), 77);
+    EXPECT_EQ(owner.calls,
+              (std::vector<std::string>{"B 513 h=42 w=1 l=2 r=0", "previous", "A 513 h=42 w=1 l=2 r=77"}));
+}
+
+TEST_F(HookDispatchTest, UnsubscribedMessagesGoStraightThrough) {
+    table.AddHookMessage(kWnd, 513, HookBefore | HookAfter);
+    EXPECT_EQ(port.Send(kWnd, 512, 3, 4), 77);
+    EXPECT_TRUE(owner.calls.empty());
+    ASSERT_EQ(port.original.size(), 1u);
+    EXPECT_EQ(port.original[0].uMsg, 512);
+}
+
+struct HandlingCase {
+    const char* name;
+    int32_t when;
+    bool setHandledIn;  // true: before call, false: after call
+    int32_t result;
+    size_t previousCalls;
+    size_t callbacks;
+};
+
+TEST_F(HookDispatchTest, HandledCountsOnlyBeforeThePreviousProcedure) {
+    const HandlingCase cases[] = {
+        {"handled before: previous and after skipped", HookBefore | HookAfter, true, 5, 0, 1},
+        {"handled after: nothing changes", HookBefore | HookAfter, false, 5, 1, 2},
+        {"handled after only", HookAfter, false, 5, 1, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        owner.calls.clear();
+        port.original.clear();
+        table.RemoveHookMessage(kWnd, AnyMessage, HookBefore | HookAfter);
+        table.AddHookMessage(kWnd, 15, c.when);
+        owner.action = [&](bool before, Bool16& handled, int32_t& ret, int32_t&, int32_t&, int32_t&, int32_t&) {
+            if (before == c.setHandledIn) {
+                handled = kTrue;
+                ret = 5;
+            }
+        };
+        EXPECT_EQ(port.Send(kWnd, 15), c.result);
+        EXPECT_EQ(port.original.size(), c.previousCalls);
+        EXPECT_EQ(owner.calls.size(), c.callbacks);
+    }
+}
+
+TEST_F(HookDispatchTest, ResultSetBeforeIsReplacedByThePreviousProcedure) {
+    table.AddHookMessage(kWnd, 15, HookBefore);
+    owner.action = [](bool, Bool16&, int32_t& ret, int32_t&, int32_t&, int32_t&, int32_t&) { ret = 9; };
+    EXPECT_EQ(port.Send(kWnd, 15), 77);
+}
+
+TEST_F(HookDispatchTest, RewrittenArgumentsReachThePreviousProcedureAndTheAfterCall) {
+    table.AddHookMessage(kWnd, 15, HookBefore);
+    table.AddHookMessage(kWnd, 16, HookAfter);
+    owner.action = [](bool before, Bool16&, int32_t&, int32_t& h, int32_t& m, int32_t& w, int32_t& l) {
+        if (before) {
+            h = 43;
+            m = 16;
+            w = -1;
+            l = 0x7FFF0000;
+        }
+    };
+    port.Send(kWnd, 15, 1, 2);
+    ASSERT_EQ(port.original.size(), 1u);
+    EXPECT_EQ(port.original[0].hWnd, 43);
+    EXPECT_EQ(port.original[0].uMsg, 16);
+    EXPECT_EQ(port.original[0].wParam, -1);
+    EXPECT_EQ(port.original[0].lParam, 0x7FFF0000);
+    EXPECT_EQ(owner.calls.back(), "A 16 h=43 w=-1 l=2147418112 r=77");
+}
+
+TEST_F(HookDispatchTest, AFreedSlotLetsWmNullThrough) {
+    table.AddHookMessage(kWnd, 15, HookAfter);
+    port.Send(kWnd, 0);
+    EXPECT_TRUE(owner.calls.empty());
+    table.RemoveHookMessage(kWnd, 15, HookAfter);
+    port.Send(kWnd, 15);
+    EXPECT_TRUE(owner.calls.empty());
+    port.Send(kWnd, 0);
+    EXPECT_EQ(owner.calls, (std::vector<std::string>{"A 0 h=42 w=0 l=0 r=77"}));
+}
+
+TEST_F(HookDispatchTest, AnyMessageReachesTheCallbackWhateverTheTableHolds) {
+    table.AddHookMessage(kWnd, 15, HookBefore);
+    table.AddHookMessage(kWnd, AnyMessage, HookBefore);
+    table.RemoveHookMessage(kWnd, 15, HookBefore);
+    for (int32_t m : {15, 0, 0x0113, 0x7FFF}) port.Send(kWnd, m);
+    EXPECT_EQ(owner.calls.size(), 4u);
+}
+
+TEST_F(HookDispatchTest, AFailingCallbackEndsOnlyItself) {
+    table.AddHookMessage(kWnd, 15, HookBefore | HookAfter);
+    owner.action = [](bool, Bool16& handled, int32_t&, int32_t&, int32_t&, int32_t&, int32_t&) {
+        handled = kFalse;
+        Raise(kOverflow);
+    };
+    EXPECT_EQ(port.Send(kWnd, 15), 77);
+    EXPECT_EQ(owner.calls.size(), 2u);
+    EXPECT_EQ(port.original.size(), 1u);
+}
+
+TEST_F(HookDispatchTest, UnhookingFromInsideTheBeforeCallFinishesTheMessage) {
+    table.AddHookMessage(kWnd, 2, HookBefore | HookAfter);  // WM_DESTROY
+    owner.action = [&](bool before, Bool16&, int32_t&, int32_t&, int32_t&, int32_t&, int32_t&) {
+        if (before) table.UnhookWindow(kWnd);
+    };
+    EXPECT_EQ(port.Send(kWnd, 2), 77);
+    EXPECT_EQ(owner.calls.size(), 1u);
+    EXPECT_EQ(port.original.size(), 1u);
+    EXPECT_EQ(port.Current(kWnd), fake::FakeWndProcs::OriginalOf(kWnd));
+}
+
+TEST_F(HookDispatchTest, EachWindowKeepsItsOwnSubscriptions) {
+    table.HookWindow(43);
+    table.AddHookMessage(kWnd, 15, HookAfter);
+    table.AddHookMessage(43, 5, HookAfter);
+    port.Send(kWnd, 5);
+    port.Send(43, 15);
+    EXPECT_TRUE(owner.calls.empty());
+    port.Send(kWnd, 15);
+    port.Send(43, 5);
+    EXPECT_EQ(owner.calls, (std::vector<std::string>{"A 15 h=42 w=0 l=0 r=77", "A 5 h=43 w=0 l=0 r=77"}));
+}
+
+}  // namespace
+}  // namespace mirelo
