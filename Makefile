@@ -1,0 +1,42 @@
+# Entry points. CMake builds; scripts/ holds the glue (deps, Wine prefix, test runner).
+JOBS   ?= 2
+CMAKE  := cmake --log-level=WARNING
+BUILD  := cmake --build
+MAKEFLAGS += --no-print-directory
+
+.PHONY: all deps native asan win32 test demo bench fuzz clean
+
+all: native win32
+
+deps:
+	@scripts/install-deps.sh
+
+native: deps
+	@$(CMAKE) -S . -B build/native -DCMAKE_BUILD_TYPE=Debug
+	@$(BUILD) build/native -j$(JOBS)
+
+# Sanitizers at -O1: cheap enough to run the whole native suite on every `make test`.
+asan: deps
+	@$(CMAKE) -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DMIRELO_SANITIZE=ON
+	@$(BUILD) build/asan -j$(JOBS)
+
+win32: deps
+	@$(CMAKE) -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+	@$(BUILD) build/win32 -j$(JOBS)
+
+test: native asan win32
+	@scripts/run-tests.sh
+
+demo: native win32
+	@scripts/demo.sh
+
+bench: native win32
+	@scripts/bench.sh
+
+fuzz: deps
+	@scripts/fuzz.sh
+
+clean:
+	@[ ! -d build/wineprefix ] || WINEPREFIX=$(CURDIR)/build/wineprefix wineserver -k 2>/dev/null || true
+	rm -rf build

@@ -1,0 +1,81 @@
+# The Windows side: platform layer, the component (MireloList.ocx), Wine tests and the demo.
+set(MIRELO_WIN_LIBS ole32 oleaut32 uuid gdi32 user32 comctl32 msimg32)
+set(SRC ${CMAKE_SOURCE_DIR}/src)
+set(GEN ${CMAKE_BINARY_DIR})
+
+# Resource scripts are UTF-8 like the rest of the sources.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001")
+enable_language(RC)
+
+# --- type library: MireloList.idl -> MireloList.tlb, MireloList_h.h, MireloList_i.c ---------
+set(IDL ${SRC}/server/MireloList.idl)
+set(TLB_DEPENDS)
+if(EXISTS ${IDL})
+  if(NOT MIRELO_WIDL)
+    message(FATAL_ERROR "widl not found (package mingw-w64-tools)")
+  endif()
+  add_custom_command(
+    OUTPUT ${GEN}/MireloList.tlb ${GEN}/MireloList_h.h ${GEN}/MireloList_i.c
+    COMMAND ${MIRELO_WIDL} --win32 -I${SRC}/server -I/usr/include/wine/wine/windows
+            -L/usr/lib/i386-linux-gnu/wine/i386-windows
+            -h -H ${GEN}/MireloList_h.h -t -T ${GEN}/MireloList.tlb -u -U ${GEN}/MireloList_i.c
+            ${IDL}
+    DEPENDS ${IDL}
+    COMMENT "widl MireloList.idl")
+  add_library(mirelo_idl STATIC ${GEN}/MireloList_i.c ${GEN}/MireloList_h.h)
+  target_include_directories(mirelo_idl PUBLIC ${GEN})
+  set(TLB_DEPENDS ${GEN}/MireloList.tlb)
+else()
+  add_library(mirelo_idl INTERFACE)
+endif()
+
+# --- platform layer (user32/gdi32), shared by the component and its Wine tests ---------------
+file(GLOB WIN32_SOURCES CONFIGURE_DEPENDS ${SRC}/win32/*.cpp)
+mirelo_library(mirelo_win32 ${WIN32_SOURCES})
+target_link_libraries(mirelo_win32 PUBLIC mirelo_core mirelo_idl ${MIRELO_WIN_LIBS})
+
+# --- the component -------------------------------------------------------------------------
+file(GLOB SERVER_SOURCES CONFIGURE_DEPENDS ${SRC}/server/*.cpp ${SRC}/server/*.rc)
+file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+if(SERVER_SOURCES)
+  set(DEF ${SRC}/server/MireloList.def)
+  add_library(MireloList SHARED ${SERVER_SOURCES})
+  if(EXISTS ${DEF})
+    target_sources(MireloList PRIVATE ${DEF})
+  endif()
+  set_target_properties(MireloList PROPERTIES PREFIX "" OUTPUT_NAME MireloList SUFFIX .ocx)
+  target_include_directories(MireloList PRIVATE ${GEN} ${SRC}/server ${CMAKE_SOURCE_DIR}/resources)
+  target_link_libraries(MireloList PRIVATE mirelo_win32)
+  # The .def names the exports undecorated; let ld match them to the stdcall symbols.
+  target_link_options(MireloList PRIVATE -Wl,--enable-stdcall-fixup)
+  # windres does not report what it reads: rebuild the resources when any input changes.
+  file(GLOB RC_FILES CONFIGURE_DEPENDS ${SRC}/server/*.rc)
+  if(RC_FILES)
+    set_source_files_properties(${RC_FILES} PROPERTIES
+      OBJECT_DEPENDS "${TLB_DEPENDS};${RESOURCE_FILES}")
+  endif()
+endif()
+
+# The control loads its cursors by bare name from the current directory (the build dir).
+file(GLOB CURSOR_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.cur)
+foreach(cur ${CURSOR_FILES})
+  get_filename_component(name ${cur} NAME)
+  configure_file(${cur} ${GEN}/${name} COPYONLY)
+endforeach()
+
+# --- Wine tests and demo -------------------------------------------------------------------
+mirelo_glob(WIN32_TEST_SOURCES tests/win32/*.cpp)
+mirelo_test(win32_tests SOURCES ${WIN32_TEST_SOURCES} LIBS mirelo_win32
+            INCLUDES ${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_SOURCE_DIR}/tests/native)
+
+file(GLOB DEMO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/demo/*.cpp)
+if(DEMO_SOURCES)
+  add_executable(demo ${DEMO_SOURCES})
+  target_link_libraries(demo PRIVATE mirelo_win32)
+endif()
+
+file(GLOB BENCH_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win32/*.cpp)
+if(BENCH_WIN32_SOURCES)
+  add_executable(bench_win32 EXCLUDE_FROM_ALL ${BENCH_WIN32_SOURCES})
+  target_link_libraries(bench_win32 PRIVATE mirelo_win32)
+endif()

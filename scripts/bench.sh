@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks that exist: bench/*.cpp natively, bench/win32/*.cpp under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ran=
+if ls bench/*.cpp >/dev/null 2>&1; then
+  cmake --build build/native -j"${JOBS:-2}" --target bench_native
+  build/native/bench_native "$@"; ran=1
+fi
+if ls bench/win32/*.cpp >/dev/null 2>&1; then
+  cmake --build build/win32 -j"${JOBS:-2}" --target bench_win32
+  [ -f build/win32/MireloList.ocx ] && (cd build/win32 && ../../scripts/wine-run.sh regsvr32 /s MireloList.ocx)
+  (cd build/win32 && ../../scripts/wine-run.sh bench_win32.exe "$@"); ran=1
+fi
+[ -n "$ran" ] || echo "bench: not built yet (no bench/*.cpp)"

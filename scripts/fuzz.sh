@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds every tests/fuzz/*.cpp target with clang + libFuzzer and runs each briefly.
+#   FUZZ_SECONDS=60 make fuzz     (corpus, if any: tests/fuzz/corpus/<name>/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if ! ls tests/fuzz/*.cpp >/dev/null 2>&1; then
+  echo "fuzz: not built yet (no tests/fuzz/*.cpp)"; exit 0
+fi
+cmake --log-level=WARNING -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DMIRELO_FUZZ=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+cmake --build build/fuzz -j"${JOBS:-2}"
+for src in tests/fuzz/*.cpp; do
+  name=$(basename "$src" .cpp)
+  corpus=build/fuzz/corpus/$name
+  mkdir -p "$corpus"
+  [ -d tests/fuzz/corpus/$name ] && cp -r tests/fuzz/corpus/$name/. "$corpus"/
+  echo "=== fuzz_$name (${FUZZ_SECONDS:-30}s)"
+  build/fuzz/fuzz_$name -max_total_time="${FUZZ_SECONDS:-30}" "$corpus"
+done

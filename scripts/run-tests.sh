@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Runs every test suite that has been built, shows each runner's own summary, and ends with
+# one line "N passed, N failed" over all suites. Exits non-zero if anything failed.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+source scripts/wine-env.sh
+WIN=build/win32
+LOGS=$ROOT/build/test-logs
+mkdir -p "$LOGS"
+
+# Everything under Wine shares one Xvfb display and one wineserver session.
+if [ -z "${MIRELO_XVFB:-}" ] && ls $WIN/*.exe $WIN/*.ocx tests/win32/*.vbs >/dev/null 2>&1; then
+  scripts/wine-prefix.sh || exit 1
+  export MIRELO_XVFB=1
+  exec xvfb-run "${XVFB_ARGS[@]}" "$0" "$@"
+fi
+
+passed=0 failed=0
+
+# count LOG: adds the totals of a brief GoogleTest log (its "[  PASSED  ] N tests." line and
+# one "[  FAILED  ] Suite.Name (N ms)" line per failed test); sets f to the failures.
+count() {
+  local p
+  p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests*\.$/\1/p' "$1" | tail -1)
+  f=$(grep -c '^\[  FAILED  \] .* ([0-9]* ms)$' "$1")
+  passed=$((passed + ${p:-0})); failed=$((failed + f))
+}
+
+# gtest NAME CMD...: runs a GoogleTest binary; a crash or a missing summary counts as a failure.
+gtest() {
+  local name=$1; shift
+  local log=$LOGS/$name.log
+  echo "=== $name"
+  "$@" --gtest_brief=1 --gtest_color=no 2>&1 | tr -d '\r' | tee "$log"
+  local rc=${PIPESTATUS[0]}
+  local f; count "$log"
+  [ "$f" -eq 0 ] || echo "*** $name: $f failed"
+  if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then
+    echo "*** $name exited with status $rc without reporting a failed test"
+    failed=$((failed + 1))
+  fi
+}
+
+# vbs FILE: a script client passes if it exits with 0, prints no line starting with FAIL, and
+# raises no script error (Wine's cscript ends silently with status 0 on one, so its fixme
+# trace is the only sign).
+vbs() {
+  local name; name=$(basename "$1")
+  local log=$LOGS/$name.log
+  cp "$1" "$WIN/$name"
+  echo "=== $name"
+  (cd "$WIN" && WINEDEBUG=-all,fixme+wscript wine cscript //nologo "$name") 2>&1 \
+    | tr -d '\r' | grep -v ':set_host_properties ' | tee "$log"
+  local rc=${PIPESTATUS[0]}
+  if [ "$rc" -ne 0 ] || grep -q -e '^FAIL' -e 'OnScriptError' "$log"; then
+    echo "[  FAILED  ] $name (status $rc)"; failed=$((failed + 1))
+  else
+    echo "[  PASSED  ] $name"; passed=$((passed + 1))
+  fi
+}
+
+[ -x build/native/native_tests ] && gtest native build/native/native_tests
+[ -x build/asan/native_tests ] && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  gtest asan build/asan/native_tests
+
+if [ -n "${MIRELO_XVFB:-}" ]; then
+  # Run from the build dir: the control reads and writes files by bare name there.
+  cd $WIN
+  [ -f native_tests.exe ] && gtest native-wine wine native_tests.exe
+  if [ -f MireloList.ocx ]; then
+    echo "=== regsvr32 MireloList.ocx"
+    if wine regsvr32 /s MireloList.ocx; then
+      echo "[  PASSED  ] registration"; passed=$((passed + 1))
+    else
+      echo "[  FAILED  ] registration"; failed=$((failed + 1))
+    fi
+  fi
+  [ -f win32_tests.exe ] && gtest win32 wine win32_tests.exe
+  cd "$ROOT"
+  for s in tests/win32/*.vbs; do [ -f "$s" ] && vbs "$s"; done
+  wineserver -k 2>/dev/null
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
