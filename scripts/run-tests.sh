@@ -6,6 +6,8 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 WIN=build/win32
 LOGS=$ROOT/build/test-logs
+# A hung suite (a modal window nobody closes) must not eat CI's time; seconds.
+SUITE_TIMEOUT=${SUITE_TIMEOUT:-900} SCRIPT_TIMEOUT=${SCRIPT_TIMEOUT:-120}
 mkdir -p "$LOGS"
 
 # Everything under Wine shares one Xvfb display and one wineserver session.
@@ -31,7 +33,7 @@ gtest() {
   local name=$1; shift
   local log=$LOGS/$name.log
   echo "=== $name"
-  "$@" --gtest_brief=1 --gtest_color=no 2>&1 | tr -d '\r' | tee "$log"
+  timeout -k 10 "$SUITE_TIMEOUT" "$@" --gtest_brief=1 --gtest_color=no 2>&1 | tr -d '\r' | tee "$log"
   local rc=${PIPESTATUS[0]}
   local f; count "$log"
   [ "$f" -eq 0 ] || echo "*** $name: $f failed"
@@ -49,7 +51,8 @@ vbs() {
   local log=$LOGS/$name.log
   cp "$1" "$WIN/$name"
   echo "=== $name"
-  (cd "$WIN" && WINEDEBUG=-all,fixme+wscript wine cscript //nologo "$name") 2>&1 \
+  (cd "$WIN" && WINEDEBUG=-all,fixme+wscript timeout -k 10 "$SCRIPT_TIMEOUT" \
+     wine cscript //nologo "$name") 2>&1 \
     | tr -d '\r' | grep -v ':set_host_properties ' | tee "$log"
   local rc=${PIPESTATUS[0]}
   if [ "$rc" -ne 0 ] || grep -q -e '^FAIL' -e 'OnScriptError' "$log"; then
