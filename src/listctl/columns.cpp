@@ -1,0 +1,59 @@
+// Column definitions and width distribution.
+#include "base/error.h"
+#include "listctl/mirelo_list.h"
+
+namespace mirelo {
+
+Variant MireloList::AddItemA(const Variant& nColNumCount, const Variant& sHeadCaption, const Variant& nColWidth,
+                             const Variant& nAlign) {
+    ColNumCount_ = nColNumCount.ToInt16();
+    std::vector<Text> captions = SplitText(sHeadCaption.ToText());
+    std::vector<Text> widths = SplitText(nColWidth.ToText());
+    std::vector<Text> aligns = SplitText(nAlign.ToText());
+    int32_t sum = 0;
+    for (size_t c = 0; c < captions.size() && c <= kMaxColumn; ++c) {
+        HeadCaption_[c] = captions[c];
+        if (c >= widths.size()) Raise(kSubscriptOutOfRange);
+        ColWidth_[c] = Variant(widths[c]).ToInt16();
+        if (c >= aligns.size()) Raise(kSubscriptOutOfRange);
+        ColAlign_[c] = Variant(aligns[c]).ToInt16();
+        sum += ColWidth_[c];
+    }
+    ColWidthSum_ = ToInt16(sum);
+    float need = static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2;
+    int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
+    if (extra != 0) DistributeWidth(extra);
+    return Variant();
+}
+
+Variant MireloList::ResizeHead() {
+    float need = static_cast<float>(ucBar->Width()) + (static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2);
+    int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
+    if (extra != 0) DistributeWidth(extra);
+    return Variant();
+}
+
+void MireloList::DistributeWidth(int16_t extra) {
+    const double s = ColWidthSum_;
+    if (s == 0) Raise(kDivisionByZero);
+    // Checked before the loop so an impossible column count changes no width.
+    if (ColNumCount_ > kMaxColumn) Raise(kSubscriptOutOfRange);
+    std::array<int16_t, kMaxColumn + 1> widths = ColWidth_;
+    int32_t total = 0;
+    for (int c = 0; c <= ColNumCount_; ++c) {
+        widths[c] = ToInt16(widths[c] + extra / s * widths[c]);
+        total += widths[c];
+    }
+    int16_t sum = ToInt16(total);
+    ColWidth_ = widths;
+    ColWidthSum_ = sum;
+}
+
+int16_t MireloList::ColumnLeft(int16_t column) const {
+    if (column < 0 || column > kMaxColumn + 1) Raise(kSubscriptOutOfRange);
+    int16_t x = 0;
+    for (int k = 0; k < column; ++k) x = Add16(x, ColWidth_[k] + 2);
+    return x;
+}
+
+}  // namespace mirelo

@@ -1,0 +1,93 @@
+// The layout: row area, the scroll bar's range, visibility and place, the
+// hand-over of the bar's width between columns, and the resize handling.
+#include <exception>
+
+#include "base/error.h"
+#include "listctl/mirelo_list.h"
+
+namespace mirelo {
+
+int32_t MireloList::Inset() const { return Border_ ? surface_.DrawWidth() : 0; }
+
+int16_t MireloList::ClampedLastIndex(double v) {
+    // Near the end of a full list the sum passes 32767; the last rows must
+    // still lay out, paint and scroll, so the index is held there.
+    if (v > 32767) return 32767;
+    return ToInt16(v);
+}
+
+void MireloList::UpdateLayout() {
+    Trace("UpdateLayout");
+    const Text old = ucBar->Tag();
+    Text state = old;
+    if (ListCount() != 0) {
+        int64_t area = static_cast<int64_t>(surface_.ScaleHeight()) - ItemHeight_;
+        if (Border_) area -= 2 * static_cast<int64_t>(surface_.DrawWidth());
+        RowAreaHeight_ = ToInt32(area);
+        ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(RowAreaHeight_) / ItemHeight_)));
+        bool need = static_cast<int64_t>(ItemHeight_) * ListCount() > RowAreaHeight_;
+        ucBar->SetVisible(need);
+        state = need ? u"1" : u"0";
+        ucBar->SetTag(state);
+    } else {
+        ucBar->SetMax(0);
+        ucBar->SetVisible(false);
+    }
+    const int32_t w = ucBar->Width();
+    if (old == u"0" && state == u"1") {
+        // The bar appeared: the last column gives up its width. Without such a
+        // column nobody gives, and nobody gets it back later.
+        int last = ColNumCount_ - 1;
+        if (last >= 0 && last <= kMaxColumn) {
+            int16_t sum = ToInt16(ColWidthSum_ - w);
+            ColWidth_[last] = ToInt16(ColWidth_[last] - w);
+            ColWidthSum_ = sum;
+            BarWidthCol_ = static_cast<int16_t>(last);
+        } else {
+            BarWidthCol_ = -1;
+        }
+    } else if (old == u"1" && state == u"0") {
+        if (BarWidthCol_ >= 0 && BarWidthCol_ <= kMaxColumn) {
+            int16_t sum = ToInt16(ColWidthSum_ + w);
+            ColWidth_[BarWidthCol_] = ToInt16(ColWidth_[BarWidthCol_] + w);
+            ColWidthSum_ = sum;
+        }
+    }
+}
+
+void MireloList::PlaceScrollBar() {
+    Trace("PlaceScrollBar");
+    const int32_t w = ucBar->Width();
+    const int32_t W = surface_.ScaleWidth(), H = surface_.ScaleHeight();
+    if (Border_) {
+        const int32_t bw = surface_.DrawWidth();
+        ucBar->Move(W - w - bw, bw, w, H - 2 * bw);
+    } else {
+        ucBar->Move(W - w, 0, w, H);
+    }
+}
+
+void MireloList::OnResize() {
+    // Each step goes on whatever the one before did: a failing step must not
+    // leave the control unlaid.
+    auto step = [](auto&& f) {
+        try {
+            f();
+        } catch (const std::exception&) {
+        }
+    };
+    step([&] {
+        if (ListCount() > 0)
+            LastIndex_ = ClampedLastIndex(Int(static_cast<double>(RowAreaHeight_) / ItemHeight_) + FirstIndex_ + 1);
+    });
+    step([&] {
+        if (surface_.ScaleWidth() < LastWidth_ || surface_.ScaleHeight() < LastHeight_) OnPaint();
+    });
+    step([&] { UpdateLayout(); });
+    step([&] { PlaceScrollBar(); });
+    LastWidth_ = surface_.ScaleWidth();
+    LastHeight_ = surface_.ScaleHeight();
+    if (events_) events_->Resize();
+}
+
+}  // namespace mirelo

@@ -1,0 +1,290 @@
+#pragma once
+// The MireloList control object: its state, properties, persistence, rows,
+// columns and layout, painting and interaction. One class, as hosts see one
+// control; its operations live in files by concept (items.cpp, layout.cpp,
+// render/..., mouse.cpp, ...).
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/color.h"
+#include "base/numeric.h"
+#include "base/text.h"
+#include "base/variant.h"
+#include "listctl/events.h"
+#include "listctl/item_record.h"
+#include "platform/font.h"
+#include "platform/gdi.h"
+#include "platform/memdc.h"
+#include "platform/property_bag.h"
+#include "platform/resources.h"
+#include "platform/site.h"
+#include "platform/surface.h"
+#include "platform/timers.h"
+#include "platform/window_proc.h"
+#include "scrollbar/uc_scrollbar.h"
+#include "subclass/hook_owner.h"
+
+namespace mirelo {
+
+class ClsIcon;
+class HookTable;
+
+// The platform the control runs on. All references outlive the control.
+struct ListPorts {
+    Surface& surface;
+    Gdi& gdi;
+    Site& site;
+    Resources& resources;
+    AboutWindow& about;
+    // Present while the control has a real window; without them the list
+    // works the same, it only sees no wheel and needs no deferred repaint.
+    WindowProcPort* hooks = nullptr;
+    Timers* timers = nullptr;
+};
+
+constexpr int32_t kTimer1Id = 1;  // the one-shot repaint timer on the control's window
+constexpr int32_t kWmMouseWheel = 522;
+
+constexpr OleColor kSeparatorColor = Rgb(255, 255, 247);
+constexpr int32_t kNoBorderDrag = 2147483647;  // SplitterGrabX while no border is dragged
+extern const Text kSortUp;    // "▲" appended to a caption sorted ascending
+extern const Text kSortDown;  // "▼" appended to a caption sorted descending
+
+class MireloList : public HookOwner {
+public:
+    // Creation: runs the initialize handler (check images, brushes, state,
+    // resize handling). Then exactly one of InitProperties / ReadProperties.
+    explicit MireloList(const ListPorts& ports);
+    ~MireloList() override;  // termination
+    MireloList(const MireloList&) = delete;
+    MireloList& operator=(const MireloList&) = delete;
+
+    void SetEvents(MireloListEvents* sink) { events_ = sink; }
+
+    // Persistence.
+    void InitProperties();
+    void ReadProperties(PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag);
+    void AmbientChanged();
+
+    // Properties.
+    Bool16 CheckBox() const { return CheckBox_; }
+    void SetCheckBox(Bool16 v);
+    int32_t hWnd() const;
+    int32_t ListCount() const { return static_cast<int32_t>(Items.size()); }
+    int16_t IndexFromPoint(const Variant& X, const Variant& Y);
+    OleColor BackColor() const;
+    void SetBackColor(OleColor v);
+    const FontDesc& Font() const;
+    void SetFont(const FontDesc& f);      // property put: full repaint
+    void SetFontRef(const FontDesc& f);   // property putref: list repaint
+    int32_t ItemHeight() const { return ItemHeight_; }
+    void SetItemHeight(int32_t v);
+    OleColor ItemBkColor1() const { return ItemBkColor1_; }
+    void SetItemBkColor1(OleColor v);
+    OleColor ItemBkColor2() const { return ItemBkColor2_; }
+    void SetItemBkColor2(OleColor v);
+    OleColor ItemSelBkColor() const { return ItemSelBkColor_; }
+    void SetItemSelBkColor(OleColor v);
+    OleColor ItemNorTextColor() const { return ItemNorTextColor_; }
+    void SetItemNorTextColor(OleColor v);
+    OleColor ItemSelTextColor() const { return ItemSelTextColor_; }
+    void SetItemSelTextColor(OleColor v);
+    OleColor HeaderBackColor() const { return HeaderBackColor_; }
+    void SetHeaderBackColor(OleColor v);
+    Bool16 YnNeedNumCol() const { return YnNeedNumCol_; }
+    void SetYnNeedNumCol(Bool16 v);
+    OleColor ItemPlyTextColor() const { return ItemPlyTextColor_; }
+    void SetItemPlyTextColor(OleColor v);
+    OleColor ItemErrTextColor() const { return ItemErrTextColor_; }
+    void SetItemErrTextColor(OleColor v);
+    Bool16 Border() const { return Border_; }
+    void SetBorder(Bool16 v);
+    OleColor BorderColor() const { return BorderColor_; }
+    void SetBorderColor(OleColor v);
+    int32_t BorderWidth() const;
+    void SetBorderWidth(int32_t v);
+    int16_t ListIndex() const { return ListIndex_; }
+    void SetListIndex(int16_t v);
+    int16_t PlayIndex() const { return PlayIndex_; }
+    void SetPlayIndex(int16_t v);
+    int16_t FirstIndex() const { return FirstIndex_; }
+    int16_t LastIndex() const;
+    Text item(int16_t Index, int16_t nCol) const;
+    void Setitem(int16_t Index, int16_t nCol, const Text& value);
+    int16_t ItemId(int16_t Index) const;
+    void SetItemId(int16_t Index, int16_t value);
+    Bool16 bSeleArrow() const { return bSeleArrow_; }
+    void SetbSeleArrow(Bool16 v);
+
+    // Methods.
+    Variant AddItemA(const Variant& nColNumCount, const Variant& sHeadCaption, const Variant& nColWidth,
+                     const Variant& nAlign);
+    Variant ResizeHead();
+    int32_t AddItem(const Variant& Title, Text& Key, const Variant& Index, const Variant& Id);
+    int32_t RemoveItem(int16_t Index);
+    void Clear();
+    Text GetCheckItemId() const;
+    int32_t GetSelectId() const { return PlayIndex_; }
+    void SetCheckItem(int32_t& Index, Bool16& bCheck);
+    void SetCheckAllItem(Bool16& bCheck);
+    void SetItemData(int32_t& Index, Text& sT);
+    void UpdateItem(Text& Key, Text& sT);
+    int32_t RemoveKeyItem(const Text& Key);
+    void RemoveCheckItems();
+    void Refresh();
+    void About();
+
+    // Notifications from the platform (the form runtime's events).
+    void OnResize();  // the resize handling; also run once at creation
+    void OnPaint();   // the paint handler: PaintAll unless a border drag suppresses it
+    void OnMouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void OnMouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void OnMouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void OnClick();
+    void OnDblClick();
+    void OnKeyDown(int16_t KeyCode, int16_t Shift);
+    void OnTimer1();
+    void OnMouseWheel(int32_t wParam);
+    bool Timer1Enabled() const { return Timer1Enabled_; }
+
+    // The message hook callback: the list subscribes the wheel on its window.
+    void zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& hWnd, int32_t& uMsg,
+                        int32_t& wParam, int32_t& lParam) override;
+    const HookTable* Hooks() const { return hooks_.get(); }
+
+    // The child scroll bar, reachable by the platform for its window.
+    ucScrollbar& Bar() { return *ucBar; }
+
+    // Read access for painting, hit tests, accessibility and tests.
+    const std::vector<ItemRecord>& Rows() const { return Items; }
+    int16_t ColNumCount() const { return ColNumCount_; }
+    const Text& HeadCaption(int c) const { return HeadCaption_.at(c); }
+    int16_t ColWidth(int c) const { return ColWidth_.at(c); }
+    int16_t ColAlign(int c) const { return ColAlign_.at(c); }
+    int16_t ColWidthSum() const { return ColWidthSum_; }
+    int16_t BarWidthCol() const { return BarWidthCol_; }
+    int32_t RowAreaHeight() const { return RowAreaHeight_; }
+    Bool16 AltPhase() const { return AltPhase_; }
+    BrushHandle Brush(int i) const { return Brushes.at(i).handle(); }
+
+    // Every routine that paints or lays out reports its name here first, so
+    // tests can check which repaints an operation asks for and in what order.
+    void SetTrace(std::function<void(const std::string&)> trace) { trace_ = std::move(trace); }
+
+    // Layout and painting (shared by the host calls and the interaction code).
+    void UpdateLayout();
+    void PlaceScrollBar();
+    void PaintRow(int16_t index);
+    void PaintList();
+    void PaintHeader();
+    void PaintAll();
+    void DrawBorderBox();
+    int16_t ColumnLeft(int16_t column) const;
+    int32_t Inset() const;
+
+private:
+    class BarEvents;
+    friend class BarEvents;
+
+    void Notify(const char16_t* key);
+    bool IsValidIndex(int32_t i) const;
+    static int16_t ClampedLastIndex(double v);
+    void BuildBrushes();
+    void RunModeSetup();
+    void HookOwnWindow();
+    void UnhookAll();
+    void SetTimer1(bool enabled);
+    void Trace(const std::string& what) const {
+        if (trace_) trace_(what);
+    }
+    void DistributeWidth(int16_t extra);
+    void RemoveAt(int index);
+    void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
+    void ScrollHandling();
+    int16_t RowFromY(double y) const;
+    void SetPropertyIndex(bool play, int16_t& v);
+    // Header band gestures: press, drag over and release of a header cell or
+    // a column border. HeaderMove says whether MouseMove is still to be raised.
+    void HeaderPress(int16_t Button, float X, float Y);
+    bool HeaderMove(int16_t Button, float X, float Y);
+    void HeaderRelease(int16_t Button, float X, float Y);
+
+    // Painting helpers (render/).
+    int32_t FillBox(int32_t left, int32_t top, int32_t width, int32_t height, BrushHandle brush);
+    int32_t DrawCellText(const Text& text, int32_t left, int32_t top, int32_t width, int32_t height,
+                         uint32_t format);
+
+    ListPorts ports_;
+    Surface& surface_;
+    MireloListEvents* events_ = nullptr;
+    std::function<void(const std::string&)> trace_;
+
+    // Persisted look.
+    Bool16 CheckBox_ = kFalse;           // rows show a check box
+    int32_t ItemHeight_ = 0;             // row and header height, pixels
+    OleColor ItemBkColor1_ = 0;          // rows at even distance from the top row
+    OleColor ItemBkColor2_ = 0;          // the other rows
+    OleColor ItemSelBkColor_ = 0;        // selected row background
+    OleColor ItemNorTextColor_ = 0;      // row and header text
+    OleColor ItemSelTextColor_ = 0;      // selected row text, pressed header caption
+    OleColor ItemPlyTextColor_ = 0;      // play row text
+    OleColor ItemErrTextColor_ = 0;      // kept and persisted; nothing paints with it
+    OleColor HeaderBackColor_ = 0;       // header band
+    Bool16 YnNeedNumCol_ = kFalse;       // column 0 shows row numbers
+    Bool16 Border_ = kFalse;             // border box drawn, everything inset by the pen width
+    OleColor BorderColor_ = 0;
+    Bool16 bSeleArrow_ = kFalse;         // the play row shows its marker
+
+    // Rows.
+    std::vector<ItemRecord> Items;
+    int16_t ListIndex_ = -1;   // selected row
+    int16_t PlayIndex_ = -1;   // row made current by double-click
+    int16_t FirstIndex_ = 0;   // top visible row (the bar's Value)
+    int16_t LastIndex_ = 0;    // bottom visible row as last computed; may lie past the last row
+
+    // Columns.
+    int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part
+    std::array<Text, kMaxColumn + 1> HeadCaption_;
+    std::array<int16_t, kMaxColumn + 1> ColWidth_{};
+    std::array<int16_t, kMaxColumn + 1> ColAlign_{};
+    int16_t ColWidthSum_ = 0;                 // width total as the column operations keep it
+    int16_t BarWidthCol_ = 1;                 // slot that last gave up the bar's width
+    int32_t RowAreaHeight_ = 0;               // row area below the header, pixels
+    int32_t LastWidth_ = 0, LastHeight_ = 0;  // surface size after the last resize handling
+
+    // Painting.
+    std::array<OwnedBrush, 7> Brushes;  // bk1, bk2, selection, back, header, pressed, drop target
+    std::unique_ptr<MemDC> CheckImages; // "CHK": empty box, play arrow, checked box
+    std::unique_ptr<ClsIcon> PlayIcon;  // "PLAYICON", run mode only
+    Bool16 AltPhase_ = kFalse;          // flipped per scroll so row colours follow the rows
+    int32_t TopInset_ = 0;
+    int32_t ListWidth_ = 0;
+    int16_t HeaderTextTop_ = 0;
+
+    // Interaction.
+    int16_t LastButton_ = 0, LastShift_ = 0;
+    float LastX_ = 0, LastY_ = 0;
+    Bool16 HeaderPressed_ = kFalse;
+    int16_t PressedColumn_ = 0;
+    int16_t DropColumn_ = 0;
+    Bool16 SuppressPaint_ = kFalse;
+    int32_t SplitterGrabX_ = kNoBorderDrag;
+    int16_t MinColWidth_ = 30;
+    int16_t CursorKind_ = 0;
+    intptr_t DefaultCursor_ = 0;
+
+    bool runModeReady_ = false;
+    bool Timer1Enabled_ = false;
+    std::unique_ptr<HookTable> hooks_;
+
+    // The child scroll bar and the adapter that receives its events.
+    std::unique_ptr<BarEvents> barEvents_;
+    std::unique_ptr<ucScrollbar> ucBar;
+};
+
+}  // namespace mirelo

@@ -1,0 +1,142 @@
+#include "fakes/fake_platform.h"
+
+#include <cstdio>
+#include <functional>
+
+#include "base/error.h"
+
+namespace mirelo::fake {
+
+std::string Utf8(const Text& t) { return ToUtf8(t); }
+
+static std::string R(const Rect& r) {
+    char b[64];
+    std::snprintf(b, sizeof b, "%d,%d,%d,%d", r.left, r.top, r.right, r.bottom);
+    return b;
+}
+
+static std::string Hex(OleColor c) {
+    char b[16];
+    std::snprintf(b, sizeof b, "#%06X", static_cast<unsigned>(c));
+    return b;
+}
+
+bool FakeMemDC::CreateFromResource(const Text& name) {
+    loaded = name;
+    if (name == u"CHK") { SetWidth(39); SetHeight(13); }
+    return true;
+}
+
+BrushHandle FakeGdi::CreateSolidBrush(OleColor rgb) {
+    BrushHandle h = next++;
+    live[h] = rgb;
+    log.push_back("create " + Hex(rgb));
+    return h;
+}
+
+BrushHandle FakeGdi::CreatePatternBrush(const uint8_t*) {
+    BrushHandle h = next++;
+    live[h] = -2;
+    log.push_back("create pattern");
+    return h;
+}
+
+void FakeGdi::DeleteObject(BrushHandle brush) {
+    log.push_back(live.count(brush) ? "delete " + Hex(static_cast<OleColor>(live[brush])) : "delete unknown");
+    live.erase(brush);
+}
+
+std::unique_ptr<MemDC> FakeGdi::CreateMemDC() { return std::make_unique<FakeMemDC>(++memdcs); }
+
+long long FakeGdi::ColorOf(BrushHandle b) const {
+    auto it = live.find(b);
+    return it == live.end() ? -1 : it->second;
+}
+
+std::string RecordingSurface::BrushName(BrushHandle b) const {
+    if (gdi_ == nullptr) return std::to_string(b);
+    long long c = gdi_->ColorOf(b);
+    return c >= 0 ? Hex(static_cast<OleColor>(c)) : (c == -2 ? "pattern" : "dead:" + std::to_string(b));
+}
+
+void RecordingSurface::SetDrawWidth(int16_t w) {
+    if (w < 1) Raise(kInvalidPropertyValue);
+    pen = w;
+}
+
+int32_t RecordingSurface::FillRect(const Rect& r, BrushHandle brush) {
+    ops.push_back("fill " + R(r) + " " + BrushName(brush));
+    return 1;
+}
+
+void RecordingSurface::SetTextColor(OleColor rgb) { ops.push_back("textcolor " + Hex(rgb)); }
+
+int32_t RecordingSurface::DrawText(const Text& text, const Rect& r, uint32_t format) {
+    ops.push_back("text '" + Utf8(text) + "' " + R(r) + " f" + std::to_string(format));
+    return static_cast<int32_t>(lineHeight);
+}
+
+double RecordingSurface::TextWidth(const Text& text) { return charWidth * static_cast<double>(text.size()); }
+double RecordingSurface::TextHeight(const Text&) { return lineHeight; }
+
+void RecordingSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
+    ops.push_back("line " + R(Rect{x1, y1, x2, y2}) + " " + Hex(rgb));
+}
+
+void RecordingSurface::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
+    ops.push_back("box " + R(Rect{x1, y1, x2, y2}) + " " + Hex(rgb) + " w" + std::to_string(pen));
+}
+
+void RecordingSurface::Cls() { ops.push_back("cls " + Hex(back)); }
+
+void RecordingSurface::Print(int32_t x, int32_t y, const Text& text) {
+    ops.push_back("print " + std::to_string(x) + "," + std::to_string(y) + " '" + Utf8(text) + "'");
+}
+
+void RecordingSurface::DrawFocusRect(const Rect& r) { ops.push_back("focusrect " + R(r)); }
+
+void RecordingSurface::StretchBlt(int32_t xDst, int32_t yDst, int32_t wDst, int32_t hDst, MemDC& src, int32_t xSrc,
+                                  int32_t ySrc, int32_t wSrc, int32_t hSrc) {
+    auto* m = dynamic_cast<FakeMemDC*>(&src);
+    ops.push_back("blt " + R(Rect{xDst, yDst, wDst, hDst}) + " from " + (m ? Utf8(m->loaded) : "?") + " " +
+                  R(Rect{xSrc, ySrc, wSrc, hSrc}));
+}
+
+bool RecordingSurface::DrawIconImage(const uint8_t*, size_t length, int32_t x, int32_t y, int32_t w, int32_t h) {
+    ops.push_back("icon " + R(Rect{x, y, w, h}) + " n" + std::to_string(length));
+    return true;
+}
+
+void RecordingSurface::Refresh() {
+    ops.push_back("refresh");
+    if (onRefresh) onRefresh();
+}
+
+std::vector<uint8_t> FakeResources::LoadCustom(const Text& name, const Text& type) {
+    auto it = custom.find(Utf8(type) + "/" + Utf8(name));
+    return it == custom.end() ? std::vector<uint8_t>{} : it->second;
+}
+
+Variant MemoryBag::ReadProperty(const Text& key, const Variant& def) {
+    readOrder.push_back(Utf8(key));
+    auto it = values.find(Utf8(key));
+    return it == values.end() ? def : it->second;
+}
+
+void MemoryBag::WriteProperty(const Text& key, const Variant& value, const Variant&) {
+    writeOrder.push_back(Utf8(key));
+    values[Utf8(key)] = value;
+}
+
+FontDesc MemoryBag::ReadFont(const Text& key, const FontDesc& def) {
+    readOrder.push_back(Utf8(key));
+    auto it = fonts.find(Utf8(key));
+    return it == fonts.end() ? def : it->second;
+}
+
+void MemoryBag::WriteFont(const Text& key, const FontDesc& value) {
+    writeOrder.push_back(Utf8(key));
+    fonts[Utf8(key)] = value;
+}
+
+}  // namespace mirelo::fake

@@ -1,0 +1,135 @@
+#pragma once
+// Fakes of the platform ports for native tests. The recording surface keeps
+// every drawing call with its arguments, in order, as one short line each, so
+// tests can assert exactly what the control paints, independent of fonts.
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/text.h"
+#include "platform/gdi.h"
+#include "platform/memdc.h"
+#include "platform/property_bag.h"
+#include "platform/resources.h"
+#include "platform/site.h"
+#include "platform/surface.h"
+
+namespace mirelo::fake {
+
+std::string Utf8(const Text& t);
+
+class FakeMemDC : public MemDC {
+public:
+    explicit FakeMemDC(int id) : id(id) {}
+    int32_t Width() const override { return w; }
+    void SetWidth(int32_t v) override { if (v > w) w = v; }
+    int32_t Height() const override { return h; }
+    void SetHeight(int32_t v) override { if (v > h) h = v; }
+    bool CreateFromResource(const Text& name) override;
+    int id;
+    int32_t w = 0, h = 0;
+    Text loaded;
+};
+
+// Counts live brushes and surfaces so tests prove nothing leaks.
+class FakeGdi : public Gdi {
+public:
+    BrushHandle CreateSolidBrush(OleColor rgb) override;
+    BrushHandle CreatePatternBrush(const uint8_t rows[8]) override;
+    void DeleteObject(BrushHandle brush) override;
+    std::unique_ptr<MemDC> CreateMemDC() override;
+    // Colour a live solid brush was made with; -1 for unknown or deleted.
+    long long ColorOf(BrushHandle b) const;
+    std::map<BrushHandle, long long> live;  // handle -> colour (pattern: -2)
+    std::vector<std::string> log;
+    BrushHandle next = 100;
+    int memdcs = 0;
+};
+
+class RecordingSurface : public Surface {
+public:
+    explicit RecordingSurface(FakeGdi* gdi = nullptr) : gdi_(gdi) {}
+    int32_t ScaleWidth() const override { return width; }
+    int32_t ScaleHeight() const override { return height; }
+    double HeightTwips() const override { return heightTwips >= 0 ? heightTwips : height * 15.0; }
+    OleColor BackColor() const override { return back; }
+    void SetBackColor(OleColor c) override { back = c; }
+    const FontDesc& Font() const override { return font; }
+    void SetFont(const FontDesc& f) override { font = f; }
+    int16_t DrawWidth() const override { return pen; }
+    void SetDrawWidth(int16_t w) override;
+    intptr_t hWnd() const override { return hwnd; }
+
+    int32_t FillRect(const Rect& r, BrushHandle brush) override;
+    void SetTextColor(OleColor rgb) override;
+    int32_t DrawText(const Text& text, const Rect& r, uint32_t format) override;
+    double TextWidth(const Text& text) override;
+    double TextHeight(const Text& text) override;
+    void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) override;
+    void Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) override;
+    void Cls() override;
+    void Print(int32_t x, int32_t y, const Text& text) override;
+    void DrawFocusRect(const Rect& r) override;
+    void StretchBlt(int32_t xDst, int32_t yDst, int32_t wDst, int32_t hDst, MemDC& src, int32_t xSrc, int32_t ySrc,
+                    int32_t wSrc, int32_t hSrc) override;
+    bool DrawIconImage(const uint8_t* bytes, size_t length, int32_t x, int32_t y, int32_t w, int32_t h) override;
+    void Refresh() override;
+
+    // Text metrics: every code unit is charWidth wide, a line lineHeight high.
+    double charWidth = 6;
+    double lineHeight = 12;
+    int32_t width = 202, height = 151;
+    double heightTwips = -1;  // < 0: height x 15
+    OleColor back = 0;
+    FontDesc font;
+    int16_t pen = 1;
+    intptr_t hwnd = 0;
+    std::vector<std::string> ops;
+    std::function<void()> onRefresh;
+
+private:
+    std::string BrushName(BrushHandle b) const;
+    FakeGdi* gdi_;
+};
+
+class FakeSite : public Site {
+public:
+    bool UserMode() override { return userMode; }
+    Text DisplayName() override { return name; }
+    void PropertyChanged(const Text& key) override { changed.push_back(Utf8(key)); }
+    bool userMode = true;
+    Text name = u"MireloList1";
+    std::vector<std::string> changed;
+};
+
+class FakeAbout : public AboutWindow {
+public:
+    bool IsShown() override { return shown; }
+    void Close() override { shown = false; log.push_back("close"); }
+    void ShowModal() override { log.push_back("show"); }
+    bool shown = false;
+    std::vector<std::string> log;
+};
+
+class FakeResources : public Resources {
+public:
+    std::vector<uint8_t> LoadCustom(const Text& name, const Text& type) override;
+    std::map<std::string, std::vector<uint8_t>> custom;  // "TYPE/NAME" -> bytes
+};
+
+// An in-memory property bag that remembers what was written and in what order.
+class MemoryBag : public PropertyBag {
+public:
+    Variant ReadProperty(const Text& key, const Variant& def) override;
+    void WriteProperty(const Text& key, const Variant& value, const Variant& def) override;
+    FontDesc ReadFont(const Text& key, const FontDesc& def) override;
+    void WriteFont(const Text& key, const FontDesc& value) override;
+    std::map<std::string, Variant> values;
+    std::map<std::string, FontDesc> fonts;
+    std::vector<std::string> writeOrder;
+    std::vector<std::string> readOrder;
+};
+
+}  // namespace mirelo::fake

@@ -1,0 +1,111 @@
+#pragma once
+// A MireloList on fake ports, with its repaint trace and events recorded.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_platform.h"
+#include "listctl/mirelo_list.h"
+
+namespace mirelo::fake {
+
+// Records every event as one line; optional hooks let a test act as the host.
+class EventLog : public MireloListEvents {
+public:
+    void Click(int16_t& b, int16_t& s, float& x, float& y) override { Mouse("Click", b, s, x, y); }
+    void DBClick(int16_t& b, int16_t& s, float& x, float& y) override { Mouse("DBClick", b, s, x, y); }
+    void MouseDown(int16_t& b, int16_t& s, float& x, float& y) override { Mouse("MouseDown", b, s, x, y); }
+    void MouseMove(int16_t& b, int16_t& s, float& x, float& y) override { Mouse("MouseMove", b, s, x, y); }
+    void MouseUp(int16_t& b, int16_t& s, float& x, float& y) override { Mouse("MouseUp", b, s, x, y); }
+    void ListIndexChanged(int16_t& o, int16_t& n, int16_t& f) override {
+        Add("ListIndexChanged " + std::to_string(o) + " " + std::to_string(n) + " " + std::to_string(f));
+        if (onListIndex) onListIndex(o, n, f);
+    }
+    void PlayIndexChanged(int16_t& o, int16_t& n, int16_t& f) override {
+        Add("PlayIndexChanged " + std::to_string(o) + " " + std::to_string(n) + " " + std::to_string(f));
+        if (onPlayIndex) onPlayIndex(o, n, f);
+    }
+    void Scroll() override { Add("Scroll"); }
+    void Resize() override { Add("Resize"); }
+
+    std::function<void(int16_t&, int16_t&, int16_t&)> onListIndex, onPlayIndex;
+    std::vector<std::string>* sink = nullptr;
+
+private:
+    void Mouse(const char* name, int16_t b, int16_t s, float x, float y) {
+        char buf[96];
+        std::snprintf(buf, sizeof buf, "%s %d %d %g %g", name, b, s, x, y);
+        Add(buf);
+    }
+    void Add(const std::string& line) {
+        if (sink) sink->push_back(line);
+    }
+};
+
+class ListTest : public ::testing::Test {
+protected:
+    // A run-mode list of the given client size with the defaults of a new instance.
+    void Make(int width = 400, int height = 300, bool userMode = true) {
+        surface.width = width;
+        surface.height = height;
+        site.userMode = userMode;
+        list = std::make_unique<MireloList>(ListPorts{surface, gdi, site, resources, about});
+        events.sink = &log;
+        list->SetEvents(&events);
+        list->SetTrace([this](const std::string& s) { log.push_back(s); });
+    }
+    void New(int width = 400, int height = 300, bool userMode = true) {
+        Make(width, height, userMode);
+        list->InitProperties();
+        Reset();
+    }
+    void Reset() {
+        log.clear();
+        surface.ops.clear();
+        site.changed.clear();
+    }
+    // Rows "r0", "r1", ... with cells "r<i>,c1,c2".
+    void Fill(int rows, int columns = 3) {
+        for (int i = 0; i < rows; ++i) {
+            Text key;
+            Text title = FromUtf8("r" + std::to_string(i));
+            for (int c = 1; c < columns; ++c) title += FromUtf8(",c" + std::to_string(c) + "_" + std::to_string(i));
+            list->AddItem(Variant(title), key, Variant::Missing(), Variant::Missing());
+        }
+    }
+    void Columns(const char* captions, const char* widths, const char* aligns, int count) {
+        list->AddItemA(Variant(int16_t(count)), Variant(FromUtf8(captions)), Variant(FromUtf8(widths)),
+                       Variant(FromUtf8(aligns)));
+    }
+    // Only the lines of the log that are repaint or layout requests.
+    std::vector<std::string> Requests() const {
+        std::vector<std::string> out;
+        for (const auto& l : log)
+            if (l.rfind("Paint", 0) == 0 || l == "UpdateLayout" || l == "PlaceScrollBar" || l == "OnPaint")
+                out.push_back(l);
+        return out;
+    }
+
+    // The first n requests: what an operation asks for, without what those
+    // repaints ask for in turn.
+    std::vector<std::string> Head(size_t n) const {
+        auto r = Requests();
+        if (r.size() > n) r.resize(n);
+        return r;
+    }
+
+    FakeGdi gdi;
+    RecordingSurface surface{&gdi};
+    FakeSite site;
+    FakeResources resources;
+    FakeAbout about;
+    EventLog events;
+    std::vector<std::string> log;
+    std::unique_ptr<MireloList> list;
+};
+
+using Lines = std::vector<std::string>;
+
+}  // namespace mirelo::fake

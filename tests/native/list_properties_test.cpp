@@ -1,0 +1,254 @@
+// Properties and persistence of the list: defaults, setters with their
+// notifications and repaints, and the property bag round trip.
+#include "base/error.h"
+#include "fakes/list_fixture.h"
+
+namespace mirelo::fake {
+namespace {
+
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+TEST_F(ListTest, NewInstanceHasTheDocumentedDefaultsAndRealBrushes) {
+    New();
+    EXPECT_EQ(list->ItemBkColor1(), 0xFFFFFFu);
+    EXPECT_EQ(list->ItemBkColor2(), 16447210u);
+    EXPECT_EQ(list->ItemSelBkColor(), 13407330u);
+    EXPECT_EQ(list->ItemNorTextColor(), 9396556u);
+    EXPECT_EQ(list->ItemSelTextColor(), 0xFFFFFFu);
+    EXPECT_EQ(list->ItemPlyTextColor(), 1226579u);
+    EXPECT_EQ(list->ItemErrTextColor(), 255u);
+    EXPECT_EQ(list->HeaderBackColor(), 14603213u);
+    EXPECT_EQ(list->BorderColor(), 12821368u);
+    EXPECT_EQ(list->BackColor(), Rgb(255, 255, 247));
+    EXPECT_EQ(list->ItemHeight(), 16);
+    EXPECT_EQ(list->Border(), kTrue);
+    EXPECT_EQ(list->YnNeedNumCol(), kTrue);
+    EXPECT_EQ(list->CheckBox(), kFalse);
+    EXPECT_EQ(list->bSeleArrow(), kTrue);
+    EXPECT_EQ(list->BorderWidth(), 1);
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(list->PlayIndex(), -1);
+    EXPECT_EQ(list->ListCount(), 0);
+    EXPECT_EQ(list->LastIndex(), -1);
+    EXPECT_EQ(list->GetSelectId(), -1);
+    const OleColor colours[] = {0xFFFFFF, 16447210, 13407330, Rgb(255, 255, 247), 14603213, 0, Rgb(123, 166, 33)};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(gdi.ColorOf(list->Brush(i)), colours[i]) << "brush " << i;
+}
+
+TEST_F(ListTest, CreationRunsTheResizeHandlingOnce) {
+    Make();
+    // Made before the sink was attached: check the state it leaves instead.
+    EXPECT_FALSE(list->Bar().Visible());
+    EXPECT_EQ(list->Bar().Left(), 400 - 17);
+    EXPECT_EQ(list->Bar().Width(), 17);
+}
+
+TEST_F(ListTest, ColourSettersSkipUnchangedValuesAndRepaintWhatTheyAffect) {
+    New();
+    struct Case {
+        void (MireloList::*set)(OleColor);
+        OleColor (MireloList::*get)() const;
+        const char* key;
+        Lines repaint;
+        int brush;
+    };
+    const Case cases[] = {
+        {&MireloList::SetItemBkColor1, &MireloList::ItemBkColor1, "ItemBkColor1", {"PaintList"}, 0},
+        {&MireloList::SetItemBkColor2, &MireloList::ItemBkColor2, "ItemBkColor2", {"PaintList"}, 1},
+        {&MireloList::SetItemSelBkColor, &MireloList::ItemSelBkColor, "ItemSelBkColor", {"PaintRow -1"}, 2},
+        {&MireloList::SetBackColor, &MireloList::BackColor, "BackColor", {"PaintList"}, 3},
+        {&MireloList::SetHeaderBackColor, &MireloList::HeaderBackColor, "HeaderBackColor", {"PaintHeader"}, 4},
+        {&MireloList::SetItemNorTextColor, &MireloList::ItemNorTextColor, "ItemNorTextColor", {"PaintList"}, -1},
+        {&MireloList::SetItemSelTextColor, &MireloList::ItemSelTextColor, "ItemSelTextColor", {"PaintRow -1"}, -1},
+        {&MireloList::SetItemPlyTextColor, &MireloList::ItemPlyTextColor, "ItemPlyTextColor", {"PaintRow -1"}, -1},
+        {&MireloList::SetItemErrTextColor, &MireloList::ItemErrTextColor, "ItemErrTextColor", {"PaintList"}, -1},
+    };
+    for (const Case& c : cases) {
+        Reset();
+        (list.get()->*c.set)((list.get()->*c.get)());
+        EXPECT_TRUE(site.changed.empty()) << c.key;
+        EXPECT_TRUE(Requests().empty()) << c.key;
+        (list.get()->*c.set)(0x123456);
+        EXPECT_EQ((list.get()->*c.get)(), 0x123456u) << c.key;
+        EXPECT_EQ(site.changed, Lines{c.key});
+        EXPECT_EQ(Head(1), c.repaint) << c.key;
+        if (c.brush >= 0) { EXPECT_EQ(gdi.ColorOf(list->Brush(c.brush)), 0x123456) << c.key; }
+    }
+}
+
+TEST_F(ListTest, CheckBoxAndSeleArrowNotifyEvenWhenUnchanged) {
+    New();
+    list->SetCheckBox(kFalse);
+    list->SetbSeleArrow(kTrue);
+    EXPECT_EQ(site.changed, (Lines{"CheckBox", "bSeleArrow"}));
+    EXPECT_EQ(Head(1), Lines{"PaintList"});
+    Reset();
+    list->SetbSeleArrow(kFalse);
+    EXPECT_TRUE(Requests().empty());  // bSeleArrow repaints nothing
+}
+
+TEST_F(ListTest, HeaderBackColorRebuildsItsBrushAtDesignTimeToo) {
+    New(400, 300, false);
+    list->SetHeaderBackColor(Rgb(1, 2, 3));
+    EXPECT_EQ(gdi.ColorOf(list->Brush(4)), Rgb(1, 2, 3));
+}
+
+TEST_F(ListTest, ItemHeightRefusesWhatCannotBeLaidOut) {
+    New();
+    for (int bad : {0, -16}) {
+        EXPECT_EQ(ErrorOf([&] { list->SetItemHeight(bad); }), kInvalidPropertyValue);
+        EXPECT_EQ(list->ItemHeight(), 16);
+    }
+    EXPECT_TRUE(site.changed.empty());
+    list->SetItemHeight(20);
+    EXPECT_EQ(site.changed, Lines{"ItemHeight"});
+    EXPECT_EQ(Head(3), (Lines{"UpdateLayout", "OnPaint", "PaintAll"}));
+}
+
+TEST_F(ListTest, BorderWidthTakesOnlyWhatThePenTakes) {
+    New();
+    EXPECT_EQ(ErrorOf([&] { list->SetBorderWidth(0); }), kInvalidPropertyValue);
+    EXPECT_EQ(ErrorOf([&] { list->SetBorderWidth(40000); }), kOverflow);
+    EXPECT_EQ(list->BorderWidth(), 1);
+    EXPECT_TRUE(site.changed.empty());
+    list->SetBorderWidth(3);
+    EXPECT_EQ(list->BorderWidth(), 3);
+    EXPECT_EQ(site.changed, Lines{"BorderWidth"});
+}
+
+TEST_F(ListTest, BorderMovesTheBarAndDrawsTheBoxOnlyWhenTurnedOn) {
+    New(400, 300);
+    list->SetBorder(kFalse);
+    EXPECT_EQ(Requests(), Lines{"PlaceScrollBar"});
+    EXPECT_EQ(list->Bar().Left(), 383);
+    EXPECT_EQ(list->Bar().Top(), 0);
+    EXPECT_EQ(list->Bar().Height(), 300);
+    Reset();
+    list->SetBorder(kTrue);
+    EXPECT_EQ(list->Bar().Left(), 382);
+    EXPECT_EQ(list->Bar().Top(), 1);
+    EXPECT_EQ(list->Bar().Height(), 298);
+    EXPECT_EQ(surface.ops, Lines{"box 0,0,399,299 #C3A378 w1"});
+}
+
+TEST_F(ListTest, SaveWritesAll17KeysInOrderEveryTime) {
+    New();
+    MemoryBag bag;
+    list->WriteProperties(bag);
+    const Lines keys = {"BackColor", "Font", "ItemHeight", "ItemBkColor1", "ItemBkColor2", "ItemSelBkColor",
+                        "ItemNorTextColor", "ItemSelTextColor", "ItemPlyTextColor", "ItemErrTextColor",
+                        "HeaderBackColor", "YnNeedNumCol", "Border", "BorderColor", "BorderWidth", "CheckBox",
+                        "bSeleArrow"};
+    EXPECT_EQ(bag.writeOrder, keys);
+    EXPECT_EQ(bag.values["BorderWidth"].kind(), Variant::Kind::Short);
+    EXPECT_EQ(bag.values["Border"].kind(), Variant::Kind::Boolean);
+}
+
+TEST_F(ListTest, BagRoundTripRestoresEveryValue) {
+    New();
+    list->SetBackColor(Rgb(9, 8, 7));
+    list->SetItemHeight(21);
+    list->SetItemBkColor1(1);
+    list->SetItemBkColor2(2);
+    list->SetItemSelBkColor(3);
+    list->SetItemNorTextColor(4);
+    list->SetItemSelTextColor(5);
+    list->SetItemPlyTextColor(6);
+    list->SetItemErrTextColor(7);
+    list->SetHeaderBackColor(8);
+    list->SetYnNeedNumCol(kFalse);
+    list->SetBorder(kFalse);
+    list->SetBorderColor(9);
+    list->SetBorderWidth(2);
+    list->SetCheckBox(kTrue);
+    list->SetbSeleArrow(kFalse);
+    FontDesc font;
+    font.name = u"Arial";
+    font.size = 12;
+    font.weight = 700;
+    list->SetFont(font);
+    MemoryBag bag;
+    list->WriteProperties(bag);
+
+    FakeGdi gdi2;
+    RecordingSurface surface2{&gdi2};
+    MireloList copy(ListPorts{surface2, gdi2, site, resources, about});
+    copy.ReadProperties(bag);
+    EXPECT_EQ(bag.readOrder, (Lines{"BackColor", "Font", "CheckBox", "ItemHeight", "ItemBkColor1", "ItemBkColor2",
+                                    "ItemSelBkColor", "ItemNorTextColor", "ItemSelTextColor", "ItemPlyTextColor",
+                                    "ItemErrTextColor", "HeaderBackColor", "YnNeedNumCol", "Border", "BorderColor",
+                                    "BorderWidth", "bSeleArrow"}));
+    EXPECT_EQ(copy.BackColor(), Rgb(9, 8, 7));
+    EXPECT_EQ(copy.Font(), font);
+    EXPECT_EQ(copy.ItemHeight(), 21);
+    const OleColor got[] = {copy.ItemBkColor1(), copy.ItemBkColor2(), copy.ItemSelBkColor(),
+                            copy.ItemNorTextColor(), copy.ItemSelTextColor(), copy.ItemPlyTextColor(),
+                            copy.ItemErrTextColor(), copy.HeaderBackColor(), copy.BorderColor()};
+    for (OleColor i = 1; i <= 9; ++i) EXPECT_EQ(got[i - 1], i);
+    EXPECT_EQ(copy.YnNeedNumCol(), kFalse);
+    EXPECT_EQ(copy.Border(), kFalse);
+    EXPECT_EQ(copy.BorderWidth(), 2);
+    EXPECT_EQ(copy.CheckBox(), kTrue);
+    EXPECT_EQ(copy.bSeleArrow(), kFalse);
+    EXPECT_EQ(gdi2.ColorOf(copy.Brush(3)), Rgb(9, 8, 7));
+    EXPECT_EQ(gdi2.ColorOf(copy.Brush(5)), 0);
+}
+
+TEST_F(ListTest, MissingKeysReadAsTheStateAfterCreation) {
+    Make();
+    MemoryBag empty;
+    list->ReadProperties(empty);
+    EXPECT_EQ(list->bSeleArrow(), kTrue);  // the one key whose default is not the member
+    EXPECT_EQ(list->Border(), kFalse);
+    EXPECT_EQ(list->ItemBkColor1(), 0u);
+    EXPECT_EQ(list->HeaderBackColor(), 0u);
+    EXPECT_EQ(list->BackColor(), Rgb(255, 255, 247));
+    EXPECT_EQ(list->ItemHeight(), 16);  // 0 cannot be laid out
+    EXPECT_EQ(list->BorderWidth(), 1);
+}
+
+TEST_F(ListTest, AStoredHeightOfZeroOrLessReadsAsSixteen) {
+    for (int stored : {0, -3, 7}) {
+        Make();
+        MemoryBag bag;
+        bag.values["ItemHeight"] = Variant(stored);
+        list->ReadProperties(bag);
+        EXPECT_EQ(list->ItemHeight(), stored > 0 ? stored : 16);
+    }
+}
+
+TEST_F(ListTest, TerminationFreesEveryBrush) {
+    New();
+    EXPECT_EQ(gdi.live.size(), 8u);  // seven of the list, the fill pattern of its scroll bar
+    list.reset();
+    EXPECT_TRUE(gdi.live.empty());
+}
+
+TEST_F(ListTest, RebuildingABrushDeletesTheOldOne) {
+    New();
+    for (int i = 0; i < 50; ++i) list->SetItemBkColor1(static_cast<OleColor>(i));
+    EXPECT_EQ(gdi.live.size(), 8u);
+}
+
+TEST_F(ListTest, AboutClosesAShownWindowFirst) {
+    New();
+    about.shown = true;
+    list->About();
+    EXPECT_EQ(about.log, (Lines{"close", "show"}));
+}
+
+TEST_F(ListTest, AmbientChangeRepaintsHeaderThenAll) {
+    New();
+    list->AmbientChanged();
+    EXPECT_EQ(Head(3), (Lines{"PaintHeader", "OnPaint", "PaintAll"}));
+}
+
+}  // namespace
+}  // namespace mirelo::fake
