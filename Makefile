@@ -4,7 +4,7 @@ CMAKE  := cmake --log-level=WARNING
 BUILD  := cmake --build
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps native asan win32 test demo bench fuzz clean
+.PHONY: all deps native asan win32 test quick demo bench fuzz clean
 
 all: native win32
 
@@ -27,6 +27,11 @@ win32: deps
 
 test: native asan win32
 	@scripts/run-tests.sh
+
+# Native unit tests only: the fast loop while working on the core.
+quick: native
+	@if [ -x build/native/native_tests ]; then build/native/native_tests --gtest_brief=1; \
+	 else echo "quick: no native tests yet"; fi
 
 demo: native win32
 	@scripts/demo.sh

@@ -3,7 +3,8 @@ set(MIRELO_WIN_LIBS ole32 oleaut32 uuid gdi32 user32 comctl32 msimg32)
 set(SRC ${CMAKE_SOURCE_DIR}/src)
 set(GEN ${CMAKE_BINARY_DIR})
 
-# Resource scripts are UTF-8 like the rest of the sources.
+# Resource scripts are UTF-8 like the rest of the sources (without this windres reads them as
+# ANSI and Chinese strings come out garbled).
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001")
 enable_language(RC)
 
@@ -14,15 +15,21 @@ if(EXISTS ${IDL})
   if(NOT MIRELO_WIDL)
     message(FATAL_ERROR "widl not found (package mingw-w64-tools)")
   endif()
+  # Type libraries keep narrow strings that readers decode in the ANSI code page: the
+  # Chinese help strings go in as code page 936, as the library's users read them.
   add_custom_command(
     OUTPUT ${GEN}/MireloList.tlb ${GEN}/MireloList_h.h ${GEN}/MireloList_i.c
+    COMMAND iconv -f UTF-8 -t CP936 ${IDL} -o ${GEN}/MireloList.idl
     COMMAND ${MIRELO_WIDL} --win32 -I${SRC}/server -I/usr/include/wine/wine/windows
             -L/usr/lib/i386-linux-gnu/wine/i386-windows
             -h -H ${GEN}/MireloList_h.h -t -T ${GEN}/MireloList.tlb -u -U ${GEN}/MireloList_i.c
-            ${IDL}
+            ${GEN}/MireloList.idl
     DEPENDS ${IDL}
     COMMENT "widl MireloList.idl")
-  add_library(mirelo_idl STATIC ${GEN}/MireloList_i.c ${GEN}/MireloList_h.h)
+  # One target owns the widl run; everything that reads its outputs depends on it.
+  add_custom_target(mirelo_tlb DEPENDS ${GEN}/MireloList.tlb ${GEN}/MireloList_h.h)
+  add_library(mirelo_idl STATIC ${GEN}/MireloList_i.c)
+  add_dependencies(mirelo_idl mirelo_tlb)
   target_include_directories(mirelo_idl PUBLIC ${GEN})
   set(TLB_DEPENDS ${GEN}/MireloList.tlb)
 else()
@@ -46,6 +53,9 @@ if(SERVER_SOURCES)
   set_target_properties(MireloList PROPERTIES PREFIX "" OUTPUT_NAME MireloList SUFFIX .ocx)
   target_include_directories(MireloList PRIVATE ${GEN} ${SRC}/server ${CMAKE_SOURCE_DIR}/resources)
   target_link_libraries(MireloList PRIVATE mirelo_win32)
+  if(TARGET mirelo_tlb)
+    add_dependencies(MireloList mirelo_tlb)
+  endif()
   # The .def names the exports undecorated; let ld match them to the stdcall symbols.
   target_link_options(MireloList PRIVATE -Wl,--enable-stdcall-fixup)
   # windres does not report what it reads: rebuild the resources when any input changes.
