@@ -4,42 +4,47 @@ CMAKE  := cmake --log-level=WARNING
 BUILD  := cmake --build
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps native asan win32 test quick demo bench fuzz clean
+PUBLIC := all deps native asan win32 test quick demo bench fuzz
+.PHONY: $(PUBLIC) $(addprefix _,$(PUBLIC)) clean
 
-all: native win32
+# Several people share one work tree: builds and test runs take turns on build/.
+$(PUBLIC):
+	@mkdir -p build && flock build/.lock $(MAKE) _$@
 
-deps:
+_all: _native _win32
+
+_deps:
 	@scripts/install-deps.sh
 
-native: deps
+_native: _deps
 	@$(CMAKE) -S . -B build/native -DCMAKE_BUILD_TYPE=Debug
 	@$(BUILD) build/native -j$(JOBS)
 
 # Sanitizers at -O1: cheap enough to run the whole native suite on every `make test`.
-asan: deps
+_asan: _deps
 	@$(CMAKE) -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DMIRELO_SANITIZE=ON
 	@$(BUILD) build/asan -j$(JOBS)
 
-win32: deps
+_win32: _deps
 	@$(CMAKE) -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	@$(BUILD) build/win32 -j$(JOBS)
 
-test: native asan win32
+_test: _native _asan _win32
 	@scripts/run-tests.sh
 
 # Native unit tests only: the fast loop while working on the core.
-quick: native
+_quick: _native
 	@if [ -x build/native/native_tests ]; then build/native/native_tests --gtest_brief=1; \
 	 else echo "quick: no native tests yet"; fi
 
-demo: native win32
+_demo: _native _win32
 	@scripts/demo.sh
 
-bench: native win32
+_bench: _native _win32
 	@scripts/bench.sh
 
-fuzz: deps
+_fuzz: _deps
 	@scripts/fuzz.sh
 
 clean:
