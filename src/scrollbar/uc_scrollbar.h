@@ -98,6 +98,7 @@ public:
     int32_t Top() const { return top_; }
     int32_t Width() const { return width_; }
     int32_t Height() const { return height_; }
+    // Negative sizes fail with error 380 and change nothing.
     void Move(int32_t left, int32_t top, int32_t width, int32_t height);
     const Text& Tag() const { return tag_; }
     void SetTag(const Text& t) { tag_ = t; }
@@ -133,6 +134,7 @@ private:
     void KillBarTimer(int32_t id);
     Point CursorClientPos();
     int32_t AlongAxis(int32_t x, int32_t y) const;
+    void RepeatStep();
     void DragThumb();
     void HoverAt();
     void MakeHot(bool& flag);

@@ -1,0 +1,104 @@
+#include "scrollbar/bar_layout.h"
+
+#include "base/numeric.h"
+
+namespace mirelo {
+
+namespace {
+bool Horizontal(const BarModel& m) { return m.Orientation == 1; }
+}  // namespace
+
+int32_t BarLayout::TrackStart(int32_t orientation) const {
+    return orientation == 1 ? Btn1Rect.right : Btn1Rect.bottom;
+}
+
+int32_t BarLayout::TrackEnd(int32_t orientation) const { return orientation == 1 ? Btn2Rect.left : Btn2Rect.top; }
+
+void CalcButtonRects(BarLayout& g, const BarModel& m, int32_t width, int32_t height) {
+    g.ThumbVisible = false;
+    g.FillerVisible = false;
+    const int32_t L = m.ShowButtons ? kButtonLength : 0;
+    // Lay out along the axis as if vertical, then turn the rectangles for a
+    // horizontal bar: one set of rules for both orientations.
+    const bool horizontal = Horizontal(m);
+    const int32_t len = horizontal ? width : height;
+    const int32_t across = horizontal ? height : width;
+    auto span = [&](int32_t from, int32_t to) {
+        return horizontal ? Rect{from, 0, to, across} : Rect{0, from, across, to};
+    };
+    if (len >= 2 * L + 8) {
+        g.ThumbVisible = true;
+        g.Btn1Rect = span(0, L);
+        g.Btn2Rect = span(len - L, len);
+    } else if (len > 2 * L) {
+        g.Btn1Rect = span(0, L);
+        g.Btn2Rect = span(len - L, len);
+        g.FillerVisible = true;
+        g.FillerRect = span(L, len - L);
+    } else {
+        const int32_t half = len / 2, odd = len % 2;
+        g.Btn1Rect = span(0, half);
+        g.Btn2Rect = span(half + odd, len);
+        if (odd != 0) {
+            g.FillerVisible = true;
+            g.FillerRect = span(half, half + 1);
+        }
+    }
+    // Far more room sideways than along the axis before a drag snaps back.
+    g.DragLimitRect = horizontal ? InflateRect(Rect{0, 0, width, height}, 25, 250)
+                                 : InflateRect(Rect{0, 0, width, height}, 250, 25);
+    if (!g.ThumbVisible) {
+        g.Track1Rect = Rect{};
+        g.Track2Rect = Rect{};
+        g.ThumbRect = Rect{};
+    }
+}
+
+int32_t GetThumbSize(const BarLayout& g, const BarModel& m) {
+    int64_t size = 0;
+    if (m.LargeChange != 0) {
+        const int64_t pages = m.ValueRange / m.LargeChange + 1;
+        if (pages != 0) size = g.TrackLen(m.Orientation) / pages;
+    }
+    return size < kMinThumbSize ? kMinThumbSize : ToInt32(size);
+}
+
+int32_t GetThumbPos(const BarLayout& g, const BarModel& m) {
+    const int32_t start = g.TrackStart(m.Orientation);
+    if (m.ValueRange == 0) return start;
+    const double free = g.TrackLen(m.Orientation) - g.ThumbSize;
+    const double offset = static_cast<double>(m.Value) - m.Min;
+    return ToInt32(start + free / static_cast<double>(m.ValueRange) * offset);
+}
+
+int32_t GetValueFromThumb(const BarLayout& g, const BarModel& m) {
+    const int32_t free = g.TrackLen(m.Orientation) - g.ThumbSize;
+    if (free == 0) return m.Min;
+    const double moved = g.ThumbPos - g.TrackStart(m.Orientation);
+    return ToInt32(m.Min + moved / free * static_cast<double>(m.ValueRange));
+}
+
+void CalcTrackRects(BarLayout& g, const BarModel& m) {
+    if (!g.ThumbVisible) return;
+    const int32_t pos = g.ThumbPos, end = g.ThumbPos + g.ThumbSize;
+    if (Horizontal(m)) {
+        g.Track1Rect = Rect{g.Btn1Rect.right, 0, pos, g.Btn1Rect.bottom};
+        g.Track2Rect = Rect{end, 0, g.Btn2Rect.left, g.Btn2Rect.bottom};
+        g.ThumbRect = Rect{pos, 0, end, g.Btn2Rect.bottom};
+    } else {
+        g.Track1Rect = Rect{0, g.Btn1Rect.bottom, g.Btn1Rect.right, pos};
+        g.Track2Rect = Rect{0, end, g.Btn2Rect.right, g.Btn2Rect.top};
+        g.ThumbRect = Rect{0, pos, g.Btn2Rect.right, end};
+    }
+}
+
+ScrollPart BarHitTest(const BarLayout& g, int32_t x, int32_t y) {
+    if (PtInRect(g.Btn1Rect, x, y)) return ScrollPart::Button1;
+    if (PtInRect(g.Btn2Rect, x, y)) return ScrollPart::Button2;
+    if (PtInRect(g.Track1Rect, x, y)) return ScrollPart::Track1;
+    if (PtInRect(g.Track2Rect, x, y)) return ScrollPart::Track2;
+    if (PtInRect(g.ThumbRect, x, y)) return ScrollPart::Thumb;
+    return ScrollPart::None;
+}
+
+}  // namespace mirelo

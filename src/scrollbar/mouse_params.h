@@ -1,0 +1,16 @@
+#pragma once
+// Pointer coordinates packed into a mouse message's lParam: x in the low and
+// y in the high 16 bits, each signed, so that a captured pointer left of or
+// above the window comes out negative.
+#include <cstdint>
+
+namespace mirelo {
+
+inline int32_t SignedWord(uint32_t word) {
+    const int32_t v = static_cast<int32_t>(word & 0xFFFFu);
+    return v >= 0x8000 ? v - 0x10000 : v;
+}
+inline int32_t GetXParam(int32_t lParam) { return SignedWord(static_cast<uint32_t>(lParam)); }
+inline int32_t GetYParam(int32_t lParam) { return SignedWord(static_cast<uint32_t>(lParam) >> 16); }
+
+}  // namespace mirelo

@@ -1,0 +1,155 @@
+#include "scrollbar/uc_scrollbar.h"
+
+#include "base/error.h"
+#include "scrollbar/cscrollbar_draw.h"
+#include "subclass/hook_table.h"
+
+namespace mirelo {
+
+namespace {
+// A checkerboard of single pixels for the gap between buttons.
+constexpr uint8_t kCheckerRows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+}  // namespace
+
+ucScrollbar::ucScrollbar(Gdi& gdi) : gdi_(gdi) { fillBrush_ = gdi_.CreatePatternBrush(kCheckerRows); }
+
+ucScrollbar::~ucScrollbar() {
+    if (hooks_) hooks_->UnhookAll();
+    hooks_.reset();
+    // The leave poll would die with the window; stopping it here keeps the
+    // bar the single owner of every timer it started.
+    for (int32_t id : {HotTimer, DelayTimer, RepeatTimer, LeaveTimer}) KillBarTimer(id);
+    drawer_.reset();
+    if (fillBrush_ != 0) gdi_.DeleteObject(fillBrush_);
+}
+
+void ucScrollbar::AttachWindow(const BarWindowPorts& ports) { ports_ = ports; }
+
+HWnd ucScrollbar::hWnd() const { return ports_.window ? ports_.window->hWnd() : 0; }
+
+bool ucScrollbar::Enabled() const { return ports_.window ? ports_.window->IsWindowEnabled() : enabled_; }
+
+void ucScrollbar::SetEnabled(bool v) {
+    enabled_ = v;
+    if (ports_.window) ports_.window->EnableWindow(v);
+    Repaint();
+}
+
+void ucScrollbar::SetMin(int32_t v) {
+    model_.Min = v > model_.Max ? model_.Max : v;
+    model_.ValueRange = static_cast<int64_t>(model_.Max) - model_.Min;
+    if (model_.Value < model_.Min) model_.Value = model_.Min;
+    Reshape();
+}
+
+void ucScrollbar::SetMax(int32_t v) {
+    model_.Max = v < model_.Min ? model_.Min : v;
+    model_.ValueRange = static_cast<int64_t>(model_.Max) - model_.Min;
+    if (model_.Value > model_.Max) model_.Value = model_.Max;
+    Reshape();
+}
+
+void ucScrollbar::SetValue(int32_t v) {
+    const int32_t old = model_.Value;
+    if (v < model_.Min) {
+        v = model_.Min;
+    } else if (v > model_.Max) {
+        v = model_.Max;
+    }
+    model_.Value = v;
+    layout_.ThumbPos = GetThumbPos(layout_, model_);
+    CalcTrackRects(layout_, model_);
+    Repaint();
+    if (model_.Value != old) Fire(&ScrollbarEvents::Change);
+}
+
+void ucScrollbar::SetSmallChange(int32_t v) {
+    smallChange_ = v <= 0 ? 1 : v;
+    Reshape();
+}
+
+void ucScrollbar::SetLargeChange(int32_t v) {
+    model_.LargeChange = v <= 0 ? 1 : v;
+    Reshape();
+}
+
+void ucScrollbar::SetChangeDelay(int32_t v) { changeDelay_ = v < 0 ? 0 : v; }
+
+void ucScrollbar::SetChangeFrequency(int32_t v) { changeFrequency_ = v < 25 ? 25 : v; }
+
+void ucScrollbar::SetOrientation(int32_t v) {
+    model_.Orientation = v < 0 ? 0 : (v > 1 ? 1 : v);
+    RelayoutBar();
+}
+
+void ucScrollbar::SetShowButtons(bool v) {
+    model_.ShowButtons = v;
+    RelayoutBar();
+}
+
+void ucScrollbar::SetVisible(bool v) {
+    if (v == visible_) return;
+    visible_ = v;
+    if (ports_.window) ports_.window->ShowWindow(v);
+    Fire(v ? &ScrollbarEvents::Show : &ScrollbarEvents::Hide);
+}
+
+void ucScrollbar::Move(int32_t left, int32_t top, int32_t width, int32_t height) {
+    if (width < 0 || height < 0) Raise(kInvalidPropertyValue);
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    // A real window relays out on the WM_SIZE the move sends it.
+    if (ports_.window) {
+        ports_.window->MoveWindow(left, top, width, height);
+    } else {
+        RelayoutBar();
+    }
+}
+
+void ucScrollbar::KeyDown(int16_t keyCode) {
+    if (events_) events_->KeyDownOk(keyCode);
+}
+
+void ucScrollbar::ContainerResize() {
+    if (!userMode_) RelayoutBar();
+}
+
+void ucScrollbar::ContainerPaint(DeviceContext& dc) {
+    if (!userMode_) PaintBar(dc);
+}
+
+void ucScrollbar::RelayoutBar() {
+    CalcGeometry();
+    Repaint();
+}
+
+void ucScrollbar::CalcGeometry() {
+    const Rect client = ClientRect();
+    CalcButtonRects(layout_, model_, client.Width(), client.Height());
+    layout_.ThumbSize = GetThumbSize(layout_, model_);
+    layout_.ThumbPos = GetThumbPos(layout_, model_);
+    CalcTrackRects(layout_, model_);
+}
+
+void ucScrollbar::Reshape() {
+    layout_.ThumbSize = GetThumbSize(layout_, model_);
+    layout_.ThumbPos = GetThumbPos(layout_, model_);
+    CalcTrackRects(layout_, model_);
+    Repaint();
+}
+
+Rect ucScrollbar::ClientRect() const {
+    return ports_.window ? ports_.window->GetClientRect() : Rect{0, 0, width_, height_};
+}
+
+void ucScrollbar::Repaint() {
+    if (ports_.window) ports_.window->InvalidateRect(false);
+}
+
+void ucScrollbar::Fire(void (ScrollbarEvents::*event)()) {
+    if (events_) (events_->*event)();
+}
+
+}  // namespace mirelo

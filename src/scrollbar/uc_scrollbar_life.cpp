@@ -1,0 +1,125 @@
+// Loading, saving and the window messages of a bar.
+#include "base/color.h"
+#include "scrollbar/uc_scrollbar.h"
+#include "subclass/hook_table.h"
+
+namespace mirelo {
+
+namespace {
+enum : int32_t {
+    WM_SIZE = 0x0005,
+    WM_PAINT = 0x000F,
+    WM_SYSCOLORCHANGE = 0x0015,
+    WM_CANCELMODE = 0x001F,
+    WM_TIMER = 0x0113,
+    WM_MOUSEMOVE = 0x0200,
+    WM_LBUTTONDOWN = 0x0201,
+    WM_LBUTTONUP = 0x0202,
+    WM_LBUTTONDBLCLK = 0x0203,
+};
+
+struct Subscription {
+    int32_t uMsg, when;
+};
+// Painting and sizing are taken over; the rest is watched after the window's
+// own procedure (which captures the mouse for a press) has run.
+constexpr Subscription kSubscriptions[] = {
+    {WM_PAINT, HookBefore},      {WM_SIZE, HookBefore},      {WM_CANCELMODE, HookAfter},
+    {WM_MOUSEMOVE, HookAfter},   {WM_LBUTTONDOWN, HookAfter}, {WM_LBUTTONUP, HookAfter},
+    {WM_LBUTTONDBLCLK, HookAfter}, {WM_TIMER, HookAfter},     {WM_SYSCOLORCHANGE, HookAfter},
+};
+}  // namespace
+
+void ucScrollbar::InitProperties() {
+    changeDelay_ = 500;
+    changeFrequency_ = 50;
+    model_ = BarModel{};
+    smallChange_ = 1;
+    CalcGeometry();
+}
+
+void ucScrollbar::ReadProperties(PropertyBag& bag, Site& site) {
+    // Stored values are taken as they are, even where a setter would clamp.
+    const bool enabled = bag.ReadProperty(u"Enabled", Variant::FromBool(true)).ToBool();
+    enabled_ = enabled;
+    if (ports_.window) ports_.window->EnableWindow(enabled);
+    model_.Min = bag.ReadProperty(u"Min", Variant(0)).ToInt32();
+    model_.Max = bag.ReadProperty(u"Max", Variant(100)).ToInt32();
+    model_.Value = bag.ReadProperty(u"Value", Variant(0)).ToInt32();
+    smallChange_ = bag.ReadProperty(u"SmallChange", Variant(1)).ToInt32();
+    model_.LargeChange = bag.ReadProperty(u"LargeChange", Variant(10)).ToInt32();
+    changeDelay_ = bag.ReadProperty(u"ChangeDelay", Variant(500)).ToInt32();
+    changeFrequency_ = bag.ReadProperty(u"ChangeFrequency", Variant(50)).ToInt32();
+    model_.Orientation = bag.ReadProperty(u"Orientation", Variant(0)).ToInt32();
+    model_.ShowButtons = bag.ReadProperty(u"ShowButtons", Variant::FromBool(true)).ToBool();
+    model_.ValueRange = static_cast<int64_t>(model_.Max) - model_.Min;
+    CalcGeometry();
+
+    userMode_ = site.UserMode();
+    if (!userMode_ || ports_.window == nullptr || ports_.hooks == nullptr) return;
+    const HWnd own = hWnd();
+    if (!hooks_) hooks_ = std::make_unique<HookTable>(*this, *ports_.hooks);
+    if (hooks_->FindHookEntry(own, false) >= 0) return;  // loaded twice: one hook is enough
+    if (hooks_->HookWindow(own) < 0) return;
+    for (const auto& s : kSubscriptions) hooks_->AddHookMessage(own, s.uMsg, s.when);
+}
+
+void ucScrollbar::WriteProperties(PropertyBag& bag) {
+    bag.WriteProperty(u"Enabled", Variant::FromBool(Enabled()), Variant::FromBool(true));
+    bag.WriteProperty(u"Min", Variant(model_.Min), Variant(0));
+    bag.WriteProperty(u"Max", Variant(model_.Max), Variant(100));
+    bag.WriteProperty(u"Value", Variant(model_.Value), Variant(0));
+    bag.WriteProperty(u"SmallChange", Variant(smallChange_), Variant(1));
+    bag.WriteProperty(u"LargeChange", Variant(model_.LargeChange), Variant(10));
+    bag.WriteProperty(u"ChangeDelay", Variant(changeDelay_), Variant(500));
+    bag.WriteProperty(u"ChangeFrequency", Variant(changeFrequency_), Variant(50));
+    bag.WriteProperty(u"Orientation", Variant(model_.Orientation), Variant(0));
+    bag.WriteProperty(u"ShowButtons", Variant::FromBool(model_.ShowButtons), Variant::FromBool(true));
+}
+
+void ucScrollbar::zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& lhWnd,
+                                 int32_t& uMsg, int32_t& wParam, int32_t& lParam) {
+    (void)bBefore;
+    if (lhWnd != hWnd() || lhWnd == 0) return;
+    switch (uMsg) {
+        case WM_PAINT: {
+            DeviceContext& dc = ports_.window->BeginPaint();
+            try {
+                PaintBar(dc);
+            } catch (...) {
+                ports_.window->EndPaint();
+                throw;
+            }
+            ports_.window->EndPaint();
+            bHandled = kTrue;
+            lReturn = 0;
+            break;
+        }
+        case WM_SIZE:
+            RelayoutBar();
+            bHandled = kTrue;
+            lReturn = 0;
+            break;
+        case WM_CANCELMODE:
+        case WM_LBUTTONUP:
+            BarMouseUp();
+            break;
+        case WM_MOUSEMOVE:
+            BarMouseMove(wParam, lParam);
+            break;
+        case WM_LBUTTONDOWN:
+            BarMouseDown(wParam, lParam);
+            break;
+        case WM_LBUTTONDBLCLK:
+            // The second click of a double click presses like the first.
+            if (ports_.cursor) ports_.cursor->mouse_event(MOUSEEVENTF_LEFTDOWN_, 0, 0, 0, 0);
+            break;
+        case WM_TIMER:
+            BarTimer(wParam);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace mirelo

@@ -1,0 +1,219 @@
+// Loading, saving, hooking and ending a bar, and the window messages it
+// takes through the hook.
+#include <gtest/gtest.h>
+
+#include "hook_fake_port.h"
+#include "scrollbar_fakes.h"
+
+namespace mirelo {
+namespace {
+
+// A bag that also keeps the default each entry was written with.
+class DefaultsBag : public fake::MemoryBag {
+public:
+    void WriteProperty(const Text& key, const Variant& value, const Variant& def) override {
+        MemoryBag::WriteProperty(key, value, def);
+        defaults[fake::Utf8(key)] = def;
+    }
+    std::map<std::string, Variant> defaults;
+};
+
+const std::vector<std::string> kKeys = {"Enabled",     "Min",         "Max",         "Value",       "SmallChange",
+                                        "LargeChange", "ChangeDelay", "ChangeFrequency", "Orientation", "ShowButtons"};
+
+TEST(ScrollbarPersistence, WritesEveryKeyWithItsDefault) {
+    fake::FakeGdi gdi;
+    ucScrollbar bar(gdi);
+    bar.InitProperties();
+    DefaultsBag bag;
+    bar.WriteProperties(bag);
+    EXPECT_EQ(bag.writeOrder, kKeys);
+    for (const auto& k : kKeys) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(bag.values[k], bag.defaults[k]);  // a new bar stores nothing
+    }
+    EXPECT_EQ(bag.defaults["Enabled"], Variant::FromBool(true));
+    EXPECT_EQ(bag.defaults["Max"], Variant(100));
+    EXPECT_EQ(bag.defaults["ChangeDelay"], Variant(500));
+    EXPECT_EQ(bag.defaults["ChangeFrequency"], Variant(50));
+    EXPECT_EQ(bag.defaults["LargeChange"], Variant(10));
+}
+
+TEST(ScrollbarPersistence, RoundTrip) {
+    fake::FakeGdi gdi;
+    ucScrollbar saved(gdi);
+    saved.InitProperties();
+    saved.SetEnabled(false);
+    saved.SetMin(-20);
+    saved.SetMax(300);
+    saved.SetValue(7);
+    saved.SetSmallChange(3);
+    saved.SetLargeChange(40);
+    saved.SetChangeDelay(250);
+    saved.SetChangeFrequency(30);
+    saved.SetOrientation(1);
+    saved.SetShowButtons(false);
+    fake::MemoryBag bag;
+    saved.WriteProperties(bag);
+
+    ucScrollbar loaded(gdi);
+    fake::FakeSite design;
+    design.userMode = false;
+    loaded.ReadProperties(bag, design);
+    EXPECT_EQ(bag.readOrder, kKeys);
+    EXPECT_FALSE(loaded.Enabled());
+    EXPECT_EQ(loaded.Min(), -20);
+    EXPECT_EQ(loaded.Max(), 300);
+    EXPECT_EQ(loaded.Value(), 7);
+    EXPECT_EQ(loaded.ValueRange(), 320);
+    EXPECT_EQ(loaded.SmallChange(), 3);
+    EXPECT_EQ(loaded.LargeChange(), 40);
+    EXPECT_EQ(loaded.ChangeDelay(), 250);
+    EXPECT_EQ(loaded.ChangeFrequency(), 30);
+    EXPECT_EQ(loaded.Orientation(), 1);
+    EXPECT_FALSE(loaded.ShowButtons());
+}
+
+TEST(ScrollbarPersistence, StoredValuesAreTakenAsTheyAre) {
+    fake::FakeGdi gdi;
+    ucScrollbar bar(gdi);
+    fake::MemoryBag bag;
+    bag.values = {{"Min", Variant(10)},         {"Max", Variant(5)},          {"Value", Variant(99)},
+                  {"SmallChange", Variant(0)},  {"LargeChange", Variant(0)},  {"ChangeFrequency", Variant(1)},
+                  {"ChangeDelay", Variant(-4)}, {"Orientation", Variant(7)}};
+    fake::FakeSite site;
+    bar.Move(0, 0, 17, 200);
+    EXPECT_NO_THROW(bar.ReadProperties(bag, site));
+    EXPECT_EQ(bar.Min(), 10);
+    EXPECT_EQ(bar.Max(), 5);
+    EXPECT_EQ(bar.Value(), 99);
+    EXPECT_EQ(bar.ValueRange(), -5);
+    EXPECT_EQ(bar.SmallChange(), 0);
+    EXPECT_EQ(bar.LargeChange(), 0);
+    EXPECT_EQ(bar.ChangeFrequency(), 1);
+    EXPECT_EQ(bar.ChangeDelay(), -4);
+    EXPECT_EQ(bar.Orientation(), 7);
+    EXPECT_EQ(bar.Layout().ThumbSize, kMinThumbSize);  // the zero divisor falls back
+}
+
+TEST(ScrollbarPersistence, AnEmptyBagGivesTheListsBar) {
+    fake::FakeGdi gdi;
+    ucScrollbar bar(gdi);
+    fake::MemoryBag empty;
+    fake::FakeSite site;
+    bar.ReadProperties(empty, site);
+    EXPECT_EQ(bar.Min(), 0);
+    EXPECT_EQ(bar.Max(), 100);
+    EXPECT_EQ(bar.Orientation(), 0);
+    EXPECT_TRUE(bar.ShowButtons());
+    EXPECT_TRUE(bar.Enabled());
+    EXPECT_TRUE(bar.Visible());
+    EXPECT_EQ(bar.Width(), 17);
+}
+
+class HookedBar : public ::testing::Test {
+protected:
+    void Load(bool userMode) {
+        bar.AttachWindow(BarWindowPorts{&window, &timers, &cursor, &port});
+        bar.SetEvents(&log);
+        window.onMove = [this] { port.Send(window.hwnd, 0x0005); };
+        fake::FakeSite site;
+        site.userMode = userMode;
+        bar.ReadProperties(bag, site);
+    }
+    fake::FakeGdi gdi;
+    fake::FakeBarWindow window;
+    fake::ManualTimers timers;
+    fake::FakeCursor cursor;
+    fake::FakeWndProcs port;
+    fake::EventLog log;
+    fake::MemoryBag bag;
+    ucScrollbar bar{gdi};
+};
+
+TEST_F(HookedBar, RunModeTakesPaintAndSizeBeforeTheWindow) {
+    Load(true);
+    EXPECT_EQ(port.replaced, 1);
+    EXPECT_EQ(port.Send(window.hwnd, 0x000F), 0);  // WM_PAINT
+    EXPECT_EQ(window.paints, 1);
+    EXPECT_EQ(window.endPaints, 1);
+    EXPECT_FALSE(window.dc.ops.empty());
+    bar.Move(0, 0, 17, 40);  // the move's WM_SIZE relays out
+    EXPECT_TRUE(bar.Layout().FillerVisible);
+    EXPECT_TRUE(port.original.empty());  // neither reached the window's own procedure
+}
+
+TEST_F(HookedBar, RunModeWatchesMouseAndTimersAfterTheWindow) {
+    Load(true);
+    port.Send(window.hwnd, 0x0201, fake::MK_LBUTTON_, fake::MouseLParam(5, 190));  // Button2
+    EXPECT_EQ(bar.Value(), 1);
+    port.Send(window.hwnd, 0x0113, DelayTimer);
+    EXPECT_TRUE(timers.IsRunning(RepeatTimer));
+    port.Send(window.hwnd, 0x0202);
+    EXPECT_FALSE(bar.Input().Btn2Pressed);
+    port.Send(window.hwnd, 0x0203, fake::MK_LBUTTON_, fake::MouseLParam(5, 190));  // double click
+    EXPECT_EQ(cursor.injected, (std::vector<uint32_t>{MOUSEEVENTF_LEFTDOWN_}));
+    port.Send(window.hwnd, 0x0015);  // WM_SYSCOLORCHANGE: nothing
+    EXPECT_EQ(port.original.size(), 5u);
+    EXPECT_EQ(log.events, (std::vector<std::string>{"Change"}));
+}
+
+TEST_F(HookedBar, OtherWindowsAreIgnored) {
+    Load(true);
+    Bool16 handled = kFalse;
+    int32_t ret = 0, h = window.hwnd + 1, msg = 0x000F, w = 0, l = 0;
+    bar.zSubclass_Proc(true, handled, ret, h, msg, w, l);
+    EXPECT_EQ(handled, kFalse);
+    EXPECT_EQ(window.paints, 0);
+}
+
+TEST_F(HookedBar, DesignModeHooksNothingAndUsesTheContainersNotifications) {
+    Load(false);
+    EXPECT_EQ(port.replaced, 0);
+    window.client = Rect{0, 0, 17, 35};
+    bar.ContainerResize();
+    EXPECT_EQ(fake::RectText(bar.Layout().Btn2Rect), "(0,18,17,35)");
+    fake::RecordingDC dc;
+    bar.ContainerPaint(dc);
+    EXPECT_EQ(dc.With("fill").size(), 1u);
+}
+
+TEST_F(HookedBar, RunModeIgnoresTheContainersNotifications) {
+    Load(true);
+    window.client = Rect{0, 0, 17, 35};
+    bar.ContainerResize();
+    EXPECT_TRUE(bar.Layout().ThumbVisible);
+    fake::RecordingDC dc;
+    bar.ContainerPaint(dc);
+    EXPECT_TRUE(dc.ops.empty());
+}
+
+TEST(ScrollbarLifetime, EndingReleasesHookTimersAndBrush) {
+    fake::FakeGdi gdi;
+    fake::FakeBarWindow window;
+    fake::ManualTimers timers;
+    fake::FakeCursor cursor;
+    fake::FakeWndProcs port;
+    {
+        ucScrollbar bar(gdi);
+        EXPECT_EQ(gdi.live.size(), 1u);  // the pattern brush, from creation on
+        bar.AttachWindow(BarWindowPorts{&window, &timers, &cursor, &port});
+        fake::MemoryBag bag;
+        fake::FakeSite site;
+        bar.ReadProperties(bag, site);
+        bar.ReadProperties(bag, site);  // a second load does not hook twice
+        EXPECT_EQ(port.replaced, 1);
+        bar.BarMouseMove(0, fake::MouseLParam(5, 100));
+        fake::RecordingDC dc;
+        bar.PaintBar(dc);
+        EXPECT_EQ(gdi.memdcs, 12);
+        timers.log.clear();
+    }
+    EXPECT_EQ(port.Current(window.hwnd), fake::FakeWndProcs::OriginalOf(window.hwnd));
+    EXPECT_EQ(timers.log, (std::vector<std::string>{"kill 3", "kill 1", "kill 2", "kill 4"}));
+    EXPECT_TRUE(timers.running.empty());
+    EXPECT_TRUE(gdi.live.empty());
+}
+
+}  // namespace
+}  // namespace mirelo
