@@ -1,0 +1,178 @@
+// Columns and layout: width distribution, the scroll bar's range, visibility
+// and place, the hand-over of its width, and the resize handling.
+#include "base/error.h"
+#include "fakes/list_fixture.h"
+
+namespace mirelo::fake {
+namespace {
+
+int ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+std::vector<int> Widths(const MireloList& l, int n) {
+    std::vector<int> w;
+    for (int c = 0; c < n; ++c) w.push_back(l.ColWidth(c));
+    return w;
+}
+
+TEST_F(ListTest, AddItemASpreadsTheRestOfTheWidthInProportion) {
+    New(400, 300);
+    Columns("#,Title,Artist", "30,200,100", "1,0,0", 3);
+    EXPECT_EQ(Widths(*list, 4), (std::vector<int>{36, 238, 119, 0}));
+    EXPECT_EQ(list->ColWidthSum(), 393);
+    EXPECT_EQ(list->ColAlign(0), 1);
+    EXPECT_EQ(ToUtf8(list->HeadCaption(1)), "Title");
+    EXPECT_TRUE(Requests().empty());  // the new columns show at the next repaint
+
+    list->ResizeHead();
+    EXPECT_EQ(Widths(*list, 4), (std::vector<int>{34, 227, 114, 0}));
+    EXPECT_EQ(list->ColWidthSum(), 375);
+}
+
+TEST_F(ListTest, AddItemAOnAnExactWidthChangesNothing) {
+    New(338, 300);
+    Columns("#,Title,Artist", "30,200,100", "1,0,0", 3);
+    EXPECT_EQ(Widths(*list, 3), (std::vector<int>{30, 200, 100}));
+}
+
+TEST_F(ListTest, AddItemAFailsAtTheFirstMissingOrBadPart) {
+    New(400, 300);
+    struct Case { const char* widths; const char* aligns; int error; std::vector<int> set; };
+    const Case cases[] = {
+        {"10,20", "0,0,0", kSubscriptOutOfRange, {10, 20}},
+        {"10,20,30", "0,0", kSubscriptOutOfRange, {10, 20, 30}},
+        {"10,x,30", "0,0,0", kTypeMismatch, {10}},
+        {"10,40000,30", "0,0,0", kOverflow, {10}},
+    };
+    for (const Case& c : cases) {
+        Columns("a,b,c", "1,1,1", "0,0,0", 0);  // reset to known widths
+        const int16_t sum = list->ColWidthSum();
+        EXPECT_EQ(ErrorOf([&] { Columns("a,b,c", c.widths, c.aligns, 2); }), c.error) << c.widths;
+        for (size_t i = 0; i < c.set.size(); ++i) EXPECT_EQ(list->ColWidth(static_cast<int>(i)), c.set[i]);
+        EXPECT_EQ(list->ColWidthSum(), sum) << "the total is not updated";
+    }
+    EXPECT_EQ(ErrorOf([&] { Columns("a", "10", "0", 40000); }), kOverflow);
+}
+
+TEST_F(ListTest, SlotsBeyondTheLastCaptionKeepTheirDefinition) {
+    New(400, 300);
+    Columns("a,b,c", "100,100,100", "0,1,2", 2);
+    Columns("x", "50", "0", 0);
+    EXPECT_EQ(ToUtf8(list->HeadCaption(1)), "b");
+    EXPECT_EQ(list->ColAlign(2), 2);
+}
+
+TEST_F(ListTest, DistributingOverNoWidthIsDivisionByZero) {
+    New(400, 300);
+    EXPECT_EQ(ErrorOf([&] { Columns("a,b", "0,0", "0,0", 1); }), kDivisionByZero);
+    EXPECT_EQ(Widths(*list, 2), (std::vector<int>{0, 0}));
+}
+
+TEST_F(ListTest, ColumnLeftAddsTheGapsAndAcceptsOnePastTheLastSlot) {
+    New(400, 300);
+    Columns("a,b,c", "100,50,20", "0,0,0", 2);
+    EXPECT_EQ(list->ColumnLeft(0), 0);
+    EXPECT_EQ(list->ColumnLeft(1), list->ColWidth(0) + 2);
+    EXPECT_EQ(list->ColumnLeft(21), list->ColWidthSum() + 42);
+    EXPECT_EQ(ErrorOf([&] { list->ColumnLeft(22); }), kSubscriptOutOfRange);
+}
+
+// Ten rows of 16 fit a 300-pixel control exactly when the area is 160 high.
+TEST_F(ListTest, TheBarAppearsTakingTheLastColumnsWidthAndGivesItBack) {
+    New(400, 194);  // row area 194 - 16 - 2 = 176: eleven rows fit
+    Columns("#,a,b", "30,100,100", "0,0,0", 3);
+    const auto before = Widths(*list, 3);
+    const int16_t sum = list->ColWidthSum();
+    Fill(11);
+    EXPECT_FALSE(list->Bar().Visible());
+    EXPECT_EQ(list->Bar().Tag(), u"0");
+    EXPECT_EQ(list->Bar().Max(), 0);
+    Fill(1);
+    EXPECT_TRUE(list->Bar().Visible());
+    EXPECT_EQ(list->Bar().Max(), 1);
+    EXPECT_EQ(list->ColWidth(2), before[2] - 17);
+    EXPECT_EQ(list->ColWidthSum(), sum - 17);
+    EXPECT_EQ(list->BarWidthCol(), 2);
+    list->RemoveItem(0);
+    EXPECT_FALSE(list->Bar().Visible());
+    EXPECT_EQ(Widths(*list, 3), before);
+    EXPECT_EQ(list->ColWidthSum(), sum);
+}
+
+TEST_F(ListTest, RowsThatExactlyFillTheAreaNeedNoBar) {
+    New(400, 50);  // area 50 - 16 - 2 = 32: two rows exactly
+    Fill(2);
+    EXPECT_FALSE(list->Bar().Visible());
+    EXPECT_EQ(list->RowAreaHeight(), 32);
+}
+
+TEST_F(ListTest, ClearHidesTheBarButLeavesTheColumnNarrow) {
+    New(400, 50);
+    Columns("#,a,b", "30,100,100", "0,0,0", 3);
+    Fill(2);
+    const int narrow = list->ColWidth(2) - 17;
+    Fill(1);
+    list->Clear();
+    EXPECT_FALSE(list->Bar().Visible());
+    EXPECT_EQ(list->Bar().Tag(), u"1");
+    EXPECT_EQ(list->ColWidth(2), narrow);
+}
+
+TEST_F(ListTest, WithoutColumnsTheBarAppearsWithoutAnError) {
+    New(400, 50);
+    Fill(2);
+    EXPECT_EQ(ErrorOf([&] { Fill(1); }), 0);
+    EXPECT_EQ(list->ListCount(), 3);
+    EXPECT_TRUE(list->Bar().Visible());
+    EXPECT_EQ(list->ColWidthSum(), 0);
+    list->RemoveItem(0);
+    EXPECT_EQ(list->ColWidth(1), 0) << "nobody gave the width, nobody gets it";
+}
+
+TEST_F(ListTest, TheBarStandsInsideTheBorder) {
+    New(400, 300);
+    list->SetBorderWidth(3);
+    surface.width = 300;
+    list->OnResize();
+    EXPECT_EQ(list->Bar().Left(), 300 - 17 - 3);
+    EXPECT_EQ(list->Bar().Top(), 3);
+    EXPECT_EQ(list->Bar().Height(), 300 - 6);
+}
+
+TEST_F(ListTest, ShrinkingRepaintsAtOnceGrowingDoesNot) {
+    New(400, 300);
+    surface.width = 500;
+    list->OnResize();
+    EXPECT_EQ(Requests(), (Lines{"UpdateLayout", "PlaceScrollBar"}));
+    EXPECT_EQ(log.back(), "Resize");
+    Reset();
+    surface.height = 200;
+    list->OnResize();
+    EXPECT_EQ(Head(2), (Lines{"OnPaint", "PaintAll"}));
+    EXPECT_EQ(log.back(), "Resize");
+}
+
+TEST_F(ListTest, LastIndexIsHeldAtTheEndOfAFullList) {
+    New(400, 300);
+    Columns("a", "10", "0", 0);
+    for (int i = 0; i < kMaxRows; ++i) {
+        Text k;
+        list->AddItem(Variant(u"x"), k, Variant::Missing(), Variant::Missing());
+    }
+    list->Bar().SetValue(list->Bar().Max());
+    EXPECT_EQ(list->FirstIndex(), 32768 - 17);
+    EXPECT_EQ(ErrorOf([&] { list->OnResize(); }), 0);
+    EXPECT_EQ(ErrorOf([&] { list->SetItemHeight(8); }), 0);
+    EXPECT_EQ(list->LastIndex(), 32767);
+    EXPECT_EQ(ErrorOf([&] { list->SetListIndex(32767); }), 0);
+    EXPECT_EQ(list->ListIndex(), 32767);
+}
+
+}  // namespace
+}  // namespace mirelo::fake
