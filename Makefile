@@ -41,7 +41,7 @@ _quick: _native
 _demo: _native _win32
 	@scripts/demo.sh
 
-_bench: _native _win32
+_bench: _win32
 	@scripts/bench.sh
 
 _fuzz: _deps
