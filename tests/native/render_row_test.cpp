@@ -1,0 +1,207 @@
+// Row painting on the recording surface: geometry, colours, markers, numbers,
+// the cut bottom row and the filler under the last row.
+#include <gtest/gtest.h>
+
+#include "render_fixture.h"
+
+namespace mirelo::render_test {
+namespace {
+
+using Ops = std::vector<std::string>;
+
+// Border 1, rows 16 high, column 0 40 wide and column 1 100 wide (the
+// surface is exactly as wide as the columns ask, so nothing is stretched).
+struct TwoColumns : PaintedList {
+    explicit TwoColumns(int rows, int32_t height = 151, const char16_t* captions = u"No,Name")
+        : PaintedList(144, height) {
+        Columns(1, captions, u"40,100", u"0,0");
+        static const char16_t* cells[] = {u"a,b", u"c,d", u"e,f", u"g,h", u"i,j", u"k,l", u"m,n", u"o,p",
+                                          u"q,r", u"s,t"};
+        for (int i = 0; i < rows; ++i) Add(cells[i % 10]);
+    }
+};
+
+TEST(RenderRow, WorkedGeometry) {
+    TwoColumns l(2);
+    EXPECT_EQ(l.Row(0), (Ops{
+                            "fill 1,17,143,33 #FFFFFF",
+                            "textcolor #8F614C",
+                            "text '1' 1,19,41,31 f0",
+                            "text 'b' 45,19,140,31 f0",
+                            "line 41,17,41,32 #F7FFFF",
+                            "line 42,17,42,32 #F7FFFF",
+                        }));
+    // The last row also fills the rest of the row area with BackColor and
+    // puts back the bottom border line.
+    EXPECT_EQ(l.Row(1), (Ops{
+                            "fill 1,33,143,49 #FAF6EA",
+                            "textcolor #8F614C",
+                            "text '2' 1,35,41,47 f0",
+                            "text 'd' 45,35,140,47 f0",
+                            "line 41,33,41,48 #F7FFFF",
+                            "line 42,33,42,48 #F7FFFF",
+                            "fill 1,49,143,150 #F7FFFF",
+                            "line 0,150,144,150 #C3A378",
+                        }));
+    EXPECT_EQ(l.trace, (Ops{"PaintRow 1"}));
+}
+
+TEST(RenderRow, RowsOutsideTheListOrTheViewPaintNothing) {
+    TwoColumns l(2);
+    TwoColumns empty(0);
+    for (int16_t i : {int16_t{-1}, int16_t{2}, int16_t{32767}}) {
+        EXPECT_TRUE(l.Row(i).empty()) << i;
+        EXPECT_EQ(l.trace, (Ops{"PaintRow " + std::to_string(i)}));
+    }
+    EXPECT_TRUE(empty.Row(0).empty());
+}
+
+TEST(RenderRow, BackgroundAndTextColours) {
+    struct Case {
+        const char* name;
+        int16_t listIndex, playIndex, row;
+        const char* fill;
+        const char* text;
+    } cases[] = {
+        {"even row", -1, -1, 0, kBk1, kNorText},
+        {"odd row", -1, -1, 1, kBk2, kNorText},
+        {"selected", 1, -1, 1, kSelBk, kSelText},
+        {"play row", -1, 1, 1, kBk2, kPlyText},
+        {"selected play row", 0, 0, 0, kSelBk, kSelText},
+        {"other row than selected and play", 0, 1, 2, kBk1, kNorText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TwoColumns l(3);
+        l.list->SetListIndex(c.listIndex);
+        l.list->SetPlayIndex(c.playIndex);
+        Ops ops = l.Row(c.row);
+        ASSERT_GE(ops.size(), 2u);
+        const int32_t top = 17 + 16 * c.row;
+        EXPECT_EQ(ops[0], "fill 1," + std::to_string(top) + ",143," + std::to_string(top + 16) + " " + c.fill);
+        EXPECT_EQ(ops[1], std::string("textcolor ") + c.text);
+    }
+}
+
+TEST(RenderRow, ColoursFollowTheRowsAcrossASingleRowScroll) {
+    TwoColumns l(20);  // 20 rows overflow the area: the bar is shown
+    const Ops before1 = Only(l.Row(1), "fill"), before2 = Only(l.Row(2), "fill");
+    l.list->Bar().SetValue(1);
+    ASSERT_EQ(l.list->FirstIndex(), 1);
+    ASSERT_NE(l.list->AltPhase(), kFalse);
+    // Row 1 now stands at the top, row 2 below it, in the colours they had.
+    EXPECT_EQ(Only(l.Row(1), "fill")[0], "fill 1,17,126,33 " + before1[0].substr(before1[0].rfind(' ') + 1));
+    EXPECT_EQ(Only(l.Row(2), "fill")[0], "fill 1,33,126,49 " + before2[0].substr(before2[0].rfind(' ') + 1));
+    EXPECT_EQ(before1[0].substr(before1[0].rfind(' ') + 1), kBk2);
+}
+
+TEST(RenderRow, Markers) {
+    struct Case {
+        const char* name;
+        bool checkBox, checked, play, arrow;
+        Ops markers;
+    } cases[] = {
+        {"check box", true, false, false, true, {"blt 2,19,13,13 from CHK 0,0,13,13"}},
+        {"checked box", true, true, false, true, {"blt 2,19,13,13 from CHK 26,0,13,13"}},
+        {"play arrow over the box",
+         true,
+         true,
+         true,
+         true,
+         {"blt 2,19,13,13 from CHK 26,0,13,13", "blt 2,19,13,13 from CHK 13,0,13,13"}},
+        {"no arrow when bSeleArrow is off", true, false, true, false, {"blt 2,19,13,13 from CHK 0,0,13,13"}},
+        {"play icon without check boxes", false, false, true, true, {"icon 3,19,12,12 n664"}},
+        {"nothing", false, true, false, true, {}},
+        {"no icon when bSeleArrow is off", false, false, true, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TwoColumns l(2);
+        l.list->SetCheckBox(ToBool16(c.checkBox));
+        l.list->SetbSeleArrow(ToBool16(c.arrow));
+        if (c.checked) {
+            int32_t index = 0;
+            Bool16 check = kTrue;
+            l.list->SetCheckItem(index, check);
+        }
+        if (c.play) l.list->SetPlayIndex(0);
+        Ops ops = l.Row(0);
+        Ops markers = Only(ops, "blt");
+        for (const auto& op : Only(ops, "icon")) markers.push_back(op);
+        EXPECT_EQ(markers, c.markers);
+        // Markers go over the cells: nothing but the marker follows them.
+        if (!markers.empty()) {
+            EXPECT_EQ(ops.back(), markers.back());
+        }
+    }
+}
+
+TEST(RenderRow, CheckImageStaysAtXTwoWithAThickBorder) {
+    TwoColumns l(2);
+    l.list->SetCheckBox(kTrue);
+    l.list->SetBorderWidth(3);
+    // Row 0 now starts at y 19; its text at 21.
+    EXPECT_EQ(Only(l.Row(0), "blt"), (Ops{"blt 2,21,13,13 from CHK 0,0,13,13"}));
+}
+
+TEST(RenderRow, RowNumbers) {
+    struct Case {
+        const char* name;
+        const char16_t* captions;
+        bool numbers;
+        int16_t row;
+        const char* text;
+    } cases[] = {
+        {"ascending from 1", u"No,Name", true, 0, "text '1' 1,19,41,31 f0"},
+        {"second row", u"No,Name", true, 1, "text '2' 1,35,41,47 f0"},
+        {"descending under the down mark", u"No\u25BC,Name", true, 0, "text '10' 1,19,41,31 f0"},
+        {"descending second row", u"No\u25BC,Name", true, 1, "text '9' 1,35,41,47 f0"},
+        {"the up mark counts up", u"No\u25B2,Name", true, 0, "text '1' 1,19,41,31 f0"},
+        {"mark not at the end", u"\u25BCNo,Name", true, 0, "text '1' 1,19,41,31 f0"},
+        {"own text without numbers", u"No,Name", false, 0, "text 'a' 1,19,41,31 f0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TwoColumns l(10, 200, c.captions);  // all ten fit: no bar narrows column 0
+        l.list->SetYnNeedNumCol(ToBool16(c.numbers));
+        EXPECT_EQ(Only(l.Row(c.row), "text '")[0], c.text);
+    }
+}
+
+TEST(RenderRow, BottomRowCutByTheEdge) {
+    // 60 pixels high: rows 0 and 1 whole, row 2 from y 49 cut at 59. Columns
+    // come after the rows, so the bar that appeared took no column width.
+    PaintedList l(144, 60);
+    for (int i = 0; i < 3; ++i) l.Add(u"x");
+    l.Columns(1, u"No,Name", u"40,100", u"0,0");
+    ASSERT_TRUE(l.list->Bar().Visible());
+    EXPECT_EQ(l.Row(2), (Ops{
+                            "fill 1,49,126,59 #FFFFFF",
+                            "textcolor #8F614C",
+                            "text '3' 1,51,41,59 f0",
+                            "text '' 45,51,140,59 f0",
+                            "line 41,49,41,58 #F7FFFF",
+                            "line 42,49,42,58 #F7FFFF",
+                            "line 0,59,144,59 #C3A378",
+                        }));
+    l.Add(u"y");
+    EXPECT_TRUE(l.Row(3).empty());  // starts below the edge
+}
+
+TEST(RenderRow, LastRowOfAFullListStillPaints) {
+    // Scrolled to the end of 32768 rows the visible range passes 32767: it is
+    // held there instead of overflowing, and the last row paints.
+    PaintedList l(144, 151);
+    for (int i = 0; i < kMaxRows; ++i) l.Add(u"r");
+    l.Columns(1, u"No,Name", u"40,100", u"0,0");
+    l.list->Bar().SetValue(l.list->Bar().Max());
+    ASSERT_EQ(l.list->FirstIndex(), kMaxRows - 8);
+    Ops ops = l.Row(32767);
+    EXPECT_EQ(l.list->LastIndex(), 32767);
+    ASSERT_FALSE(ops.empty());
+    EXPECT_EQ(ops[0], "fill 1,129,126,145 #FFFFFF");  // odd distance, phase flipped by the scroll
+    EXPECT_EQ(Only(ops, "text '")[0], "text '32768' 1,131,41,143 f0");
+}
+
+}  // namespace
+}  // namespace mirelo::render_test
