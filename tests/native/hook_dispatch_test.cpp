@@ -13,8 +13,8 @@ class HookDispatchTest : public ::testing::Test {
 protected:
     void SetUp() override { table.HookWindow(kWnd); }
     static constexpr HWnd kWnd = 42;
-    fake::FakeWndProcs port;
-    fake::RecordingOwner owner;
+    hookfake::FakeWndProcs port;
+    hookfake::RecordingOwner owner;
     HookTable table{owner, port};
 };
 
@@ -131,7 +131,7 @@ TEST_F(HookDispatchTest, UnhookingFromInsideTheBeforeCallFinishesTheMessage) {
     EXPECT_EQ(port.Send(kWnd, 2), 77);
     EXPECT_EQ(owner.calls.size(), 1u);
     EXPECT_EQ(port.original.size(), 1u);
-    EXPECT_EQ(port.Current(kWnd), fake::FakeWndProcs::OriginalOf(kWnd));
+    EXPECT_EQ(port.Current(kWnd), hookfake::FakeWndProcs::OriginalOf(kWnd));
 }
 
 TEST_F(HookDispatchTest, EachWindowKeepsItsOwnSubscriptions) {

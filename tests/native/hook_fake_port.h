@@ -10,7 +10,7 @@
 #include "platform/window_proc.h"
 #include "subclass/hook_owner.h"
 
-namespace mirelo::fake {
+namespace mirelo::hookfake {
 
 class FakeWndProcs : public WindowProcPort {
 public:
@@ -78,4 +78,4 @@ public:
     Action action;
 };
 
-}  // namespace mirelo::fake
+}  // namespace mirelo::hookfake

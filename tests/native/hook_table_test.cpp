@@ -53,8 +53,8 @@ TEST(HookMessageTable, SubscriptionsFollowTheSlotRules) {
 
 class HookTableTest : public ::testing::Test {
 protected:
-    fake::FakeWndProcs port;
-    fake::RecordingOwner owner;
+    hookfake::FakeWndProcs port;
+    hookfake::RecordingOwner owner;
     HookTable table{owner, port};
 };
 
@@ -75,11 +75,11 @@ TEST_F(HookTableTest, FreedEntriesAreReusedFromTheLastDown) {
 
 TEST_F(HookTableTest, UnhookRestoresTheExactPreviousProcedure) {
     table.HookWindow(7);
-    EXPECT_NE(port.Current(7), fake::FakeWndProcs::OriginalOf(7));
-    EXPECT_EQ(table.Entry(0).OldWndProc, fake::FakeWndProcs::OriginalOf(7));
+    EXPECT_NE(port.Current(7), hookfake::FakeWndProcs::OriginalOf(7));
+    EXPECT_EQ(table.Entry(0).OldWndProc, hookfake::FakeWndProcs::OriginalOf(7));
     table.AddHookMessage(7, 15, HookBefore | HookAfter);
     table.UnhookWindow(7);
-    EXPECT_EQ(port.Current(7), fake::FakeWndProcs::OriginalOf(7));
+    EXPECT_EQ(port.Current(7), hookfake::FakeWndProcs::OriginalOf(7));
     EXPECT_EQ(table.Entry(0).hWnd, 0);
     EXPECT_EQ(table.Entry(0).Before.Count(), 0);
     EXPECT_EQ(table.Entry(0).After.Count(), 0);
@@ -110,7 +110,7 @@ TEST_F(HookTableTest, ChainedHooksUnwindInOrder) {
     other.UnhookWindow(7);
     EXPECT_NE(port.Current(7), first);
     table.UnhookWindow(7);
-    EXPECT_EQ(port.Current(7), fake::FakeWndProcs::OriginalOf(7));
+    EXPECT_EQ(port.Current(7), hookfake::FakeWndProcs::OriginalOf(7));
 }
 
 TEST_F(HookTableTest, WindowsNeverHookedRaiseSubscriptOutOfRange) {
@@ -146,7 +146,7 @@ TEST_F(HookTableTest, UnhookAllReleasesEveryWindowAndNeverFails) {
     table.HookWindow(3);
     table.UnhookWindow(2);
     table.UnhookAll();
-    for (HWnd h : {1, 2, 3}) EXPECT_EQ(port.Current(h), fake::FakeWndProcs::OriginalOf(h)) << h;
+    for (HWnd h : {1, 2, 3}) EXPECT_EQ(port.Current(h), hookfake::FakeWndProcs::OriginalOf(h)) << h;
     EXPECT_EQ(port.restored, 3);
     EXPECT_EQ(table.FindHookEntry(0, true), 2);
 }
@@ -156,7 +156,7 @@ TEST_F(HookTableTest, DestroyingTheTableUnhooks) {
         HookTable scoped(owner, port);
         scoped.HookWindow(5);
     }
-    EXPECT_EQ(port.Current(5), fake::FakeWndProcs::OriginalOf(5));
+    EXPECT_EQ(port.Current(5), hookfake::FakeWndProcs::OriginalOf(5));
 }
 
 TEST_F(HookTableTest, TimingsSelectTheTables) {

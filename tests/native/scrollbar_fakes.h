@@ -15,7 +15,13 @@
 #include "platform/window.h"
 #include "scrollbar/uc_scrollbar.h"
 
-namespace mirelo::fake {
+namespace mirelo::barfake {
+
+using fake::FakeGdi;
+using fake::FakeMemDC;
+using fake::FakeSite;
+using fake::MemoryBag;
+using fake::Utf8;
 
 inline std::string RectText(const Rect& r) {
     char b[64];
@@ -181,4 +187,4 @@ inline int32_t MouseLParam(int32_t x, int32_t y) {
 
 constexpr int32_t MK_LBUTTON_ = 1, MK_SHIFT_ = 4;
 
-}  // namespace mirelo::fake
+}  // namespace mirelo::barfake

@@ -9,11 +9,11 @@ namespace mirelo {
 namespace {
 
 // A bag that also keeps the default each entry was written with.
-class DefaultsBag : public fake::MemoryBag {
+class DefaultsBag : public barfake::MemoryBag {
 public:
     void WriteProperty(const Text& key, const Variant& value, const Variant& def) override {
         MemoryBag::WriteProperty(key, value, def);
-        defaults[fake::Utf8(key)] = def;
+        defaults[barfake::Utf8(key)] = def;
     }
     std::map<std::string, Variant> defaults;
 };
@@ -22,7 +22,7 @@ const std::vector<std::string> kKeys = {"Enabled",     "Min",         "Max",    
                                         "LargeChange", "ChangeDelay", "ChangeFrequency", "Orientation", "ShowButtons"};
 
 TEST(ScrollbarPersistence, WritesEveryKeyWithItsDefault) {
-    fake::FakeGdi gdi;
+    barfake::FakeGdi gdi;
     ucScrollbar bar(gdi);
     bar.InitProperties();
     DefaultsBag bag;
@@ -40,7 +40,7 @@ TEST(ScrollbarPersistence, WritesEveryKeyWithItsDefault) {
 }
 
 TEST(ScrollbarPersistence, RoundTrip) {
-    fake::FakeGdi gdi;
+    barfake::FakeGdi gdi;
     ucScrollbar saved(gdi);
     saved.InitProperties();
     saved.SetEnabled(false);
@@ -53,11 +53,11 @@ TEST(ScrollbarPersistence, RoundTrip) {
     saved.SetChangeFrequency(30);
     saved.SetOrientation(1);
     saved.SetShowButtons(false);
-    fake::MemoryBag bag;
+    barfake::MemoryBag bag;
     saved.WriteProperties(bag);
 
     ucScrollbar loaded(gdi);
-    fake::FakeSite design;
+    barfake::FakeSite design;
     design.userMode = false;
     loaded.ReadProperties(bag, design);
     EXPECT_EQ(bag.readOrder, kKeys);
@@ -75,13 +75,13 @@ TEST(ScrollbarPersistence, RoundTrip) {
 }
 
 TEST(ScrollbarPersistence, StoredValuesAreTakenAsTheyAre) {
-    fake::FakeGdi gdi;
+    barfake::FakeGdi gdi;
     ucScrollbar bar(gdi);
-    fake::MemoryBag bag;
+    barfake::MemoryBag bag;
     bag.values = {{"Min", Variant(10)},         {"Max", Variant(5)},          {"Value", Variant(99)},
                   {"SmallChange", Variant(0)},  {"LargeChange", Variant(0)},  {"ChangeFrequency", Variant(1)},
                   {"ChangeDelay", Variant(-4)}, {"Orientation", Variant(7)}};
-    fake::FakeSite site;
+    barfake::FakeSite site;
     bar.Move(0, 0, 17, 200);
     EXPECT_NO_THROW(bar.ReadProperties(bag, site));
     EXPECT_EQ(bar.Min(), 10);
@@ -97,10 +97,10 @@ TEST(ScrollbarPersistence, StoredValuesAreTakenAsTheyAre) {
 }
 
 TEST(ScrollbarPersistence, AnEmptyBagGivesTheListsBar) {
-    fake::FakeGdi gdi;
+    barfake::FakeGdi gdi;
     ucScrollbar bar(gdi);
-    fake::MemoryBag empty;
-    fake::FakeSite site;
+    barfake::MemoryBag empty;
+    barfake::FakeSite site;
     bar.ReadProperties(empty, site);
     EXPECT_EQ(bar.Min(), 0);
     EXPECT_EQ(bar.Max(), 100);
@@ -117,17 +117,17 @@ protected:
         bar.AttachWindow(BarWindowPorts{&window, &timers, &cursor, &port});
         bar.SetEvents(&log);
         window.onMove = [this] { port.Send(window.hwnd, 0x0005); };
-        fake::FakeSite site;
+        barfake::FakeSite site;
         site.userMode = userMode;
         bar.ReadProperties(bag, site);
     }
-    fake::FakeGdi gdi;
-    fake::FakeBarWindow window;
-    fake::ManualTimers timers;
-    fake::FakeCursor cursor;
-    fake::FakeWndProcs port;
-    fake::EventLog log;
-    fake::MemoryBag bag;
+    barfake::FakeGdi gdi;
+    barfake::FakeBarWindow window;
+    barfake::ManualTimers timers;
+    barfake::FakeCursor cursor;
+    hookfake::FakeWndProcs port;
+    barfake::EventLog log;
+    barfake::MemoryBag bag;
     ucScrollbar bar{gdi};
 };
 
@@ -145,13 +145,13 @@ TEST_F(HookedBar, RunModeTakesPaintAndSizeBeforeTheWindow) {
 
 TEST_F(HookedBar, RunModeWatchesMouseAndTimersAfterTheWindow) {
     Load(true);
-    port.Send(window.hwnd, 0x0201, fake::MK_LBUTTON_, fake::MouseLParam(5, 190));  // Button2
+    port.Send(window.hwnd, 0x0201, barfake::MK_LBUTTON_, barfake::MouseLParam(5, 190));  // Button2
     EXPECT_EQ(bar.Value(), 1);
     port.Send(window.hwnd, 0x0113, DelayTimer);
     EXPECT_TRUE(timers.IsRunning(RepeatTimer));
     port.Send(window.hwnd, 0x0202);
     EXPECT_FALSE(bar.Input().Btn2Pressed);
-    port.Send(window.hwnd, 0x0203, fake::MK_LBUTTON_, fake::MouseLParam(5, 190));  // double click
+    port.Send(window.hwnd, 0x0203, barfake::MK_LBUTTON_, barfake::MouseLParam(5, 190));  // double click
     EXPECT_EQ(cursor.injected, (std::vector<uint32_t>{MOUSEEVENTF_LEFTDOWN_}));
     port.Send(window.hwnd, 0x0015);  // WM_SYSCOLORCHANGE: nothing
     EXPECT_EQ(port.original.size(), 5u);
@@ -172,8 +172,8 @@ TEST_F(HookedBar, DesignModeHooksNothingAndUsesTheContainersNotifications) {
     EXPECT_EQ(port.replaced, 0);
     window.client = Rect{0, 0, 17, 35};
     bar.ContainerResize();
-    EXPECT_EQ(fake::RectText(bar.Layout().Btn2Rect), "(0,18,17,35)");
-    fake::RecordingDC dc;
+    EXPECT_EQ(barfake::RectText(bar.Layout().Btn2Rect), "(0,18,17,35)");
+    barfake::RecordingDC dc;
     bar.ContainerPaint(dc);
     EXPECT_EQ(dc.With("fill").size(), 1u);
 }
@@ -183,33 +183,33 @@ TEST_F(HookedBar, RunModeIgnoresTheContainersNotifications) {
     window.client = Rect{0, 0, 17, 35};
     bar.ContainerResize();
     EXPECT_TRUE(bar.Layout().ThumbVisible);
-    fake::RecordingDC dc;
+    barfake::RecordingDC dc;
     bar.ContainerPaint(dc);
     EXPECT_TRUE(dc.ops.empty());
 }
 
 TEST(ScrollbarLifetime, EndingReleasesHookTimersAndBrush) {
-    fake::FakeGdi gdi;
-    fake::FakeBarWindow window;
-    fake::ManualTimers timers;
-    fake::FakeCursor cursor;
-    fake::FakeWndProcs port;
+    barfake::FakeGdi gdi;
+    barfake::FakeBarWindow window;
+    barfake::ManualTimers timers;
+    barfake::FakeCursor cursor;
+    hookfake::FakeWndProcs port;
     {
         ucScrollbar bar(gdi);
         EXPECT_EQ(gdi.live.size(), 1u);  // the pattern brush, from creation on
         bar.AttachWindow(BarWindowPorts{&window, &timers, &cursor, &port});
-        fake::MemoryBag bag;
-        fake::FakeSite site;
+        barfake::MemoryBag bag;
+        barfake::FakeSite site;
         bar.ReadProperties(bag, site);
         bar.ReadProperties(bag, site);  // a second load does not hook twice
         EXPECT_EQ(port.replaced, 1);
-        bar.BarMouseMove(0, fake::MouseLParam(5, 100));
-        fake::RecordingDC dc;
+        bar.BarMouseMove(0, barfake::MouseLParam(5, 100));
+        barfake::RecordingDC dc;
         bar.PaintBar(dc);
         EXPECT_EQ(gdi.memdcs, 12);
         timers.log.clear();
     }
-    EXPECT_EQ(port.Current(window.hwnd), fake::FakeWndProcs::OriginalOf(window.hwnd));
+    EXPECT_EQ(port.Current(window.hwnd), hookfake::FakeWndProcs::OriginalOf(window.hwnd));
     EXPECT_EQ(timers.log, (std::vector<std::string>{"kill 3", "kill 1", "kill 2", "kill 4"}));
     EXPECT_TRUE(timers.running.empty());
     EXPECT_TRUE(gdi.live.empty());

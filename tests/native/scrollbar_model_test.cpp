@@ -10,7 +10,7 @@
 namespace mirelo {
 namespace {
 
-using fake::RectText;
+using barfake::RectText;
 
 struct SetterCase {
     const char* name;
@@ -42,7 +42,7 @@ TEST(ScrollbarSetters, ClampSilently) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        fake::FakeGdi gdi;
+        barfake::FakeGdi gdi;
         ucScrollbar bar(gdi);
         bar.InitProperties();
         EXPECT_NO_THROW(c.act(bar));
@@ -51,7 +51,7 @@ TEST(ScrollbarSetters, ClampSilently) {
 }
 
 TEST(ScrollbarSetters, ChangeOnlyWhenTheValueSetterMovesTheValue) {
-    fake::BarRig rig;
+    barfake::BarRig rig;
     rig.bar.SetValue(80);
     EXPECT_EQ(rig.log.events, (std::vector<std::string>{"Change"}));
     rig.bar.SetMax(50);  // lowers Value silently
@@ -63,7 +63,7 @@ TEST(ScrollbarSetters, ChangeOnlyWhenTheValueSetterMovesTheValue) {
 }
 
 TEST(ScrollbarSetters, RepaintWithoutErasing) {
-    fake::BarRig rig;
+    barfake::BarRig rig;
     const int before = rig.window.invalidations;
     rig.bar.SetValue(10);
     rig.bar.SetMin(1);
@@ -84,7 +84,7 @@ TEST(ScrollbarSetters, RepaintWithoutErasing) {
 }
 
 TEST(ScrollbarSetters, EmptyRangeFillsTheTrackAtItsStart) {
-    fake::BarRig rig;
+    barfake::BarRig rig;
     rig.bar.SetValue(40);
     rig.bar.SetMax(-5);
     EXPECT_EQ(rig.bar.Max(), 0);
@@ -128,7 +128,7 @@ TEST(ScrollbarGeometry, ButtonsTrackAndThumb) {
             auto span = [&](int32_t from, int32_t to) {
                 return RectText(h ? Rect{from, 0, to, 17} : Rect{0, from, 17, to});
             };
-            fake::FakeGdi gdi;
+            barfake::FakeGdi gdi;
             ucScrollbar bar(gdi);  // no window: Move sizes the client at once
             bar.InitProperties();
             bar.SetOrientation(orientation);
@@ -178,7 +178,7 @@ TEST(ScrollbarGeometry, ValueFromThumbInvertsThePosition) {
 }
 
 TEST(ScrollbarGeometry, HitTestTakesTheFirstPartAndExcludesFarEdges) {
-    fake::BarRig rig;  // 17 x 200, thumb 14 at 18
+    barfake::BarRig rig;  // 17 x 200, thumb 14 at 18
     const struct {
         int32_t x, y;
         ScrollPart part;
@@ -196,7 +196,7 @@ TEST(ScrollbarGeometry, HitTestTakesTheFirstPartAndExcludesFarEdges) {
 }
 
 TEST(ScrollbarExtender, VisibilityMoveTagAndKeys) {
-    fake::BarRig rig;
+    barfake::BarRig rig;
     EXPECT_TRUE(rig.bar.Visible());
     rig.bar.SetVisible(true);
     rig.bar.SetVisible(false);
