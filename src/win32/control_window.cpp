@@ -1,0 +1,186 @@
+#include "win32/control_window.h"
+
+#include <windowsx.h>
+
+namespace mirelo::win32 {
+
+namespace {
+
+constexpr int16_t kLeft = 1, kRight = 2, kMiddle = 4;
+
+// The form runtime's Shift argument: 1 Shift, 2 Ctrl, 4 Alt.
+int16_t ShiftState() {
+    int16_t shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
+int16_t HeldButtons(WPARAM wParam) {
+    int16_t buttons = 0;
+    if (wParam & MK_LBUTTON) buttons |= kLeft;
+    if (wParam & MK_RBUTTON) buttons |= kRight;
+    if (wParam & MK_MBUTTON) buttons |= kMiddle;
+    return buttons;
+}
+
+float X(LPARAM lParam) { return static_cast<float>(GET_X_LPARAM(lParam)); }
+float Y(LPARAM lParam) { return static_cast<float>(GET_Y_LPARAM(lParam)); }
+
+}  // namespace
+
+const wchar_t* ControlWindow::ClassName() { return L"MireloListWindow"; }
+
+void ControlWindow::UnregisterClass(HINSTANCE instance) { ::UnregisterClassW(ClassName(), instance); }
+
+ControlWindow::ControlWindow(HINSTANCE instance, GdiSurface& surface, MireloList& core, ControlWindowHost& host)
+    : instance_(instance), surface_(surface), core_(core), host_(host) {}
+
+ControlWindow::~ControlWindow() { Destroy(); }
+
+bool ControlWindow::Create(HWND parent, const RECT& pos) {
+    WNDCLASSEXW wc = {};
+    if (!GetClassInfoExW(instance_, ClassName(), &wc)) {
+        wc.cbSize = sizeof(wc);
+        // A class DC keeps the control's font and colours between paints, as
+        // the surface's own device context does.
+        wc.style = CS_OWNDC | CS_DBLCLKS;
+        wc.lpfnWndProc = WndProc;
+        wc.hInstance = instance_;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.lpszClassName = ClassName();
+        if (!RegisterClassExW(&wc)) return false;
+    }
+    CreateWindowExW(0, ClassName(), L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, pos.left,
+                    pos.top, pos.right - pos.left, pos.bottom - pos.top, parent, nullptr, instance_, this);
+    return hwnd_ != nullptr;
+}
+
+void ControlWindow::Destroy() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK ControlWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<ControlWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<ControlWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    // A run-time error inside a handler has no caller to go to; the message
+    // is taken as handled and the window carries on.
+    try {
+        return self->OnMessage(msg, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CREATE:
+        surface_.AttachWindow(hwnd_);
+        return 0;
+    case WM_DESTROY:
+        surface_.DetachWindow();
+        host_.WindowDestroyed();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;  // the paint handler covers every pixel
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_SIZE:
+        core_.OnResize();
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        host_.FocusChanged(msg == WM_SETFOCUS);
+        return 0;
+    case WM_LBUTTONDOWN: ButtonDown(kLeft, lParam, false); return 0;
+    case WM_RBUTTONDOWN: ButtonDown(kRight, lParam, false); return 0;
+    case WM_MBUTTONDOWN: ButtonDown(kMiddle, lParam, false); return 0;
+    case WM_LBUTTONDBLCLK: ButtonDown(kLeft, lParam, true); return 0;
+    case WM_RBUTTONDBLCLK: ButtonDown(kRight, lParam, false); return 0;
+    case WM_MBUTTONDBLCLK: ButtonDown(kMiddle, lParam, false); return 0;
+    case WM_LBUTTONUP: ButtonUp(kLeft, lParam); return 0;
+    case WM_RBUTTONUP: ButtonUp(kRight, lParam); return 0;
+    case WM_MBUTTONUP: ButtonUp(kMiddle, lParam); return 0;
+    case WM_MOUSEMOVE:
+        MouseMove(wParam, lParam);
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != hwnd_) {
+            held_ = 0;
+            clickArmed_ = false;
+        }
+        return 0;
+    case WM_KEYDOWN:
+        core_.OnKeyDown(static_cast<int16_t>(wParam), ShiftState());
+        return 0;
+    case WM_TIMER:
+        if (wParam == static_cast<WPARAM>(kTimer1Id)) {
+            core_.OnTimer1();
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+void ControlWindow::Paint() {
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd_, &ps);
+    try {
+        core_.OnPaint();
+    } catch (...) {
+        EndPaint(hwnd_, &ps);
+        throw;
+    }
+    EndPaint(hwnd_, &ps);
+}
+
+void ControlWindow::ButtonDown(int16_t button, LPARAM lParam, bool doubleClick) {
+    host_.MousePressed();
+    if (held_ == 0) SetCapture(hwnd_);
+    held_ |= button;
+    if (button == kLeft) clickArmed_ = !doubleClick;
+    if (doubleClick) {
+        // The second press of a double-click reaches the host as DblClick only.
+        core_.OnDblClick();
+    } else {
+        core_.OnMouseDown(button, ShiftState(), X(lParam), Y(lParam));
+    }
+}
+
+void ControlWindow::ButtonUp(int16_t button, LPARAM lParam) {
+    const bool wasHeld = (held_ & button) != 0;
+    held_ &= static_cast<int16_t>(~button);
+    if (held_ == 0 && GetCapture() == hwnd_) ReleaseCapture();
+    if (!wasHeld) return;  // pressed elsewhere and released over us
+    core_.OnMouseUp(button, ShiftState(), X(lParam), Y(lParam));
+    if (button == kLeft && clickArmed_) {
+        clickArmed_ = false;
+        RECT rc;
+        GetClientRect(hwnd_, &rc);
+        POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (::PtInRect(&rc, pt)) core_.OnClick();
+    }
+}
+
+void ControlWindow::MouseMove(WPARAM wParam, LPARAM lParam) {
+    core_.OnMouseMove(HeldButtons(wParam), ShiftState(), X(lParam), Y(lParam));
+}
+
+}  // namespace mirelo::win32

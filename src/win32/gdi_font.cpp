@@ -1,0 +1,34 @@
+#include "win32/gdi_font.h"
+
+#include <algorithm>
+
+#include "base/numeric.h"
+
+namespace mirelo::win32 {
+
+LONG FontHeightPixels(double points) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return -ToInt32(points * dpi / 72.0);
+}
+
+HFONT CreateGdiFont(const FontDesc& f) {
+    LOGFONTW lf = {};
+    lf.lfHeight = FontHeightPixels(f.size);
+    lf.lfWeight = f.weight;
+    lf.lfItalic = f.italic;
+    lf.lfUnderline = f.underline;
+    lf.lfStrikeOut = f.strikethrough;
+    lf.lfCharSet = static_cast<BYTE>(f.charset);
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const size_t n = std::min<size_t>(f.name.size(), LF_FACESIZE - 1);
+    std::copy_n(f.name.begin(), n, lf.lfFaceName);
+    lf.lfFaceName[n] = 0;
+    return CreateFontIndirectW(&lf);
+}
+
+}  // namespace mirelo::win32

@@ -1,0 +1,269 @@
+#include "win32/gdi_surface.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "base/error.h"
+#include "win32/gdi_font.h"
+#include "platform/memdc.h"
+#include "win32/hdc_source.h"
+#include "win32/wide_text.h"
+
+namespace mirelo::win32 {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+// A new control is 3030 x 2265 twips.
+constexpr int kInitialWidth = 3030 / kTwipsPerPixel;
+constexpr int kInitialHeight = 2265 / kTwipsPerPixel;
+
+RECT ToRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+// The pen and brush selected for one drawing call, put back afterwards.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ obj) : dc_(dc), old_(SelectObject(dc, obj)) {}
+    ~Selected() { SelectObject(dc_, old_); }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+}  // namespace
+
+void GdiSurface::Bitmap::Create(int w, int h) {
+    Destroy();
+    width = std::max(w, 1);
+    height = std::max(h, 1);
+    // A 32-bit DIB: the same pixels whatever the display depth.
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    dc = CreateCompatibleDC(nullptr);
+    bitmap = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    oldBitmap = SelectObject(dc, bitmap);
+}
+
+void GdiSurface::Bitmap::Destroy() {
+    if (dc) {
+        SelectObject(dc, oldBitmap);
+        DeleteDC(dc);
+    }
+    if (bitmap) DeleteObject(bitmap);
+    dc = nullptr;
+    bitmap = nullptr;
+    oldBitmap = nullptr;
+}
+
+GdiSurface::GdiSurface() {
+    hfont_ = CreateGdiFont(font_);
+    offscreen_.Create(kInitialWidth, kInitialHeight);
+    Prepare(offscreen_.dc);
+}
+
+GdiSurface::~GdiSurface() {
+    DetachWindow();
+    offscreen_.Destroy();
+    if (hfont_) DeleteObject(hfont_);
+}
+
+void GdiSurface::AttachWindow(HWND hwnd) {
+    DetachWindow();
+    hwnd_ = hwnd;
+    windowDc_ = GetDC(hwnd);
+    Prepare(windowDc_);
+}
+
+void GdiSurface::DetachWindow() {
+    if (!hwnd_) return;
+    RECT rc = {};
+    GetClientRect(hwnd_, &rc);
+    // The font must not stay selected into a DC that outlives this surface.
+    SelectObject(windowDc_, GetStockObject(SYSTEM_FONT));
+    ReleaseDC(hwnd_, windowDc_);
+    hwnd_ = nullptr;
+    windowDc_ = nullptr;
+    SetOffscreenSize(rc.right - rc.left, rc.bottom - rc.top);
+}
+
+void GdiSurface::SetOffscreenSize(int width, int height) {
+    if (hwnd_ || (width == offscreen_.width && height == offscreen_.height)) return;
+    offscreen_.Create(width, height);
+    Prepare(offscreen_.dc);
+}
+
+HDC GdiSurface::Dc() const {
+    if (redirect_) return redirect_;
+    return hwnd_ ? windowDc_ : offscreen_.dc;
+}
+
+void GdiSurface::Prepare(HDC dc) {
+    SelectObject(dc, hfont_);
+    SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, textColor_ & 0xFFFFFF);
+}
+
+void GdiSurface::RenderTo(HDC target, const RECT& bounds) {
+    Bitmap frame;
+    frame.Create(ScaleWidth(), ScaleHeight());
+    Prepare(frame.dc);
+    redirect_ = frame.dc;
+    try {
+        if (paint_) paint_();
+    } catch (...) {
+        // A frame that failed half-way is still worth showing.
+    }
+    redirect_ = nullptr;
+    SetStretchBltMode(target, COLORONCOLOR);
+    ::StretchBlt(target, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                 frame.dc, 0, 0, frame.width, frame.height, SRCCOPY);
+    SelectObject(frame.dc, GetStockObject(SYSTEM_FONT));
+    frame.Destroy();
+}
+
+int32_t GdiSurface::ScaleWidth() const {
+    if (!hwnd_) return offscreen_.width;
+    RECT rc;
+    GetClientRect(hwnd_, &rc);
+    return rc.right - rc.left;
+}
+
+int32_t GdiSurface::ScaleHeight() const {
+    if (!hwnd_) return offscreen_.height;
+    RECT rc;
+    GetClientRect(hwnd_, &rc);
+    return rc.bottom - rc.top;
+}
+
+// The control has no border of its own: its outer size is its client size.
+double GdiSurface::HeightTwips() const { return static_cast<double>(ScaleHeight()) * kTwipsPerPixel; }
+
+void GdiSurface::SetFont(const FontDesc& f) {
+    HFONT next = CreateGdiFont(f);
+    if (!next) Raise(kInvalidPropertyValue);
+    font_ = f;
+    HFONT old = std::exchange(hfont_, next);
+    SelectObject(offscreen_.dc, hfont_);
+    if (windowDc_) SelectObject(windowDc_, hfont_);
+    if (redirect_) SelectObject(redirect_, hfont_);
+    if (old) DeleteObject(old);
+}
+
+void GdiSurface::SetDrawWidth(int16_t w) {
+    if (w < 1) Raise(kInvalidPropertyValue);
+    drawWidth_ = w;
+}
+
+int32_t GdiSurface::FillRect(const Rect& r, BrushHandle brush) {
+    RECT rc = ToRect(r);
+    return ::FillRect(Dc(), &rc, reinterpret_cast<HBRUSH>(brush));
+}
+
+void GdiSurface::SetTextColor(OleColor rgb) {
+    textColor_ = rgb;
+    ::SetTextColor(Dc(), rgb & 0xFFFFFF);
+}
+
+int32_t GdiSurface::DrawText(const Text& text, const Rect& r, uint32_t format) {
+    RECT rc = ToRect(r);
+    return ::DrawTextW(Dc(), Wide(text), static_cast<int>(text.size()), &rc, format);
+}
+
+double GdiSurface::TextWidth(const Text& text) {
+    SIZE size = {};
+    GetTextExtentPoint32W(Dc(), Wide(text), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+double GdiSurface::TextHeight(const Text& text) {
+    if (text.empty()) {
+        TEXTMETRICW tm = {};
+        GetTextMetricsW(Dc(), &tm);
+        return tm.tmHeight;
+    }
+    SIZE size = {};
+    GetTextExtentPoint32W(Dc(), Wide(text), static_cast<int>(text.size()), &size);
+    return size.cy;
+}
+
+HPEN GdiSurface::MakePen(OleColor rgb) const { return CreatePen(PS_SOLID, drawWidth_, rgb & 0xFFFFFF); }
+
+void GdiSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
+    HDC dc = Dc();
+    HPEN pen = MakePen(rgb);
+    {
+        Selected keep(dc, pen);
+        MoveToEx(dc, x1, y1, nullptr);
+        LineTo(dc, x2, y2);
+        // LineTo stops short of its end point; a wide pen's round cap covers it.
+        if (drawWidth_ == 1) SetPixelV(dc, x2, y2, rgb & 0xFFFFFF);
+    }
+    DeleteObject(pen);
+}
+
+void GdiSurface::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
+    HDC dc = Dc();
+    HPEN pen = MakePen(rgb);
+    {
+        Selected keepPen(dc, pen);
+        Selected keepBrush(dc, GetStockObject(NULL_BRUSH));
+        // Rectangle leaves out the right and bottom edges; both corners belong to the box.
+        Rectangle(dc, std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1);
+    }
+    DeleteObject(pen);
+}
+
+void GdiSurface::Cls() {
+    HBRUSH brush = CreateSolidBrush(back_ & 0xFFFFFF);
+    RECT rc = {0, 0, ScaleWidth(), ScaleHeight()};
+    ::FillRect(Dc(), &rc, brush);
+    DeleteObject(brush);
+}
+
+void GdiSurface::Print(int32_t x, int32_t y, const Text& text) {
+    TextOutW(Dc(), x, y, Wide(text), static_cast<int>(text.size()));
+}
+
+void GdiSurface::DrawFocusRect(const Rect& r) {
+    RECT rc = ToRect(r);
+    ::DrawFocusRect(Dc(), &rc);
+}
+
+void GdiSurface::StretchBlt(int32_t xDst, int32_t yDst, int32_t wDst, int32_t hDst, MemDC& src, int32_t xSrc,
+                            int32_t ySrc, int32_t wSrc, int32_t hSrc) {
+    auto* source = dynamic_cast<HdcSource*>(&src);
+    if (!source) return;
+    HDC dc = Dc();
+    SetStretchBltMode(dc, COLORONCOLOR);
+    ::StretchBlt(dc, xDst, yDst, wDst, hDst, source->SourceDC(), xSrc, ySrc, wSrc, hSrc, SRCCOPY);
+}
+
+bool GdiSurface::DrawIconImage(const uint8_t* bytes, size_t length, int32_t x, int32_t y, int32_t w,
+                               int32_t h) {
+    if (!bytes || length == 0) return false;
+    HICON icon = CreateIconFromResourceEx(const_cast<PBYTE>(bytes), static_cast<DWORD>(length), TRUE,
+                                          0x00030000, w, h, LR_DEFAULTCOLOR);
+    if (!icon) return false;
+    const BOOL drawn = DrawIconEx(Dc(), x, y, icon, w, h, 0, nullptr, DI_NORMAL);
+    DestroyIcon(icon);
+    return drawn != FALSE;
+}
+
+void GdiSurface::Refresh() {
+    if (hwnd_) {
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    } else if (paint_) {
+        paint_();
+    }
+}
+
+}  // namespace mirelo::win32

@@ -1,0 +1,92 @@
+#pragma once
+// The control's drawing surface on GDI. While the control is in place it draws
+// on its own window (a class DC, so the font and colours stay selected between
+// paints); before that, and for clients that never show it, it draws on an
+// off-screen bitmap of the control's extent, so every operation works without
+// a container. A container may also ask for one frame on a device context of
+// its own (IViewObject::Draw): the paint handler then runs on a bitmap that is
+// copied out afterwards.
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/surface.h"
+
+namespace mirelo::win32 {
+
+class GdiSurface : public Surface {
+public:
+    GdiSurface();
+    ~GdiSurface() override;
+    GdiSurface(const GdiSurface&) = delete;
+    GdiSurface& operator=(const GdiSurface&) = delete;
+
+    // What Refresh runs when there is no window to send a paint message to.
+    void SetPaintHandler(std::function<void()> handler) { paint_ = std::move(handler); }
+
+    // The platform side: where the drawing goes.
+    void AttachWindow(HWND hwnd);  // a CS_OWNDC window of the control
+    void DetachWindow();           // back to the off-screen bitmap, at the window's last size
+    void SetOffscreenSize(int width, int height);  // pixels; ignored while a window is attached
+    // Runs the paint handler on a bitmap of the current size and copies the
+    // result into `bounds` of `target` (stretched if the sizes differ).
+    void RenderTo(HDC target, const RECT& bounds);
+    HDC Dc() const;
+    HWND Window() const { return hwnd_; }
+
+    // Surface.
+    int32_t ScaleWidth() const override;
+    int32_t ScaleHeight() const override;
+    double HeightTwips() const override;
+    OleColor BackColor() const override { return back_; }
+    void SetBackColor(OleColor c) override { back_ = c; }
+    const FontDesc& Font() const override { return font_; }
+    void SetFont(const FontDesc& f) override;
+    int16_t DrawWidth() const override { return drawWidth_; }
+    void SetDrawWidth(int16_t w) override;
+    intptr_t hWnd() const override { return reinterpret_cast<intptr_t>(hwnd_); }
+
+    int32_t FillRect(const Rect& r, BrushHandle brush) override;
+    void SetTextColor(OleColor rgb) override;
+    int32_t DrawText(const Text& text, const Rect& r, uint32_t format) override;
+    double TextWidth(const Text& text) override;
+    double TextHeight(const Text& text) override;
+    void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) override;
+    void Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) override;
+    void Cls() override;
+    void Print(int32_t x, int32_t y, const Text& text) override;
+    void DrawFocusRect(const Rect& r) override;
+    void StretchBlt(int32_t xDst, int32_t yDst, int32_t wDst, int32_t hDst, MemDC& src, int32_t xSrc,
+                    int32_t ySrc, int32_t wSrc, int32_t hSrc) override;
+    bool DrawIconImage(const uint8_t* bytes, size_t length, int32_t x, int32_t y, int32_t w,
+                       int32_t h) override;
+    void Refresh() override;
+
+private:
+    // An off-screen bitmap with its own memory DC.
+    struct Bitmap {
+        HDC dc = nullptr;
+        HBITMAP bitmap = nullptr;
+        HGDIOBJ oldBitmap = nullptr;
+        int width = 0, height = 0;
+        void Create(int w, int h);
+        void Destroy();
+    };
+
+    void Prepare(HDC dc);  // selects the font, text colour and transparent mode
+    HPEN MakePen(OleColor rgb) const;
+
+    std::function<void()> paint_;
+    HWND hwnd_ = nullptr;
+    HDC windowDc_ = nullptr;
+    Bitmap offscreen_;
+    HDC redirect_ = nullptr;  // while RenderTo runs the paint handler
+
+    FontDesc font_;
+    HFONT hfont_ = nullptr;
+    OleColor back_ = 0xFFFFFF;
+    OleColor textColor_ = 0;
+    int16_t drawWidth_ = 1;
+};
+
+}  // namespace mirelo::win32
