@@ -1,0 +1,63 @@
+#pragma once
+// pcMemDC: an off-screen device context with a bitmap of its own that only
+// grows. It is loaded from a bitmap (a picture's handle or a bitmap resource of
+// the module) and copied out plainly, stretched, or colour-keyed on magenta.
+// The list keeps its check box strip in one, the scroll bar painter its skins.
+#include <windows.h>
+
+#include "base/color.h"
+#include "platform/memdc.h"
+#include "win32/hdc_source.h"
+
+namespace mirelo::win32 {
+
+class pcMemDC : public MemDC, public HdcSource {
+public:
+    // Bitmap resources are looked up in `module` (the component's own).
+    explicit pcMemDC(HMODULE module);
+    ~pcMemDC() override;
+    pcMemDC(const pcMemDC&) = delete;
+    pcMemDC& operator=(const pcMemDC&) = delete;
+
+    // MemDC. A larger width or height recreates the surface (its content is
+    // lost); a smaller or equal one changes nothing.
+    int32_t Width() const override { return width_; }
+    void SetWidth(int32_t w) override;
+    int32_t Height() const override { return height_; }
+    void SetHeight(int32_t h) override;
+    bool CreateFromResource(const Text& name) override;
+
+    HDC hdc() const { return hdc_; }
+    HDC SourceDC() const override { return hdc_; }
+
+    // Grows to the bitmap's size and copies it in at (0, 0); the bitmap is
+    // left as it was. False when the handle is no bitmap or the surface
+    // could not be made.
+    bool CreateFromPicture(HBITMAP sPic);
+    // A size below 1 means the whole surface. UseMask: pixels of the surface
+    // that are magenta leave the destination unchanged.
+    void Draw(HDC hdc, int32_t xSrc, int32_t ySrc, int32_t WidthSrc, int32_t HeightSrc, int32_t xDst,
+              int32_t yDst, bool UseMask) const;
+    // Destination first, then source (the other way round from Draw).
+    void StretchDraw(HDC hdc, int32_t xDst, int32_t yDst, int32_t WidthDst, int32_t HeightDst, int32_t xSrc,
+                     int32_t ySrc, int32_t WidthSrc, int32_t HeightSrc) const;
+
+private:
+    void CreateSurface(int32_t width, int32_t height);
+    void FreeSurface();
+
+    HMODULE module_;
+    HDC hdc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;  // selected before ours; put back before deletion
+    int32_t width_ = 0, height_ = 0;
+};
+
+// Copies a rectangle of `src` onto `dst`, leaving destination pixels alone
+// where the source pixel equals `key` (an OLE colour, translated through the
+// palette). It composes in a buffer and writes the destination once, so the
+// visible surface does not flicker. With no palette a halftone one is made.
+void TransparentCopy(HDC dst, int32_t xDst, int32_t yDst, int32_t width, int32_t height, HDC src, int32_t xSrc,
+                     int32_t ySrc, OleColor key, HPALETTE palette = nullptr);
+
+}  // namespace mirelo::win32
