@@ -23,7 +23,7 @@ protected:
 };
 
 TEST_F(ScrollTest, TheWheelMovesByAFifthOfTheRowsPlusOne) {
-    list->OnMouseWheel(-120 << 16);  // towards the user
+    list->OnMouseWheel(-(120 << 16));  // towards the user
     EXPECT_EQ(list->Bar().Value(), 3);
     EXPECT_EQ(list->FirstIndex(), 3);
     EXPECT_EQ(Count("Scroll"), 1);
@@ -35,7 +35,7 @@ TEST_F(ScrollTest, TheWheelMovesByAFifthOfTheRowsPlusOne) {
     EXPECT_TRUE(log.empty());
     list->Bar().SetValue(20);
     Reset();
-    list->OnMouseWheel(-120 << 16);  // already at Max
+    list->OnMouseWheel(-(120 << 16));  // already at Max
     EXPECT_TRUE(log.empty());
 }
 
