@@ -1,0 +1,90 @@
+#include "server/font_object.h"
+
+#include <cmath>
+
+#include "base/numeric.h"
+#include "win32/wide_text.h"
+
+namespace mirelo::server {
+
+ComPtr<IFontDisp> CreateFontObject(const FontDesc& desc) {
+    FONTDESC fd = {};
+    fd.cbSizeofstruct = sizeof(fd);
+    Text name = desc.name;
+    fd.lpstrName = const_cast<LPOLESTR>(win32::Wide(name));
+    // CY is a fixed-point value with four decimals.
+    fd.cySize.int64 = static_cast<LONGLONG>(RoundHalfEven(desc.size * 10000));
+    fd.sWeight = desc.weight;
+    fd.sCharset = desc.charset;
+    fd.fItalic = desc.italic;
+    fd.fUnderline = desc.underline;
+    fd.fStrikethrough = desc.strikethrough;
+    ComPtr<IFontDisp> font;
+    OleCreateFontIndirect(&fd, IID_IFontDisp, reinterpret_cast<void**>(font.Out()));
+    return font;
+}
+
+bool ReadFontObject(IUnknown* object, FontDesc* desc) {
+    if (!object) return false;
+    ComPtr<IFont> font;
+    if (FAILED(object->QueryInterface(IID_IFont, reinterpret_cast<void**>(font.Out())))) return false;
+    BSTR name = nullptr;
+    CY size = {};
+    SHORT weight = 0, charset = 0;
+    BOOL italic = FALSE, underline = FALSE, strike = FALSE;
+    if (FAILED(font->get_Name(&name)) || FAILED(font->get_Size(&size))) return false;
+    font->get_Weight(&weight);
+    font->get_Charset(&charset);
+    font->get_Italic(&italic);
+    font->get_Underline(&underline);
+    font->get_Strikethrough(&strike);
+    desc->name = win32::FromBstr(name);
+    SysFreeString(name);
+    desc->size = static_cast<double>(size.int64) / 10000.0;
+    desc->weight = weight;
+    desc->charset = charset;
+    desc->italic = italic != FALSE;
+    desc->underline = underline != FALSE;
+    desc->strikethrough = strike != FALSE;
+    return true;
+}
+
+FontLink::~FontLink() { Disconnect(); }
+
+void FontLink::Disconnect() {
+    if (point_) point_->Unadvise(cookie_);
+    point_.Reset();
+    font_.Reset();
+    cookie_ = 0;
+}
+
+ComPtr<IFontDisp> FontLink::Object(const FontDesc& current) {
+    FontDesc held;
+    if (font_ && ReadFontObject(font_.Get(), &held) && held == current) return font_;
+    Disconnect();
+    font_ = CreateFontObject(current);
+    if (!font_) return font_;
+    ComPtr<IConnectionPointContainer> container =
+        font_.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    if (container && SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, point_.Out())))
+        point_->Advise(static_cast<IPropertyNotifySink*>(this), &cookie_);
+    return font_;
+}
+
+STDMETHODIMP FontLink::QueryInterface(REFIID iid, void** out) {
+    if (!out) return E_POINTER;
+    if (iid == IID_IUnknown || iid == IID_IPropertyNotifySink) {
+        *out = static_cast<IPropertyNotifySink*>(this);
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP FontLink::OnChanged(DISPID) {
+    FontDesc desc;
+    if (font_ && ReadFontObject(font_.Get(), &desc) && changed_) changed_(desc);
+    return S_OK;
+}
+
+}  // namespace mirelo::server

@@ -1,0 +1,142 @@
+#include "server/list_control.h"
+
+#include <stdexcept>
+
+#include "MireloList_h.h"
+#include "server/module.h"
+#include "server/property_table.h"
+#include "win32/pc_memdc.h"
+
+namespace mirelo::server {
+
+namespace {
+
+constexpr LONG kHimetricPerInch = 2540;
+// A new control is 3030 x 2265 twips, 202 x 151 pixels: in HIMETRIC, rounded.
+constexpr SIZEL kInitialExtent = {5345, 3995};
+
+int ScreenDpi(int axis) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, axis);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+Text AboutText() {
+    std::wstring body = std::wstring(kProgId) + L"\n" + L"Version " + kVersionText;
+    return Text(body.begin(), body.end());
+}
+
+}  // namespace
+
+ListControl::ListControl()
+    : automation_(*this),
+      persistence_(*this),
+      oleObject_(*this),
+      inPlace_(*this),
+      view_(*this),
+      oleControl_(*this),
+      points_(*this),
+      gdi_([] { return std::make_unique<win32::pcMemDC>(ModuleInstance()); }),
+      site_([this](DISPID id) { PropertyChanged(id); }),
+      resources_(ModuleInstance()),
+      about_(ModuleInstance(), Text(u"MireloList"), AboutText(), [this] { return window_ ? window_->Handle() : nullptr; }),
+      events_(points_.Events()),
+      font_([this](const FontDesc& desc) { Call([&] { core_->SetFont(desc); }); }),
+      extent_(kInitialExtent) {
+    if (FAILED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, typeLib_.Out())) ||
+        FAILED(automation_.LoadTypeInfo(typeLib_.Get())))
+        throw std::runtime_error("type library");
+    surface_.SetPaintHandler([this] { core_->OnPaint(); });
+    ListPorts ports{surface_, gdi_, site_, resources_, about_};
+    ports.timers = &timers_;
+    core_ = std::make_unique<MireloList>(ports);
+    core_->SetEvents(&events_);
+    window_ = std::make_unique<win32::ControlWindow>(ModuleInstance(), surface_, *core_, inPlace_);
+    ObjectCreated();
+}
+
+ListControl::~ListControl() {
+    inPlace_.Deactivate();
+    window_.reset();
+    font_.Disconnect();
+    core_->SetEvents(nullptr);
+    core_.reset();
+    oleObject_.ReleaseAdvise();
+    view_.ReleaseAdvise();
+    site_.SetClientSite(nullptr);
+    ObjectDestroyed();
+}
+
+STDMETHODIMP ListControl::QueryInterface(REFIID iid, void** out) {
+    if (!out) return E_POINTER;
+    void* p = nullptr;
+    if (iid == IID_IUnknown) p = static_cast<IUnknown*>(this);
+    else if (iid == IID_IDispatch || iid == IID__MireloList) p = static_cast<_MireloList*>(&automation_);
+    else if (iid == IID_ISupportErrorInfo) p = static_cast<ISupportErrorInfo*>(&automation_);
+    else if (iid == IID_IPersist || iid == IID_IPersistStreamInit) p = static_cast<IPersistStreamInit*>(&persistence_);
+    else if (iid == IID_IPersistPropertyBag) p = static_cast<IPersistPropertyBag*>(&persistence_);
+    else if (iid == IID_IOleObject) p = static_cast<IOleObject*>(&oleObject_);
+    else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject) p = static_cast<IOleInPlaceObject*>(&inPlace_);
+    else if (iid == IID_IOleInPlaceActiveObject) p = static_cast<IOleInPlaceActiveObject*>(&inPlace_);
+    else if (iid == IID_IViewObject || iid == IID_IViewObject2) p = static_cast<IViewObject2*>(&view_);
+    else if (iid == IID_IOleControl) p = static_cast<IOleControl*>(&oleControl_);
+    else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
+        p = static_cast<IProvideClassInfo2*>(&oleControl_);
+    else if (iid == IID_ICategorizeProperties) p = static_cast<ICategorizeProperties*>(&oleControl_);
+    else if (iid == IID_IConnectionPointContainer) p = static_cast<IConnectionPointContainer*>(&points_);
+    // Deliberately no IObjectSafety: the control does not vouch for untrusted scripts.
+    *out = p;
+    if (!p) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) ListControl::AddRef() { return InterlockedIncrement(&refs_); }
+
+STDMETHODIMP_(ULONG) ListControl::Release() {
+    const LONG n = InterlockedDecrement(&refs_);
+    if (n == 0) {
+        // Teardown may hand out and drop references (sinks, the site): keep
+        // the count from reaching zero a second time.
+        refs_ = 1;
+        delete this;
+    }
+    return n;
+}
+
+bool ListControl::BeginInitialization() {
+    if (initialized_) return false;
+    initialized_ = true;
+    return true;
+}
+
+void ListControl::EnsureInitialized() {
+    if (initialized_) return;
+    initialized_ = true;
+    core_->InitProperties();
+}
+
+void ListControl::PropertyChanged(DISPID id) {
+    dirty_ = true;
+    for (const ComPtr<IUnknown>& sink : points_.PropertyNotify().Sinks())
+        static_cast<IPropertyNotifySink*>(static_cast<void*>(sink.Get()))->OnChanged(id);
+}
+
+HRESULT ListControl::SetExtent(const SIZEL& himetric) {
+    if (himetric.cx < 0 || himetric.cy < 0) return E_INVALIDARG;
+    extent_ = himetric;
+    if (window_->Handle()) return S_OK;  // the container moves the window through SetObjectRects
+    const int w = MulDiv(himetric.cx, ScreenDpi(LOGPIXELSX), kHimetricPerInch);
+    const int h = MulDiv(himetric.cy, ScreenDpi(LOGPIXELSY), kHimetricPerInch);
+    if (w == surface_.ScaleWidth() && h == surface_.ScaleHeight()) return S_OK;
+    surface_.SetOffscreenSize(w, h);
+    return Guarded([&] { core_->OnResize(); });
+}
+
+void ListControl::NoteWindowRect(const RECT& pixels) {
+    extent_.cx = MulDiv(pixels.right - pixels.left, kHimetricPerInch, ScreenDpi(LOGPIXELSX));
+    extent_.cy = MulDiv(pixels.bottom - pixels.top, kHimetricPerInch, ScreenDpi(LOGPIXELSY));
+}
+
+}  // namespace mirelo::server

@@ -1,0 +1,117 @@
+#pragma once
+// The COM object around the core: one identity, the platform ports the core
+// runs on, and the parts that implement its interfaces (each in files of its
+// own). Everything here runs on the container's thread.
+#include <ole2.h>
+
+#include <memory>
+
+#include "listctl/mirelo_list.h"
+#include "server/automation.h"
+#include "server/connection_points.h"
+#include "server/control_site.h"
+#include "server/errors.h"
+#include "server/event_bridge.h"
+#include "server/font_object.h"
+#include "server/in_place.h"
+#include "server/ole_control.h"
+#include "server/ole_object.h"
+#include "server/persistence.h"
+#include "server/view_object.h"
+#include "win32/about_window.h"
+#include "win32/control_window.h"
+#include "win32/gdi_objects.h"
+#include "win32/gdi_surface.h"
+#include "win32/module_resources.h"
+#include "win32/window_timers.h"
+
+namespace mirelo::server {
+
+class ListControl final : public IUnknown {
+public:
+    ListControl();
+    ListControl(const ListControl&) = delete;
+    ListControl& operator=(const ListControl&) = delete;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override;
+    STDMETHODIMP_(ULONG) Release() override;
+
+    // Runs a host's call on the core: a control that got neither InitNew nor
+    // Load receives its defaults first; run-time errors become HRESULTs.
+    template <class F>
+    HRESULT Call(F&& body) {
+        return Guarded([&] {
+            EnsureInitialized();
+            body();
+        });
+    }
+    // InitNew and Load: false when the control was initialised already.
+    bool BeginInitialization();
+    void EnsureInitialized();
+
+    MireloList& Core() { return *core_; }
+    win32::GdiSurface& Surface() { return surface_; }
+    win32::ControlWindow& Window() { return *window_; }
+    ControlSite& Site() { return site_; }
+    InPlace& InPlaceState() { return inPlace_; }
+    EventBridge& Events() { return events_; }
+    FontLink& Font() { return font_; }
+    ITypeLib* TypeLib() { return typeLib_.Get(); }
+
+    bool IsDirty() const { return dirty_; }
+    void SetDirty(bool dirty) { dirty_ = dirty; }
+
+    // The extent in HIMETRIC, as the container sees it.
+    SIZEL Extent() const { return extent_; }
+    HRESULT SetExtent(const SIZEL& himetric);
+    void NoteWindowRect(const RECT& pixels);
+
+private:
+    ~ListControl();
+    void PropertyChanged(DISPID id);
+
+    LONG refs_ = 1;
+    ComPtr<ITypeLib> typeLib_;
+
+    // The parts, before the ports: the site and the events hand on to them.
+    Automation automation_;
+    Persistence persistence_;
+    OleObject oleObject_;
+    InPlace inPlace_;
+    ViewObject view_;
+    OleControl oleControl_;
+    ConnectionPoints points_;
+
+    // The ports the core runs on; they outlive it.
+    win32::GdiSurface surface_;
+    win32::GdiObjects gdi_;
+    ControlSite site_;
+    win32::ModuleResources resources_;
+    win32::AboutBox about_;
+    win32::WindowTimers timers_;
+    EventBridge events_;
+    FontLink font_;
+
+    std::unique_ptr<MireloList> core_;
+    std::unique_ptr<win32::ControlWindow> window_;
+
+    bool initialized_ = false;
+    bool dirty_ = false;
+    SIZEL extent_;
+};
+
+template <class... I>
+STDMETHODIMP Part<I...>::QueryInterface(REFIID iid, void** out) {
+    return owner_.QueryInterface(iid, out);
+}
+template <class... I>
+STDMETHODIMP_(ULONG) Part<I...>::AddRef() {
+    return owner_.AddRef();
+}
+template <class... I>
+STDMETHODIMP_(ULONG) Part<I...>::Release() {
+    return owner_.Release();
+}
+
+}  // namespace mirelo::server

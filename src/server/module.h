@@ -1,0 +1,23 @@
+#pragma once
+// The component's module: its instance handle and the count of live objects
+// and server locks that decides whether the DLL may be unloaded.
+#include <windows.h>
+
+#include <string>
+
+namespace mirelo::server {
+
+HINSTANCE ModuleInstance();
+std::wstring ModulePath();
+
+void ObjectCreated();
+void ObjectDestroyed();
+void LockModule(bool lock);
+bool ModuleInUse();
+
+// Library name and version, shared by the About box and the version block.
+constexpr const wchar_t* kLibraryName = L"MireloListProj";
+constexpr const wchar_t* kProgId = L"MireloListProj.MireloList";
+constexpr const wchar_t* kVersionText = L"1.0.0";
+
+}  // namespace mirelo::server

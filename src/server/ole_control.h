@@ -1,0 +1,32 @@
+#pragma once
+// The control's side of the container conversation: IOleControl (ambient
+// changes, frozen events), IProvideClassInfo2 (the class and its event
+// interface) and the property-browser categories.
+#include <ocidl.h>
+#include <olectl.h>
+
+#include "server/categorize_properties.h"
+#include "server/part.h"
+
+namespace mirelo::server {
+
+class OleControl : public Part<IOleControl, IProvideClassInfo2, ICategorizeProperties> {
+public:
+    explicit OleControl(ListControl& owner) : Part(owner) {}
+
+    // IOleControl.
+    STDMETHODIMP GetControlInfo(CONTROLINFO* info) override;
+    STDMETHODIMP OnMnemonic(MSG*) override { return E_NOTIMPL; }
+    STDMETHODIMP OnAmbientPropertyChange(DISPID id) override;
+    STDMETHODIMP FreezeEvents(BOOL freeze) override;
+
+    // IProvideClassInfo2.
+    STDMETHODIMP GetClassInfo(ITypeInfo** info) override;
+    STDMETHODIMP GetGUID(DWORD kind, GUID* guid) override;
+
+    // ICategorizeProperties.
+    STDMETHODIMP MapPropertyToCategory(DISPID id, PROPCAT* category) override;
+    STDMETHODIMP GetCategoryName(PROPCAT category, LCID lcid, BSTR* name) override;
+};
+
+}  // namespace mirelo::server

@@ -1,0 +1,30 @@
+#pragma once
+// Saving and loading the control: a property bag (IPersistPropertyBag) or a
+// stream (IPersistStreamInit), both holding the same values. InitNew gives a
+// new control its defaults; a control used before either (script clients call
+// neither) gets them on first use.
+#include <ocidl.h>
+
+#include "server/part.h"
+
+namespace mirelo::server {
+
+class Persistence : public Part<IPersistStreamInit, IPersistPropertyBag> {
+public:
+    explicit Persistence(ListControl& owner) : Part(owner) {}
+
+    STDMETHODIMP GetClassID(CLSID* clsid) override;
+    STDMETHODIMP InitNew() override;
+
+    // IPersistStreamInit.
+    STDMETHODIMP IsDirty() override;
+    STDMETHODIMP Load(LPSTREAM stream) override;
+    STDMETHODIMP Save(LPSTREAM stream, BOOL clearDirty) override;
+    STDMETHODIMP GetSizeMax(ULARGE_INTEGER* size) override;
+
+    // IPersistPropertyBag.
+    STDMETHODIMP Load(IPropertyBag* bag, IErrorLog* log) override;
+    STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
+};
+
+}  // namespace mirelo::server

@@ -1,0 +1,98 @@
+// Self-registration: the class, its ProgID and the type library. The control
+// registers as a control and nothing more: it is not marked safe for
+// scripting or for initialisation by untrusted callers.
+#include <ole2.h>
+#include <olectl.h>
+
+#include <string>
+
+#include "MireloList_h.h"
+#include "server/module.h"
+#include "server/ole_object.h"
+
+namespace mirelo::server {
+
+namespace {
+
+constexpr int kToolboxBitmap = 30000;
+// CATID_Control.
+constexpr const wchar_t* kCatControl = L"{40FC6ED4-2438-11CF-A3DB-080036F12502}";
+
+std::wstring GuidText(REFGUID guid) {
+    wchar_t text[40];
+    StringFromGUID2(guid, text, 40);
+    return text;
+}
+
+bool SetValue(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
+    HKEY h;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const LONG rc = RegSetValueExW(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(h);
+    return rc == ERROR_SUCCESS;
+}
+
+bool CreateKey(const std::wstring& key) {
+    HKEY h;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    RegCloseKey(h);
+    return true;
+}
+
+void DeleteTree(const std::wstring& key) { RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str()); }
+
+HRESULT RegisterClassKeys() {
+    const std::wstring path = ModulePath();
+    const std::wstring clsid = L"CLSID\\" + GuidText(CLSID_MireloList);
+    const bool ok = SetValue(clsid, nullptr, kProgId) &&
+                    SetValue(clsid + L"\\InprocServer32", nullptr, path) &&
+                    SetValue(clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment") &&
+                    SetValue(clsid + L"\\ProgID", nullptr, kProgId) && CreateKey(clsid + L"\\Control") &&
+                    SetValue(clsid + L"\\MiscStatus", nullptr, L"0") &&
+                    SetValue(clsid + L"\\MiscStatus\\1", nullptr, std::to_wstring(OleObject::kMiscStatus)) &&
+                    SetValue(clsid + L"\\ToolboxBitmap32", nullptr,
+                             path + L", " + std::to_wstring(kToolboxBitmap)) &&
+                    SetValue(clsid + L"\\TypeLib", nullptr, GuidText(LIBID_MireloListProj)) &&
+                    SetValue(clsid + L"\\Version", nullptr, L"1.0") &&
+                    CreateKey(clsid + L"\\Implemented Categories\\" + kCatControl) &&
+                    SetValue(kProgId, nullptr, kProgId) &&
+                    SetValue(std::wstring(kProgId) + L"\\CLSID", nullptr, GuidText(CLSID_MireloList));
+    return ok ? S_OK : SELFREG_E_CLASS;
+}
+
+}  // namespace
+
+}  // namespace mirelo::server
+
+using namespace mirelo::server;
+
+STDAPI DllRegisterServer() {
+    ITypeLib* lib = nullptr;
+    // REGKIND_REGISTER enters the library and its interfaces (with the
+    // automation marshaler) under HKCR\TypeLib and HKCR\Interface.
+    if (FAILED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_REGISTER, &lib))) return SELFREG_E_TYPELIB;
+    lib->Release();
+    return RegisterClassKeys();
+}
+
+STDAPI DllUnregisterServer() {
+    const std::wstring clsid = L"CLSID\\" + GuidText(CLSID_MireloList);
+    DeleteTree(clsid);
+    DeleteTree(kProgId);
+    // Unregister exactly what registration entered: the library's own attributes.
+    ITypeLib* lib = nullptr;
+    if (SUCCEEDED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, &lib))) {
+        TLIBATTR* attr = nullptr;
+        if (SUCCEEDED(lib->GetLibAttr(&attr))) {
+            UnRegisterTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid, attr->syskind);
+            lib->ReleaseTLibAttr(attr);
+        }
+        lib->Release();
+    }
+    return S_OK;
+}
