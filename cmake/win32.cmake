@@ -51,7 +51,9 @@ if(SERVER_SOURCES)
     target_sources(MireloList PRIVATE ${DEF})
   endif()
   set_target_properties(MireloList PROPERTIES PREFIX "" OUTPUT_NAME MireloList SUFFIX .ocx)
-  target_include_directories(MireloList PRIVATE ${GEN} ${SRC}/server ${CMAKE_SOURCE_DIR}/resources)
+  # The resource script names each skin bitmap by its bare file name.
+  target_include_directories(MireloList PRIVATE ${GEN} ${SRC}/server ${CMAKE_SOURCE_DIR}/resources
+                             ${CMAKE_SOURCE_DIR}/resources/scrollbar)
   target_link_libraries(MireloList PRIVATE mirelo_win32)
   if(TARGET mirelo_tlb)
     add_dependencies(MireloList mirelo_tlb)
