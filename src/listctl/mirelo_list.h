@@ -15,10 +15,14 @@
 #include "base/text.h"
 #include "base/variant.h"
 #include "listctl/events.h"
+#include "listctl/child_box.h"
+#include "listctl/column_cursors.h"
 #include "listctl/item_record.h"
+#include "platform/cursor.h"
 #include "platform/font.h"
 #include "platform/gdi.h"
 #include "platform/memdc.h"
+#include "platform/picture_box.h"
 #include "platform/property_bag.h"
 #include "platform/resources.h"
 #include "platform/site.h"
@@ -44,6 +48,11 @@ struct ListPorts {
     // works the same, it only sees no wheel and needs no deferred repaint.
     WindowProcPort* hooks = nullptr;
     Timers* timers = nullptr;
+    // The column-border gestures' two picture boxes and the pointer shapes;
+    // without them borders still drag and headers still exchange and sort.
+    PictureBox* splitter = nullptr;  // `Splitter`: border marker, then the drag line
+    PictureBox* picBack = nullptr;   // still picture of the control during a border drag
+    CursorShapes* cursors = nullptr;
 };
 
 constexpr int32_t kTimer1Id = 1;  // the one-shot repaint timer on the control's window
@@ -145,6 +154,11 @@ public:
     void OnMouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    // The column-border marker's own mouse notifications: X and Y in twips
+    // from the marker's top left, as its window reports them.
+    void Splitter_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void Splitter_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void Splitter_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
     void OnClick();
     void OnDblClick();
     void OnKeyDown(int16_t KeyCode, int16_t Shift);
@@ -171,6 +185,9 @@ public:
     int32_t RowAreaHeight() const { return RowAreaHeight_; }
     Bool16 AltPhase() const { return AltPhase_; }
     BrushHandle Brush(int i) const { return Brushes.at(i).handle(); }
+    int16_t CursorKind() const { return CursorKind_; }
+    bool BorderDragging() const { return SplitterGrabX_ != kNoBorderDrag; }
+    const ChildBox& Splitter() const { return Splitter_; }
 
     // Every routine that paints or lays out reports its name here first, so
     // tests can check which repaints an operation asks for and in what order.
@@ -213,6 +230,20 @@ private:
     void HeaderPress(int16_t Button, float X, float Y);
     bool HeaderMove(int16_t Button, float X, float Y);
     void HeaderRelease(int16_t Button, float X, float Y);
+    enum class CellLook { Normal, Pressed, DropTarget };
+    bool HeaderDrag(float X, float Y);
+    int16_t HeaderCellAt(float X) const;
+    void PaintHeaderCell(int16_t c, CellLook look);
+    void PaintHeaderCell(int32_t left, int32_t width, const Text& caption, CellLook look);
+    void ShowCursorKind(int16_t kind);
+    int LastColumnSlot() const;
+    void BorderHover(float X, float Y);
+    void ResizeRight();
+    void ResizeLeft();
+    void EndResize();
+    void SortOrExchange(int16_t target, int16_t source);
+    void ExchangeColumns(int16_t target, int16_t source);
+    void SortByColumn(int16_t s);
 
     // Painting helpers (render/).
     int32_t FillBox(int32_t left, int32_t top, int32_t width, int32_t height, BrushHandle brush);
@@ -276,7 +307,13 @@ private:
     int32_t SplitterGrabX_ = kNoBorderDrag;
     int16_t MinColWidth_ = 30;
     int16_t CursorKind_ = 0;
-    intptr_t DefaultCursor_ = 0;
+    ColumnCursors Cursors_{ports_.cursors};  // holds DefaultCursor, taken at creation
+    int16_t PressedCellLeft_ = 0, PressedCellWidth_ = 0;  // the pressed cell as it was painted
+    int16_t SplitColumn_ = 0;                 // shown column left of the border under the marker
+    int16_t DragStartX_ = 0, DragEndX_ = 0;   // border x at the press and at the release of a drag
+    ChildBox Splitter_{ports_.splitter, kSeparatorColor};
+    ChildBox picBack_{ports_.picBack, Rgb(224, 224, 224)};
+    std::vector<int16_t> SortMap;             // pre-sort row of each position after a sort
 
     bool runModeReady_ = false;
     bool Timer1Enabled_ = false;

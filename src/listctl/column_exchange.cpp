@@ -1,0 +1,30 @@
+// The end of a header drag: released on its own cell it sorts, released on
+// another cell the two columns change places.
+#include "listctl/mirelo_list.h"
+
+namespace mirelo {
+
+void MireloList::SortOrExchange(int16_t target, int16_t source) {
+    // An empty list can neither exchange nor sort its columns.
+    if (ListCount() == 0) return;
+    if (target == source) SortByColumn(source);
+    else if (!(YnNeedNumCol_ != kFalse && (target == 0 || source == 0))) ExchangeColumns(target, source);
+    // Widths may have moved under the border marker: it goes to the first
+    // border, and a drag started there resizes that border's columns.
+    Splitter_.Move(BorderWidth() + ColumnLeft(1) - 2, BorderWidth(), 2, ItemHeight_);
+    SplitColumn_ = 0;
+    PaintList();
+}
+
+void MireloList::ExchangeColumns(int16_t target, int16_t source) {
+    for (ItemRecord& row : Items) {
+        row.SwapText = row.Cell(target);
+        row.SetCell(target, row.Cell(source));
+        row.SetCell(source, row.SwapText);
+    }
+    // Alignments belong to the positions, not to the columns.
+    std::swap(HeadCaption_.at(target), HeadCaption_.at(source));
+    std::swap(ColWidth_.at(target), ColWidth_.at(source));
+}
+
+}  // namespace mirelo

@@ -1,0 +1,20 @@
+#pragma once
+// The key sort behind a header click. Keys are compared ordinally, code unit
+// by code unit; the order it leaves equal keys in is part of what users see,
+// so it is always the order of one particular partition exchange sort, however
+// the work is arranged.
+#include <cstdint>
+#include <vector>
+
+#include "base/text.h"
+
+namespace mirelo {
+
+// -1, 0 or 1 as a sorts before, with or after b; a prefix sorts first.
+int OrdinalCompare(const Text& a, const Text& b);
+
+// Sorts keys[lo..hi] ascending and exchanges map the same way, so that map[k]
+// ends up telling where the k-th smallest key was.
+void SortKeys(std::vector<const Text*>& keys, std::vector<int16_t>& map, int32_t lo, int32_t hi);
+
+}  // namespace mirelo

@@ -1,0 +1,55 @@
+// Sorting by a header click. The caption's marker is the only memory of a
+// sort: a column without "▼" is reversed as it stands and marked "▼"; one
+// marked "▼" is put in ascending key order and marked "▲". Whole rows move,
+// with their id, key and check state.
+#include "listctl/mirelo_list.h"
+#include "listctl/sort_keys.h"
+
+namespace mirelo {
+
+namespace {
+
+void DropMarker(Text& caption) {
+    if (EndsWith(caption, kSortUp) || EndsWith(caption, kSortDown)) caption.pop_back();
+}
+
+}  // namespace
+
+void MireloList::SortByColumn(int16_t s) {
+    const int32_t n = ListCount();
+    if (n == 0) return;
+    const int last = LastColumnSlot();  // before anything moves
+    const bool ascending = EndsWith(HeadCaption_.at(s), kSortDown);
+
+    SortMap.assign(static_cast<size_t>(n), 0);
+    if (ascending) {
+        // The row-number column sorts by the numbers it shows, as text.
+        std::vector<Text> numbers;
+        std::vector<const Text*> keys(static_cast<size_t>(n));
+        const bool numberKeys = s == 0 && YnNeedNumCol_ != kFalse;
+        if (numberKeys) numbers.reserve(static_cast<size_t>(n));
+        for (int32_t i = 0; i < n; ++i) {
+            if (numberKeys) numbers.push_back(DecimalText(n - i));
+            keys[i] = numberKeys ? &numbers.back() : &Items[i].Cell(s);
+            SortMap[i] = static_cast<int16_t>(i);
+        }
+        SortKeys(keys, SortMap, 0, n - 1);
+    } else {
+        // The key order is not needed to reverse the rows.
+        for (int32_t k = 0; k < n; ++k) SortMap[k] = static_cast<int16_t>(n - 1 - k);
+    }
+
+    std::vector<ItemRecord> moved;
+    moved.reserve(static_cast<size_t>(n));
+    for (int32_t k = 0; k < n; ++k) moved.push_back(std::move(Items[SortMap[k]]));
+    Items.swap(moved);
+
+    for (int c = 0; c <= last; ++c) DropMarker(HeadCaption_[c]);
+    HeadCaption_.at(s) += ascending ? kSortUp : kSortDown;
+    // The play row's index now points at another row; the selection keeps its
+    // position on purpose.
+    PlayIndex_ = -1;
+    PaintList();
+}
+
+}  // namespace mirelo
