@@ -11,7 +11,8 @@ SUITE_TIMEOUT=${SUITE_TIMEOUT:-900} SCRIPT_TIMEOUT=${SCRIPT_TIMEOUT:-120}
 mkdir -p "$LOGS"
 
 # Everything under Wine shares one Xvfb display and one wineserver session.
-if [ -z "${MIRELO_XVFB:-}" ] && ls $WIN/*.exe $WIN/*.ocx tests/win32/*.vbs >/dev/null 2>&1; then
+wine_work() { compgen -G "$WIN/*.exe" || compgen -G "$WIN/*.ocx" || compgen -G "tests/win32/*.vbs"; }
+if [ -z "${MIRELO_XVFB:-}" ] && wine_work >/dev/null; then
   scripts/wine-prefix.sh || exit 1
   export MIRELO_XVFB=1
   exec xvfb-run "${XVFB_ARGS[@]}" "$0" "$@"
