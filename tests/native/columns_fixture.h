@@ -91,6 +91,8 @@ class ColumnsTest : public ListTest {
 protected:
     static constexpr float kBandY = 8;  // inside the header band (pen 1, rows 16 high)
 
+    ~ColumnsTest() override { list.reset(); }  // it still talks to the ports below
+
     // A run-mode list with a window, all gesture ports and the defaults of a
     // new instance (border on, pen 1, rows 16 high, row numbers on).
     void NewWithGestures(int width, int height = 300) {
@@ -113,6 +115,7 @@ protected:
         splitter.log.clear();
         picBack.log.clear();
         shapes.shown.clear();
+        shapes.loads = 0;
         timers.log.clear();
     }
 

@@ -1,0 +1,118 @@
+// The key sort against a plain transcription of the partition sort it must
+// match exchange for exchange, and its depth on the inputs that make the
+// plain one recurse once per key.
+#include <gtest/gtest.h>
+#include <pthread.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+
+#include "listctl/sort_keys.h"
+
+namespace mirelo {
+namespace {
+
+// The recursive sort written out step by step; the reference for the order of
+// equal keys.
+void PlainSortKeys(std::vector<const Text*>& key, std::vector<int16_t>& map, int lo, int hi) {
+    auto cmp = [&](int a, int b) { return OrdinalCompare(*key[a], *key[b]); };
+    auto swap = [&](int a, int b) {
+        std::swap(key[a], key[b]);
+        std::swap(map[a], map[b]);
+    };
+    int i = lo, j = hi;
+    do {
+        while (cmp(i, j) <= 0 && i < j) ++i;
+        if (cmp(i, j) > 0 && i < j) swap(i, j);
+        while (cmp(i, j) <= 0 && i < j) --j;
+        if (cmp(i, j) > 0 && i < j) swap(i, j);
+    } while (i != j);
+    if (lo < i - 1) PlainSortKeys(key, map, lo, i - 1);
+    if (j + 1 < hi) PlainSortKeys(key, map, j + 1, hi);
+}
+
+struct Sorted {
+    std::vector<const Text*> keys;
+    std::vector<int16_t> map;
+};
+
+Sorted SortOf(const std::vector<Text>& texts, bool plain) {
+    Sorted s;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        s.keys.push_back(&texts[i]);
+        s.map.push_back(static_cast<int16_t>(i));
+    }
+    if (texts.empty()) return s;
+    const int hi = static_cast<int>(texts.size()) - 1;
+    if (plain) PlainSortKeys(s.keys, s.map, 0, hi);
+    else SortKeys(s.keys, s.map, 0, hi);
+    return s;
+}
+
+// Runs f on a thread whose stack holds a few dozen frames, not thousands.
+void OnSmallStack(const std::function<void()>& f) {
+    pthread_attr_t attr;
+    pthread_attr_init(&attr);
+    pthread_attr_setstacksize(&attr, 128 * 1024);
+    pthread_t t;
+    auto call = [](void* p) -> void* {
+        (*static_cast<const std::function<void()>*>(p))();
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&t, &attr, call, const_cast<std::function<void()>*>(&f)), 0);
+    pthread_join(t, nullptr);
+    pthread_attr_destroy(&attr);
+}
+
+TEST(SortKeysTest, SameExchangesAsThePlainSortOnEveryShape) {
+    const std::vector<Text> alphabet = {u"", u"a", u"A", u"ab", u"b", u"\u00E9", u"a\U0001F600"};
+    std::mt19937 rng(12345);
+    for (int round = 0; round < 3000; ++round) {
+        const int n = static_cast<int>(rng() % 40);
+        std::vector<Text> texts;
+        for (int i = 0; i < n; ++i) texts.push_back(alphabet[rng() % alphabet.size()]);
+        // Runs in order and in reverse, whole or in part, besides shuffles.
+        switch (round % 5) {
+            case 1: std::sort(texts.begin(), texts.end()); break;
+            case 2: std::sort(texts.rbegin(), texts.rend()); break;
+            case 3: std::sort(texts.begin(), texts.begin() + n / 2); break;
+            case 4: std::sort(texts.rbegin(), texts.rbegin() + n / 2); break;
+            default: break;
+        }
+        const Sorted want = SortOf(texts, true), got = SortOf(texts, false);
+        ASSERT_EQ(got.map, want.map) << "round " << round;
+        ASSERT_EQ(got.keys, want.keys);
+    }
+}
+
+TEST(SortKeysTest, FullListsStayShallow) {
+    const int n = 32768;
+    std::vector<Text> ascending(n), descending(n), equal(n, u"same"), lastSmall(3000);
+    for (int i = 0; i < n; ++i) {
+        ascending[i] = Text(u"k") + static_cast<char16_t>(u'A' + i / 1024) + static_cast<char16_t>(u'A' + i % 1024);
+        descending[n - 1 - i] = ascending[i];
+    }
+    // Each partition of this one splits off one key only.
+    for (int i = 0; i < 2999; ++i) lastSmall[i] = ascending[i + 1];
+    lastSmall[2999] = ascending[0];
+
+    Sorted up, down, same, small;
+    OnSmallStack([&] {
+        up = SortOf(ascending, false);
+        down = SortOf(descending, false);
+        same = SortOf(equal, false);
+        small = SortOf(lastSmall, false);
+    });
+    for (int k = 0; k < n; ++k) {
+        ASSERT_EQ(up.map[k], k);
+        ASSERT_EQ(*down.keys[k], ascending[k]);
+        ASSERT_EQ(same.map[k], k);
+    }
+    EXPECT_TRUE(std::is_sorted(small.keys.begin(), small.keys.end(),
+                               [](const Text* a, const Text* b) { return *a < *b; }));
+    EXPECT_EQ(small.map, SortOf(lastSmall, true).map);
+}
+
+}  // namespace
+}  // namespace mirelo
