@@ -1,0 +1,40 @@
+// row-bytes: heap bytes a row of five ten-character cells keeps alive in a
+// filled list (its record, its share of the row array, its texts), against the
+// UTF-16 bytes of those texts. 10000 rows: the row array then has the spare
+// capacity an everyday list has.
+#include <benchmark/benchmark.h>
+
+#include "alloc_count.h"
+#include "figures.h"
+#include "null_ports.h"
+#include "rows.h"
+
+namespace mirelo::bench {
+namespace {
+
+constexpr int kRows = 10000;
+
+void RowBytes(benchmark::State& state) {
+    std::vector<Variant> titles;
+    for (const Text& t : RowTitles(kRows)) titles.emplace_back(t);
+    double perRow = 0;
+    for (auto _ : state) {
+        NullList l;
+        l.Columns(MIRELO_BENCH_COLUMNS);
+        const int64_t before = LiveHeapBytes();
+        for (const Variant& title : titles) {
+            Text key;
+            l.list->AddItem(title, key, Variant::Missing(), Variant::Missing());
+        }
+        perRow = static_cast<double>(LiveHeapBytes() - before) / kRows;
+    }
+    const double text = kCellsPerRow * kCellLength * sizeof(char16_t);
+    state.counters["bytes_per_row"] = perRow;
+    state.counters["text_bytes"] = text;
+    CountedFigure("row-bytes", perRow, text, "B");
+}
+
+BENCHMARK(RowBytes)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace mirelo::bench
