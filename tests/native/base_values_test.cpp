@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/error.h"
+#include "fakes/error_of.h"
 #include "base/numeric.h"
 #include "base/text.h"
 #include "base/variant.h"
@@ -8,14 +9,6 @@
 namespace mirelo {
 namespace {
 
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST(Rounding, HalvesGoToTheEvenNeighbourAndIntFixDiffer) {
     struct Case { double v, round, floor, trunc; };

@@ -1,18 +1,11 @@
 // The item store: adding, reading, changing, checking and removing rows.
 #include "base/error.h"
+#include "fakes/error_of.h"
 #include "fakes/list_fixture.h"
 
 namespace mirelo::fake {
 namespace {
 
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class ItemsTest : public ListTest {
 protected:

@@ -1,19 +1,12 @@
 // Columns and layout: width distribution, the scroll bar's range, visibility
 // and place, the hand-over of its width, and the resize handling.
 #include "base/error.h"
+#include "fakes/error_of.h"
 #include "fakes/list_fixture.h"
 
 namespace mirelo::fake {
 namespace {
 
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 std::vector<int> Widths(const MireloList& l, int n) {
     std::vector<int> w;

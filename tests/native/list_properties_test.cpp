@@ -1,19 +1,12 @@
 // Properties and persistence of the list: defaults, setters with their
 // notifications and repaints, and the property bag round trip.
 #include "base/error.h"
+#include "fakes/error_of.h"
 #include "fakes/list_fixture.h"
 
 namespace mirelo::fake {
 namespace {
 
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST_F(ListTest, NewInstanceHasTheDocumentedDefaultsAndRealBrushes) {
     New();
