@@ -30,7 +30,7 @@ _win32: _deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	@$(BUILD) build/win32 -j$(JOBS)
 
-_test: _native _asan _win32
+_test: _native _asan _win32 _fuzzbuild
 	@scripts/run-tests.sh
 
 # Native unit tests only: the fast loop while working on the core.
@@ -46,6 +46,10 @@ _bench: _win32
 
 _fuzz: _deps
 	@scripts/fuzz.sh
+
+# The fuzz targets also run briefly in `make test` (scripts/run-tests.sh).
+_fuzzbuild: _deps
+	@scripts/fuzz.sh --build-only
 
 clean:
 	@[ ! -d build/wineprefix ] || WINEPREFIX=$(CURDIR)/build/wineprefix wineserver -k 2>/dev/null || true

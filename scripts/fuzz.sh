@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every tests/fuzz/*.cpp target with clang + libFuzzer and runs each briefly.
 #   FUZZ_SECONDS=60 make fuzz     (corpus, if any: tests/fuzz/corpus/<name>/)
+#   scripts/fuzz.sh --build-only  (make test builds them this way and runs them for seconds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if ! ls tests/fuzz/*.cpp >/dev/null 2>&1; then
@@ -9,11 +10,12 @@ fi
 cmake --log-level=WARNING -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DMIRELO_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 cmake --build build/fuzz -j"${JOBS:-2}"
+[ "${1:-}" = --build-only ] && exit 0
 for src in tests/fuzz/*.cpp; do
   name=$(basename "$src" .cpp)
   corpus=build/fuzz/corpus/$name
   mkdir -p "$corpus"
   [ -d tests/fuzz/corpus/$name ] && cp -r tests/fuzz/corpus/$name/. "$corpus"/
   echo "=== fuzz_$name (${FUZZ_SECONDS:-30}s)"
-  build/fuzz/fuzz_$name -max_total_time="${FUZZ_SECONDS:-30}" "$corpus"
+  build/fuzz/fuzz_$name -max_total_time="${FUZZ_SECONDS:-30}" -artifact_prefix=build/fuzz/ "$corpus"
 done

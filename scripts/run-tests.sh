@@ -63,9 +63,29 @@ vbs() {
   fi
 }
 
+# fuzz NAME: a short run of one fuzz target on its corpus; any finding (crash,
+# sanitizer report, leak, uncaught exception) fails it and leaves the input in the logs.
+FUZZ_TEST_SECONDS=${FUZZ_TEST_SECONDS:-8}
+fuzz() {
+  local name=$1 log=$LOGS/fuzz_$1.log corpus=build/fuzz/corpus/$1
+  mkdir -p "$corpus"
+  [ -d "tests/fuzz/corpus/$1" ] && cp -rn "tests/fuzz/corpus/$1/." "$corpus/"
+  echo "=== fuzz_$name"
+  timeout -k 10 $((FUZZ_TEST_SECONDS + 120)) build/fuzz/fuzz_$name -max_total_time="$FUZZ_TEST_SECONDS" \
+    -artifact_prefix="$LOGS/fuzz_$name-" "$corpus" >"$log" 2>&1
+  local rc=$?
+  grep -E '^(Done [0-9]+ runs|SUMMARY)' "$log"
+  if [ "$rc" -eq 0 ]; then
+    echo "[  PASSED  ] fuzz_$name"; passed=$((passed + 1))
+  else
+    echo "[  FAILED  ] fuzz_$name (status $rc, log $log)"; failed=$((failed + 1))
+  fi
+}
+
 [ -x build/native/native_tests ] && gtest native build/native/native_tests
 [ -x build/asan/native_tests ] && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   gtest asan build/asan/native_tests
+for f in build/fuzz/fuzz_*; do [ -x "$f" ] && fuzz "${f#build/fuzz/fuzz_}"; done
 
 if [ -n "${MIRELO_XVFB:-}" ]; then
   # Run from the build dir: the control reads and writes files by bare name there.
