@@ -59,10 +59,10 @@ void FontLink::Disconnect() {
 }
 
 ComPtr<IFontDisp> FontLink::Object(const FontDesc& current) {
-    FontDesc held;
-    if (font_ && ReadFontObject(font_.Get(), &held) && held == current) return font_;
+    if (font_ && desc_ == current) return font_;
     Disconnect();
     font_ = CreateFontObject(current);
+    desc_ = current;
     if (!font_) return font_;
     ComPtr<IConnectionPointContainer> container =
         font_.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
@@ -81,9 +81,14 @@ STDMETHODIMP FontLink::QueryInterface(REFIID iid, void** out) {
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP FontLink::OnChanged(DISPID) {
-    FontDesc desc;
-    if (font_ && ReadFontObject(font_.Get(), &desc) && changed_) changed_(desc);
+STDMETHODIMP FontLink::OnChanged(DISPID id) {
+    FontDesc now;
+    if (!font_ || !ReadFontObject(font_.Get(), &now)) return S_OK;
+    // A font object reports the face it realised: unless the name itself
+    // changed, the control keeps the name it was given.
+    if (id != DISPID_FONT_NAME) now.name = desc_.name;
+    desc_ = now;
+    if (changed_) changed_(now);
     return S_OK;
 }
 

@@ -24,8 +24,8 @@ public:
     FontLink(const FontLink&) = delete;
     FontLink& operator=(const FontLink&) = delete;
 
-    // The font object for `current`: the one handed out before while it still
-    // describes `current`, else a new one.
+    // The font object for `current`: the one handed out before while the
+    // control's font has not changed since, else a new one.
     ComPtr<IFontDisp> Object(const FontDesc& current);
     void Disconnect();
 
@@ -39,6 +39,7 @@ public:
 private:
     std::function<void(const FontDesc&)> changed_;
     ComPtr<IFontDisp> font_;
+    FontDesc desc_;  // what font_ stands for, as the control knows it
     ComPtr<IConnectionPoint> point_;
     DWORD cookie_ = 0;
 };
