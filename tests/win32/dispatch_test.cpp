@@ -1,0 +1,206 @@
+// The control as a script client uses it: created without a container,
+// called late-bound through IDispatch with the argument forms script engines
+// and VB produce, errors read back by number.
+#include <gtest/gtest.h>
+
+#include "com_support.h"
+
+namespace mltest {
+namespace {
+
+class Dispatch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        d = NewDispatch();
+        ASSERT_TRUE(d) << "the component is not registered";
+    }
+    void Columns() { ASSERT_EQ(Method(d.Get(), L"AddItemA", {Var::I4(3), Var::Str(L"A,B,C"), Var::Str(L"60,60,60"), Var::Str(L"0,0,0")}).hr, S_OK); }
+    long Count() { return Get(d.Get(), L"ListCount").value.AsLong(); }
+    ComPtr<IDispatch> d;
+};
+
+// A control nobody initialised behaves as a new one: its defaults come on first use.
+TEST_F(Dispatch, DefaultsOfANewControl) {
+    struct Default {
+        const wchar_t* name;
+        long value;
+    } defaults[] = {
+        {L"CheckBox", 0},          {L"ListCount", 0},          {L"BackColor", 0xF7FFFF},
+        {L"ItemHeight", 16},       {L"ItemBkColor1", 0xFFFFFF}, {L"ItemBkColor2", 16447210},
+        {L"ItemSelBkColor", 13407330}, {L"ItemNorTextColor", 9396556}, {L"ItemSelTextColor", 0xFFFFFF},
+        {L"HeaderBackColor", 14603213}, {L"YnNeedNumCol", -1},   {L"ItemPlyTextColor", 1226579},
+        {L"ItemErrTextColor", 255}, {L"Border", -1},            {L"BorderColor", 12821368},
+        {L"BorderWidth", 1},       {L"ListIndex", -1},         {L"PlayIndex", -1},
+        {L"FirstIndex", 0},        {L"LastIndex", -1},         {L"bSeleArrow", -1},
+        {L"hWnd", 0},              {L"GetSelectId", -1},
+    };
+    for (const Default& e : defaults) {
+        CallResult r = Get(d.Get(), e.name);
+        EXPECT_EQ(r.hr, S_OK) << std::string(e.name, e.name + wcslen(e.name));
+        EXPECT_EQ(r.value.AsLong(), e.value) << std::string(e.name, e.name + wcslen(e.name));
+    }
+    // Script engines know no unsigned type: colours come back as Long.
+    EXPECT_EQ(Get(d.Get(), L"BackColor").value.vt(), VT_I4);
+    CallResult font = Get(d.Get(), L"Font");
+    ASSERT_EQ(font.value.vt(), VT_DISPATCH);
+    EXPECT_EQ(Get(V_DISPATCH(font.value.get()), L"Size").value.AsLong(), 9);
+    EXPECT_EQ(Get(V_DISPATCH(font.value.get()), L"Name").value.AsString(), L"\u5B8B\u4F53");
+}
+
+TEST_F(Dispatch, RowsAreAddedChangedAndRemoved) {
+    Columns();
+    EXPECT_EQ(Method(d.Get(), L"AddItem", {Var::Str(L"a,b,c")}).value.AsLong(), 1);
+    EXPECT_EQ(Method(d.Get(), L"AddItem", {Var::Str(L"d,e,f"), Var::Str(L"k2")}).value.AsLong(), 2);
+    EXPECT_EQ(Method(d.Get(), L"AddItem", {Var::Str(L"g,h,i"), Var::Str(L"k3"), Var::I4(0), Var::I4(7)}).value.AsLong(), 3);
+    EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(0), Var::I2(1)}).value.AsString(), L"h");
+    EXPECT_EQ(Get(d.Get(), L"ItemId", {Var::I2(0)}).value.AsLong(), 7);
+    EXPECT_EQ(Get(d.Get(), L"ItemId", {Var::I2(1)}).value.AsLong(), -1);
+    EXPECT_EQ(Put(d.Get(), L"item", Var::Str(L"x,y"), {Var::I2(1), Var::I2(2)}).hr, S_OK);
+    EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(1), Var::I2(2)}).value.AsString(), L"x,y");
+    EXPECT_EQ(Method(d.Get(), L"RemoveKeyItem", {Var::Str(L"k2")}).value.AsLong(), 2);
+    EXPECT_EQ(Method(d.Get(), L"RemoveItem", {Var::I2(0)}).value.AsLong(), 1);
+    EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(0), Var::I2(0)}).value.AsString(), L"a");
+    EXPECT_EQ(Method(d.Get(), L"Clear").hr, S_OK);
+    EXPECT_EQ(Count(), 0);
+}
+
+// Scripts call a method whose optional argument they leave out in one of
+// three ways; all of them mean "not passed".
+TEST_F(Dispatch, OmittedOptionalArgumentsInEveryForm) {
+    Columns();
+    const std::vector<std::vector<Var>> calls = {
+        {Var::Str(L"r")},
+        {Var::Str(L"r"), Var::NotPassed(), Var::NotPassed(), Var::NotPassed()},
+        {Var::Str(L"r"), Var::Empty(), Var::Empty(), Var::Empty()},
+    };
+    long expected = 0;
+    for (const auto& args : calls) {
+        CallResult r = Method(d.Get(), L"AddItem", args);
+        EXPECT_EQ(r.hr, S_OK);
+        EXPECT_EQ(r.value.AsLong(), ++expected);  // appended, not inserted
+        EXPECT_EQ(Get(d.Get(), L"ItemId", {Var::I2(static_cast<short>(expected - 1))}).value.AsLong(), -1);
+    }
+    // The row got the default key, the empty string, which RemoveKeyItem never matches.
+    EXPECT_EQ(Method(d.Get(), L"RemoveKeyItem", {Var::Str(L"")}).value.AsLong(), -1);
+}
+
+// A typed by-reference parameter takes what script engines pass: a variable
+// (VT_BYREF | VT_VARIANT), a value in parentheses, or the exact typed reference.
+TEST_F(Dispatch, ByReferenceParametersTakeEveryArgumentForm) {
+    Columns();
+    Method(d.Get(), L"AddItem", {Var::Str(L"a,b,c"), Var::Str(L"k")});
+    ASSERT_EQ(Put(d.Get(), L"CheckBox", Var::Bool(true)).hr, S_OK);
+
+    Var index = Var::I2(0), check = Var::I2(-1);  // a script's variables hold Integers
+    EXPECT_EQ(Method(d.Get(), L"SetCheckItem", {Var::RefTo(index), Var::RefTo(check)}).hr, S_OK);
+    EXPECT_EQ(Method(d.Get(), L"GetCheckItemId").value.AsString(), L"0");
+    // The variables were converted in and are handed back in the declared types.
+    EXPECT_EQ(index.vt(), VT_I4);
+    EXPECT_EQ(check.vt(), VT_BOOL);
+
+    EXPECT_EQ(Method(d.Get(), L"SetCheckItem", {Var::I4(0), Var::Bool(false)}).hr, S_OK);
+    EXPECT_EQ(Method(d.Get(), L"GetCheckItemId").value.AsString(), L"");
+
+    Var typedIndex = Var::I4(0), typedCheck = Var::Bool(true);
+    EXPECT_EQ(Method(d.Get(), L"SetCheckItem", {Var::TypedRefTo(typedIndex), Var::TypedRefTo(typedCheck)}).hr, S_OK);
+    EXPECT_EQ(Method(d.Get(), L"GetCheckItemId").value.AsString(), L"0");
+
+    Var key = Var::Str(L"k"), text = Var::Str(L"p,q");
+    EXPECT_EQ(Method(d.Get(), L"UpdateItem", {Var::RefTo(key), Var::RefTo(text)}).hr, S_OK);
+    EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(0), Var::I2(2)}).value.AsString(), L"q");
+    EXPECT_EQ(key.AsString(), L"k");
+    Var row = Var::Str(L"0");  // a numeric string converts to the Long it stands for
+    EXPECT_EQ(Method(d.Get(), L"SetItemData", {Var::RefTo(row), Var::Str(L"m")}).hr, S_OK);
+    EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(0), Var::I2(1)}).value.AsString(), L"m");
+}
+
+// Run-time errors reach a late-bound caller as EXCEPINFO with the number in
+// FACILITY_CONTROL (Err.Number) and the standard description.
+TEST_F(Dispatch, RunTimeErrorsCarryTheirNumbers) {
+    Columns();
+    Method(d.Get(), L"AddItem", {Var::Str(L"a")});
+    struct Case {
+        const char* what;
+        CallResult result;
+        int number;
+        const wchar_t* description;
+    };
+    Case cases[] = {
+        {"column out of range", Put(d.Get(), L"item", Var::Str(L"x"), {Var::I2(0), Var::I2(30)}), 9,
+         L"Subscript out of range"},
+        {"too many cells", Method(d.Get(), L"AddItem", {Var::Str(L"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22")}),
+         9, L"Subscript out of range"},
+        {"index beyond 16 bits", Method(d.Get(), L"AddItem", {Var::Str(L"x"), Var::Str(L""), Var::I4(40000)}), 6,
+         L"Overflow"},
+        {"index that is no number", Method(d.Get(), L"AddItem", {Var::Str(L"x"), Var::Str(L""), Var::Str(L"abc")}),
+         13, L"Type mismatch"},
+        {"short argument out of range", Get(d.Get(), L"ItemId", {Var::I4(70000)}), 6, L"Overflow"},
+        {"text for a number", Put(d.Get(), L"ItemHeight", Var::Str(L"tall")), 13, L"Type mismatch"},
+        {"pen width zero", Put(d.Get(), L"BorderWidth", Var::I4(0)), 380, L"Invalid property value"},
+        {"font that is no font", PutRef(d.Get(), L"Font", Var::Object(d.Get())), 380, L"Invalid property value"},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.result.hr, DISP_E_EXCEPTION);
+        EXPECT_EQ(c.result.ErrorNumber(), c.number);
+        ASSERT_TRUE(c.result.excep.bstrDescription);
+        EXPECT_STREQ(c.result.excep.bstrDescription, c.description);
+    }
+    // Failed calls changed nothing they should not have.
+    EXPECT_EQ(Count(), 1);
+    EXPECT_EQ(Get(d.Get(), L"BorderWidth").value.AsLong(), 1);
+}
+
+TEST_F(Dispatch, CallerMistakesAreDispatchErrors) {
+    DISPID id = 0;
+    LPOLESTR unknown[] = {const_cast<LPOLESTR>(L"NoSuchMember")};
+    EXPECT_EQ(d->GetIDsOfNames(IID_NULL, unknown, 1, LOCALE_USER_DEFAULT, &id), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(Method(d.Get(), L"RemoveItem").hr, DISP_E_PARAMNOTOPTIONAL);
+    EXPECT_EQ(Method(d.Get(), L"Clear", {Var::I4(1)}).hr, DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(Put(d.Get(), L"ListCount", Var::I4(3)).hr, DISP_E_MEMBERNOTFOUND);
+    // Names are matched without regard to case, as scripts spell them.
+    EXPECT_EQ(IdOf(d.Get(), L"additem"), 0x6003004B);
+}
+
+TEST_F(Dispatch, ColoursAcceptSignedValues) {
+    // A system colour as a script writes it (&H80000005 is negative as a Long).
+    EXPECT_EQ(Put(d.Get(), L"ItemBkColor1", Var::I4(static_cast<long>(0x80000005))).hr, S_OK);
+    EXPECT_EQ(static_cast<unsigned long>(Get(d.Get(), L"ItemBkColor1").value.AsLong()), 0x80000005ul);
+}
+
+TEST_F(Dispatch, FontChangedThroughTheFontObjectChangesTheControl) {
+    CallResult font = Get(d.Get(), L"Font");
+    ASSERT_EQ(font.value.vt(), VT_DISPATCH);
+    IDispatch* f = V_DISPATCH(font.value.get());
+    ASSERT_EQ(Put(f, L"Bold", Var::Bool(true)).hr, S_OK);
+    ASSERT_EQ(Put(f, L"Size", Var::I4(12)).hr, S_OK);
+    CallResult again = Get(d.Get(), L"Font");
+    IDispatch* g = V_DISPATCH(again.value.get());
+    EXPECT_EQ(Get(g, L"Bold").value.AsLong(), -1);
+    EXPECT_EQ(Get(g, L"Size").value.AsLong(), 12);
+    EXPECT_EQ(Get(g, L"Name").value.AsString(), L"\u5B8B\u4F53");  // the name it was given, not a substitute
+}
+
+TEST_F(Dispatch, ErrorObjectIsSetForVtableClients) {
+    ComPtr<_MireloList> list = d.As<_MireloList>(IID__MireloList);
+    ASSERT_TRUE(list);
+    ComPtr<ISupportErrorInfo> support = d.As<ISupportErrorInfo>(IID_ISupportErrorInfo);
+    ASSERT_TRUE(support);
+    EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID__MireloList), S_OK);
+    BSTR value = SysAllocString(L"x");
+    EXPECT_EQ(list->put_item(0, 0, value), S_OK);  // no such row: nothing happens
+    EXPECT_EQ(list->AddItem(Var::Str(L"a").get()[0], nullptr, Var::NotPassed().get()[0], Var::NotPassed().get()[0],
+                            nullptr),
+              E_POINTER);
+    SysFreeString(value);
+    EXPECT_EQ(list->put_BorderWidth(-5), static_cast<HRESULT>(0x800A017C));
+    ComPtr<IErrorInfo> info;
+    ASSERT_EQ(GetErrorInfo(0, info.Out()), S_OK);
+    BSTR description = nullptr;
+    info->GetDescription(&description);
+    EXPECT_STREQ(description, L"Invalid property value");
+    SysFreeString(description);
+}
+
+}  // namespace
+}  // namespace mltest

@@ -1,0 +1,194 @@
+// What the control tells its host: events through __MireloList sinks, with
+// by-reference arguments a sink may rewrite, and the property-changed
+// notification under each property's dispatch identifier.
+#include <gtest/gtest.h>
+
+#include "test_container.h"
+
+namespace mltest {
+namespace {
+
+enum : DISPID { kClick = 1, kDBClick, kMouseDown, kMouseMove, kMouseUp, kListIndexChanged, kPlayIndexChanged };
+
+class Events : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.ok());
+        Method(d(), L"AddItemA", {Var::I4(1), Var::Str(L"A,B"), Var::Str(L"90,90"), Var::Str(L"0,0")});
+        for (const wchar_t* row : {L"a,1", L"b,2", L"c,3", L"d,4"}) Method(d(), L"AddItem", {Var::Str(row)});
+        cookie = Connect(host.control(), DIID___MireloList, &sink);
+        ASSERT_NE(cookie, 0u);
+    }
+    void TearDown() override { Disconnect(host.control(), DIID___MireloList, cookie); }
+    IDispatch* d() { return host.dispatch(); }
+    void Send(UINT msg, WPARAM wParam, int x, int y) {
+        SendMessageW(host.controlWindow(), msg, wParam, MAKELPARAM(x, y));
+    }
+
+    HostedControl host;
+    EventSink sink;
+    DWORD cookie = 0;
+};
+
+TEST_F(Events, SinksRewriteByReferenceArgumentsAndTheControlHonoursThem) {
+    EventSink second;
+    const DWORD secondCookie = Connect(host.control(), DIID___MireloList, &second);
+    ASSERT_NE(secondCookie, 0u);
+    // The first sink sends the selection elsewhere; the second sees its choice.
+    sink.handler = [](DISPID id, std::vector<VARIANT*>& args) {
+        if (id == kListIndexChanged) *V_I2REF(args[1]) = 1;
+    };
+    ASSERT_EQ(Put(d(), L"ListIndex", Var::I2(3)).hr, S_OK);
+    ASSERT_EQ(sink.events.size(), 1u);
+    EXPECT_EQ(sink.events[0].id, kListIndexChanged);
+    EXPECT_EQ(sink.events[0].args, (std::vector<double>{-1, 3, 1}));  // old, new, wFlag 1: set by the host
+    ASSERT_EQ(second.events.size(), 1u);
+    EXPECT_EQ(second.events[0].args, (std::vector<double>{-1, 1, 1}));
+    EXPECT_EQ(Get(d(), L"ListIndex").value.AsLong(), 1);
+
+    // The same through the play row.
+    sink.handler = [](DISPID id, std::vector<VARIANT*>& args) {
+        if (id == kPlayIndexChanged) *V_I2REF(args[1]) = 0;
+    };
+    ASSERT_EQ(Put(d(), L"PlayIndex", Var::I2(2)).hr, S_OK);
+    EXPECT_EQ(Get(d(), L"PlayIndex").value.AsLong(), 0);
+    Disconnect(host.control(), DIID___MireloList, secondCookie);
+    EXPECT_EQ(second.refs_, 0);  // released when disconnected
+}
+
+TEST_F(Events, ArgumentsArePassedByReferenceWithTheirDeclaredTypes) {
+    std::vector<VARTYPE> types;
+    sink.handler = [&](DISPID, std::vector<VARIANT*>& args) {
+        for (VARIANT* a : args) types.push_back(V_VT(a));
+    };
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 40);
+    EXPECT_EQ(types, (std::vector<VARTYPE>{VT_BYREF | VT_I2, VT_BYREF | VT_I2, VT_BYREF | VT_I2,  // ListIndexChanged
+                                           VT_BYREF | VT_I2, VT_BYREF | VT_I2, VT_BYREF | VT_R4, VT_BYREF | VT_R4}));
+    Send(WM_LBUTTONUP, 0, 60, 40);
+}
+
+// The platform's order: down, up, click; a double-click is down, up, click,
+// double-click, up.
+TEST_F(Events, MouseEventsComeInThePlatformsOrder) {
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 40);
+    Send(WM_LBUTTONUP, 0, 60, 40);
+    EXPECT_EQ(sink.Ids(), (std::vector<DISPID>{kListIndexChanged, kMouseDown, kMouseUp, kClick}));
+    EXPECT_EQ(sink.events[1].args, (std::vector<double>{1, 0, 60, 40}));  // Button, Shift, X, Y
+    EXPECT_EQ(sink.events[3].args, (std::vector<double>{1, 0, 60, 40}));
+
+    sink.events.clear();
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 40);
+    Send(WM_LBUTTONUP, 0, 60, 40);
+    Send(WM_LBUTTONDBLCLK, MK_LBUTTON, 60, 40);
+    Send(WM_LBUTTONUP, 0, 60, 40);
+    EXPECT_EQ(sink.Ids(), (std::vector<DISPID>{kMouseDown, kMouseUp, kClick, kPlayIndexChanged, kDBClick, kMouseUp}));
+    EXPECT_EQ(Get(d(), L"PlayIndex").value.AsLong(), Get(d(), L"ListIndex").value.AsLong());
+
+    // The right button presses and releases, but only the left one clicks.
+    sink.events.clear();
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, 60, 40);
+    Send(WM_MOUSEMOVE, MK_RBUTTON, 61, 41);
+    Send(WM_RBUTTONUP, 0, 61, 41);
+    EXPECT_EQ(sink.Ids(), (std::vector<DISPID>{kMouseDown, kMouseMove, kMouseUp}));
+    EXPECT_EQ(sink.events[1].args, (std::vector<double>{2, 0, 61, 41}));
+}
+
+TEST_F(Events, TheMouseIsCapturedFromPressToRelease) {
+    HWND hwnd = host.controlWindow();
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 40);
+    EXPECT_EQ(GetCapture(), hwnd);
+    Send(WM_LBUTTONUP, 0, 500, 500);  // released outside: no click
+    EXPECT_NE(GetCapture(), hwnd);
+    EXPECT_EQ(sink.Ids().back(), kMouseUp);
+}
+
+TEST_F(Events, FrozenEventsAreDropped) {
+    ComPtr<IOleControl> control = ComPtr<IUnknown>(host.control()).As<IOleControl>(IID_IOleControl);
+    control->FreezeEvents(TRUE);
+    Put(d(), L"ListIndex", Var::I2(2));
+    EXPECT_TRUE(sink.events.empty());
+    EXPECT_EQ(Get(d(), L"ListIndex").value.AsLong(), 2);
+    control->FreezeEvents(FALSE);
+    Put(d(), L"ListIndex", Var::I2(3));
+    EXPECT_EQ(sink.Ids(), std::vector<DISPID>{kListIndexChanged});
+}
+
+TEST_F(Events, ConnectionPointsAreFoundAndEnumerated) {
+    ComPtr<IConnectionPointContainer> container =
+        ComPtr<IUnknown>(host.control()).As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ComPtr<IEnumConnectionPoints> points;
+    ASSERT_EQ(container->EnumConnectionPoints(points.Out()), S_OK);
+    std::vector<IID> iids;
+    IConnectionPoint* point = nullptr;
+    while (points->Next(1, &point, nullptr) == S_OK) {
+        IID iid;
+        point->GetConnectionInterface(&iid);
+        iids.push_back(iid);
+        ComPtr<IEnumConnections> connections;
+        point->EnumConnections(connections.Out());
+        CONNECTDATA data = {};
+        ULONG n = 0;
+        if (iid == DIID___MireloList) {
+            EXPECT_EQ(connections->Next(1, &data, &n), S_OK);
+            EXPECT_EQ(data.dwCookie, cookie);
+            data.pUnk->Release();
+        }
+        point->Release();
+    }
+    EXPECT_EQ(iids, (std::vector<IID>{DIID___MireloList, IID_IPropertyNotifySink}));
+    ComPtr<IConnectionPoint> none;
+    EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, none.Out()), CONNECT_E_NOCONNECTION);
+    ComPtr<IProvideClassInfo2> info = ComPtr<IUnknown>(host.control()).As<IProvideClassInfo2>(IID_IProvideClassInfo2);
+    GUID events = {};
+    ASSERT_EQ(info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events), S_OK);
+    EXPECT_EQ(events, DIID___MireloList);
+}
+
+TEST(PropertyNotify, EachSetterNotifiesUnderItsDispatchIdentifier) {
+    HostedControl host;
+    ASSERT_TRUE(host.ok());
+    NotifySink sink;
+    const DWORD cookie = Connect(host.control(), IID_IPropertyNotifySink, &sink);
+    ASSERT_NE(cookie, 0u);
+    ComPtr<IPersistStreamInit> persist =
+        ComPtr<IUnknown>(host.control()).As<IPersistStreamInit>(IID_IPersistStreamInit);
+    EXPECT_EQ(persist->IsDirty(), S_FALSE);
+    struct Case {
+        const wchar_t* name;
+        Var value;
+        DISPID id;
+    } cases[] = {
+        {L"CheckBox", Var::Bool(true), 0x68030019},       {L"BackColor", Var::I4(0x101010), 0x68030015},
+        {L"ItemHeight", Var::I4(20), 0x68030013},         {L"ItemBkColor1", Var::I4(1), 0x68030012},
+        {L"ItemBkColor2", Var::I4(2), 0x68030011},        {L"ItemSelBkColor", Var::I4(3), 0x68030010},
+        {L"ItemNorTextColor", Var::I4(4), 0x6803000F},    {L"ItemSelTextColor", Var::I4(5), 0x6803000E},
+        {L"HeaderBackColor", Var::I4(6), 0x6803000D},     {L"YnNeedNumCol", Var::Bool(false), 0x6803000C},
+        {L"ItemPlyTextColor", Var::I4(7), 0x6803000B},    {L"ItemErrTextColor", Var::I4(8), 0x6803000A},
+        {L"Border", Var::Bool(false), 0x68030009},        {L"BorderColor", Var::I4(9), 0x68030008},
+        {L"BorderWidth", Var::I4(2), 0x68030007},         {L"bSeleArrow", Var::Bool(false), 0x68030000},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name, c.name + wcslen(c.name)));
+        sink.changed.clear();
+        ASSERT_EQ(Put(host.dispatch(), c.name, c.value).hr, S_OK);
+        EXPECT_EQ(sink.changed, std::vector<DISPID>{c.id});
+    }
+    EXPECT_EQ(persist->IsDirty(), S_OK);
+
+    // The font, set as a whole.
+    sink.changed.clear();
+    CallResult font = Get(host.dispatch(), L"Font");
+    ASSERT_EQ(Put(V_DISPATCH(font.value.get()), L"Italic", Var::Bool(true)).hr, S_OK);
+    EXPECT_EQ(sink.changed, std::vector<DISPID>{0x68030014});
+
+    // A colour set to its value again changes nothing; bSeleArrow notifies anyway.
+    sink.changed.clear();
+    Put(host.dispatch(), L"BorderColor", Var::I4(9));
+    EXPECT_TRUE(sink.changed.empty());
+    Put(host.dispatch(), L"bSeleArrow", Var::Bool(false));
+    EXPECT_EQ(sink.changed, std::vector<DISPID>{0x68030000});
+    Disconnect(host.control(), IID_IPropertyNotifySink, cookie);
+}
+
+}  // namespace
+}  // namespace mltest

@@ -1,0 +1,175 @@
+// Our own container hosting the control in place in a real window: the
+// window, the ambient values, painting, focus and keys, sizing, drawing for a
+// container that does not activate it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "test_container.h"
+
+namespace mltest {
+namespace {
+
+constexpr COLORREF kBack = RGB(255, 255, 247);
+constexpr COLORREF kHeader = RGB(205, 211, 222);
+constexpr COLORREF kBorder = RGB(120, 163, 195);
+
+std::vector<std::string> Without(std::vector<std::string> calls, const char* noise) {
+    calls.erase(std::remove(calls.begin(), calls.end(), noise), calls.end());
+    return calls;
+}
+
+// The control drawn by IViewObject::Draw into a buffer of its size.
+void DrawInto(IUnknown* control, PixelBuffer& buffer) {
+    ComPtr<IViewObject> view = ComPtr<IUnknown>(control).As<IViewObject>(IID_IViewObject);
+    ASSERT_TRUE(view);
+    RECTL bounds = {0, 0, buffer.width(), buffer.height()};
+    ASSERT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, buffer.dc(), &bounds, nullptr, nullptr, 0),
+              S_OK);
+}
+
+TEST(Hosting, InPlaceActivationGivesTheControlItsOwnChildWindow) {
+    HostedControl host;
+    ASSERT_TRUE(host.ok());
+    HWND hwnd = host.controlWindow();
+    ASSERT_TRUE(IsWindow(hwnd));
+    EXPECT_EQ(GetParent(hwnd), host.host());
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    RECT rc;
+    GetWindowRect(hwnd, &rc);
+    MapWindowPoints(nullptr, host.host(), reinterpret_cast<POINT*>(&rc), 2);
+    EXPECT_EQ(rc.left, 10);
+    EXPECT_EQ(rc.top, 10);
+    EXPECT_EQ(rc.right - rc.left, 202);
+    EXPECT_EQ(rc.bottom - rc.top, 151);
+    EXPECT_EQ(Get(host.dispatch(), L"hWnd").value.AsLong(), static_cast<long>(reinterpret_cast<LONG_PTR>(hwnd)));
+    EXPECT_EQ(host.site().calls, std::vector<std::string>{"OnInPlaceActivate"});
+
+    host.site().calls.clear();
+    ComPtr<IOleInPlaceObject> inPlace = ComPtr<IUnknown>(host.control()).As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+    ASSERT_EQ(inPlace->InPlaceDeactivate(), S_OK);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(host.site().calls, std::vector<std::string>{"OnInPlaceDeactivate"});
+    EXPECT_EQ(Get(host.dispatch(), L"hWnd").value.AsLong(), 0);
+    // Without its window the control keeps working on its own surface.
+    EXPECT_EQ(Method(host.dispatch(), L"AddItem", {Var::Str(L"a")}).value.AsLong(), 1);
+    EXPECT_EQ(Method(host.dispatch(), L"Refresh").hr, S_OK);
+}
+
+// Run mode paints the header band; a form designer shows the name and frame.
+TEST(Hosting, UserAndDesignModeComeFromTheAmbientProperties) {
+    for (bool userMode : {true, false}) {
+        SCOPED_TRACE(userMode ? "run mode" : "design mode");
+        HostedControl host(userMode, L"MireloList1");
+        ASSERT_TRUE(host.ok());
+        UpdateWindow(host.controlWindow());
+        PixelBuffer screen(202, 151);
+        screen.CopyFrom(host.controlWindow());
+        EXPECT_EQ(screen.At(0, 0), kBorder);
+        EXPECT_EQ(screen.At(150, 8), userMode ? kHeader : kBack);
+        // The designer prints the control's name near its top left corner.
+        bool inked = false;
+        for (int y = 2; y < 16 && !inked; ++y)
+            for (int x = 2; x < 70 && !inked; ++x) inked = screen.At(x, y) != kBack && screen.At(x, y) != kBorder;
+        EXPECT_EQ(inked, !userMode);
+    }
+}
+
+TEST(Hosting, AmbientChangeRepaintsInTheNewMode) {
+    HostedControl host(false);
+    ASSERT_TRUE(host.ok());
+    host.site().SetUserMode(true);
+    ComPtr<IOleControl> control = ComPtr<IUnknown>(host.control()).As<IOleControl>(IID_IOleControl);
+    ASSERT_EQ(control->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE), S_OK);
+    PixelBuffer screen(202, 151);
+    screen.CopyFrom(host.controlWindow());
+    EXPECT_EQ(screen.At(150, 8), kHeader);
+}
+
+TEST(Hosting, ClickTakesTheFocusAndTheKeysMoveTheSelection) {
+    HostedControl host;
+    ASSERT_TRUE(host.ok());
+    Method(host.dispatch(), L"AddItemA", {Var::I4(1), Var::Str(L"A,B"), Var::Str(L"90,90"), Var::Str(L"0,0")});
+    for (const wchar_t* row : {L"a,1", L"b,2", L"c,3"}) Method(host.dispatch(), L"AddItem", {Var::Str(row)});
+    HWND hwnd = host.controlWindow();
+    host.site().calls.clear();
+
+    const long y = Get(host.dispatch(), L"ItemHeight").value.AsLong() * 2 + 8;  // below the header band
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, y));
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(60, y));
+    PumpMessages();
+    EXPECT_EQ(GetFocus(), hwnd);
+    EXPECT_TRUE(host.site().hasFocus);
+    EXPECT_EQ(Without(host.site().calls, "SetActiveObject(null)"),
+              (std::vector<std::string>{"OnUIActivate", "SetActiveObject"}));
+    const long selected = Get(host.dispatch(), L"ListIndex").value.AsLong();
+    EXPECT_EQ(selected, Get(host.dispatch(), L"IndexFromPoint", {Var::I4(60), Var::I4(y)}).value.AsLong());
+    EXPECT_GE(selected, 0);
+
+    // A dialog host asks before it takes the arrow keys for itself.
+    EXPECT_TRUE(SendMessageW(hwnd, WM_GETDLGCODE, VK_DOWN, 0) & DLGC_WANTARROWS);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Get(host.dispatch(), L"ListIndex").value.AsLong(), selected + 1);
+}
+
+TEST(Hosting, ContainerSizesTheControlThroughSetObjectRects) {
+    HostedControl host;
+    ASSERT_TRUE(host.ok());
+    EventSink sink;
+    const DWORD cookie = Connect(host.control(), DIID___MireloList, &sink);
+    ASSERT_NE(cookie, 0u);
+    ComPtr<IOleInPlaceObject> inPlace = ComPtr<IUnknown>(host.control()).As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+    RECT pos = {20, 30, 320, 230};
+    ASSERT_EQ(inPlace->SetObjectRects(&pos, &pos), S_OK);
+    RECT client;
+    GetClientRect(host.controlWindow(), &client);
+    EXPECT_EQ(client.right, 300);
+    EXPECT_EQ(client.bottom, 200);
+    EXPECT_EQ(sink.Ids(), std::vector<DISPID>{9});  // Resize
+    SIZEL extent = {};
+    host.ole()->GetExtent(DVASPECT_CONTENT, &extent);
+    EXPECT_EQ(MulDiv(extent.cx, 96, 2540), 300);
+    Disconnect(host.control(), DIID___MireloList, cookie);
+}
+
+// A container that shows the control without activating it asks it to draw.
+TEST(Hosting, ViewObjectDrawsAControlThatHasNoWindow) {
+    ComPtr<IUnknown> control = NewControl();
+    ASSERT_TRUE(control);
+    ComPtr<IOleObject> ole = control.As<IOleObject>(IID_IOleObject);
+    SIZEL extent = {};
+    ASSERT_EQ(ole->GetExtent(DVASPECT_CONTENT, &extent), S_OK);
+    EXPECT_EQ(MulDiv(extent.cx, 96, 2540), 202);  // 3030 x 2265 twips
+    EXPECT_EQ(MulDiv(extent.cy, 96, 2540), 151);
+    PixelBuffer picture(202, 151);
+    DrawInto(control.Get(), picture);
+    EXPECT_EQ(picture.At(0, 0), kBorder);
+    EXPECT_EQ(picture.At(201, 150), kBorder);
+    EXPECT_EQ(picture.At(150, 8), kHeader);  // no container: run mode
+}
+
+HWND g_aboutSeen = nullptr;
+
+// Runs inside the About box's modal loop: finds the box and clicks it.
+void CALLBACK ClickAbout(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND about = FindWindowW(L"MireloListAbout", nullptr);
+    if (!about) return;
+    g_aboutSeen = about;
+    KillTimer(nullptr, id);
+    PostMessageW(about, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+}
+
+TEST(Hosting, AboutShowsAModalWindowThatAMouseClickCloses) {
+    ComPtr<IDispatch> d = NewDispatch();
+    ASSERT_TRUE(d);
+    g_aboutSeen = nullptr;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, ClickAbout);
+    CallResult r = Method(d.Get(), L"About");
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(r.hr, S_OK);
+    ASSERT_TRUE(g_aboutSeen != nullptr);
+    EXPECT_FALSE(IsWindow(g_aboutSeen));
+}
+
+}  // namespace
+}  // namespace mltest

@@ -1,0 +1,269 @@
+#include "test_container.h"
+
+namespace mltest {
+
+STDMETHODIMP TestSite::QueryInterface(REFIID iid, void** out) {
+    *out = nullptr;
+    if (iid == IID_IUnknown || iid == IID_IOleClientSite) *out = static_cast<IOleClientSite*>(this);
+    else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) *out = static_cast<IOleInPlaceSite*>(this);
+    else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame)
+        *out = static_cast<IOleInPlaceFrame*>(this);
+    else if (iid == IID_IOleControlSite) *out = static_cast<IOleControlSite*>(this);
+    else if (iid == IID_IDispatch) *out = static_cast<IDispatch*>(this);
+    if (!*out) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) TestSite::Release() {
+    const LONG n = --refs_;
+    if (n == 0) delete this;
+    return n;
+}
+
+STDMETHODIMP TestSite::GetMoniker(DWORD, DWORD, IMoniker** m) {
+    *m = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP TestSite::GetContainer(IOleContainer** c) {
+    *c = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP TestSite::GetWindow(HWND* hwnd) {
+    *hwnd = host_;
+    return S_OK;
+}
+
+STDMETHODIMP TestSite::OnInPlaceActivate() {
+    calls.push_back("OnInPlaceActivate");
+    return S_OK;
+}
+
+STDMETHODIMP TestSite::OnUIActivate() {
+    calls.push_back("OnUIActivate");
+    return S_OK;
+}
+
+STDMETHODIMP TestSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos,
+                                        LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
+    *frame = this;
+    AddRef();
+    *doc = nullptr;
+    *pos = position;
+    *clip = position;
+    info->fMDIApp = FALSE;
+    info->hwndFrame = host_;
+    info->haccel = nullptr;
+    info->cAccelEntries = 0;
+    return S_OK;
+}
+
+STDMETHODIMP TestSite::OnUIDeactivate(BOOL) {
+    calls.push_back("OnUIDeactivate");
+    return S_OK;
+}
+
+STDMETHODIMP TestSite::OnInPlaceDeactivate() {
+    calls.push_back("OnInPlaceDeactivate");
+    return S_OK;
+}
+
+STDMETHODIMP TestSite::SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) {
+    calls.push_back(active ? "SetActiveObject" : "SetActiveObject(null)");
+    activeObject = active;
+    return S_OK;
+}
+
+STDMETHODIMP TestSite::GetExtendedControl(IDispatch** d) {
+    *d = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP TestSite::OnFocus(BOOL gained) {
+    ++focusChanges;
+    hasFocus = gained != FALSE;
+    return S_OK;
+}
+
+STDMETHODIMP TestSite::GetTypeInfoCount(UINT* n) {
+    *n = 0;
+    return S_OK;
+}
+
+STDMETHODIMP TestSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                              UINT*) {
+    if (!(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
+    switch (id) {
+    case DISPID_AMBIENT_USERMODE:
+        V_VT(result) = VT_BOOL;
+        V_BOOL(result) = userMode_ ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    case DISPID_AMBIENT_DISPLAYNAME:
+        V_VT(result) = VT_BSTR;
+        V_BSTR(result) = SysAllocString(displayName_.c_str());
+        return S_OK;
+    default:
+        return DISP_E_MEMBERNOTFOUND;
+    }
+}
+
+std::vector<DISPID> EventSink::Ids() const {
+    std::vector<DISPID> ids;
+    for (const Event& e : events) ids.push_back(e.id);
+    return ids;
+}
+
+STDMETHODIMP EventSink::QueryInterface(REFIID iid, void** out) {
+    *out = nullptr;
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID___MireloList) *out = static_cast<IDispatch*>(this);
+    if (!*out) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP EventSink::GetTypeInfoCount(UINT* n) {
+    *n = 0;
+    return S_OK;
+}
+
+STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
+    Event e{id, {}};
+    std::vector<VARIANT*> args;
+    for (UINT i = params->cArgs; i-- > 0;) {
+        VARIANT* a = &params->rgvarg[i];
+        args.push_back(a);
+        Var value;
+        VariantCopyInd(value.get(), a);
+        Var number;
+        e.args.push_back(SUCCEEDED(VariantChangeType(number.get(), value.get(), 0, VT_R8)) ? V_R8(number.get())
+                                                                                        : -1e9);
+    }
+    events.push_back(e);
+    if (handler) handler(id, args);
+    return S_OK;
+}
+
+STDMETHODIMP NotifySink::QueryInterface(REFIID iid, void** out) {
+    *out = nullptr;
+    if (iid == IID_IUnknown || iid == IID_IPropertyNotifySink) *out = static_cast<IPropertyNotifySink*>(this);
+    if (!*out) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+DWORD Connect(IUnknown* control, REFIID iid, IUnknown* sink) {
+    ComPtr<IConnectionPointContainer> container = ComPtr<IUnknown>(control).As<IConnectionPointContainer>(
+        IID_IConnectionPointContainer);
+    ComPtr<IConnectionPoint> point;
+    DWORD cookie = 0;
+    if (container && SUCCEEDED(container->FindConnectionPoint(iid, point.Out()))) point->Advise(sink, &cookie);
+    return cookie;
+}
+
+void Disconnect(IUnknown* control, REFIID iid, DWORD cookie) {
+    ComPtr<IConnectionPointContainer> container = ComPtr<IUnknown>(control).As<IConnectionPointContainer>(
+        IID_IConnectionPointContainer);
+    ComPtr<IConnectionPoint> point;
+    if (container && SUCCEEDED(container->FindConnectionPoint(iid, point.Out()))) point->Unadvise(cookie);
+}
+
+namespace {
+
+const wchar_t* HostClass() {
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+        wc.lpszClassName = L"MireloTestHost";
+        RegisterClassW(&wc);
+        registered = true;
+    }
+    return L"MireloTestHost";
+}
+
+}  // namespace
+
+HostedControl::HostedControl(bool userMode, std::wstring displayName) {
+    host_ = CreateWindowExW(0, HostClass(), L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                            400, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    site_ = new TestSite(host_, userMode, std::move(displayName));
+    control_ = NewControl();
+    if (!host_ || !control_) return;
+    dispatch_ = control_.As<IDispatch>(IID_IDispatch);
+    ole_ = control_.As<IOleObject>(IID_IOleObject);
+    ComPtr<IPersistStreamInit> persist = control_.As<IPersistStreamInit>(IID_IPersistStreamInit);
+    // The control asks for its site before its initialisation (OLEMISC_SETCLIENTSITEFIRST).
+    ok_ = ole_ && persist && SUCCEEDED(ole_->SetClientSite(site_)) && SUCCEEDED(persist->InitNew()) &&
+          SUCCEEDED(Activate());
+}
+
+HRESULT HostedControl::Activate(LONG verb) {
+    SIZEL himetric = {(site_->position.right - site_->position.left) * 2540 / 96,
+                      (site_->position.bottom - site_->position.top) * 2540 / 96};
+    ole_->SetExtent(DVASPECT_CONTENT, &himetric);
+    const HRESULT hr = ole_->DoVerb(verb, nullptr, site_, 0, host_, &site_->position);
+    PumpMessages();
+    return hr;
+}
+
+void HostedControl::Close() {
+    if (ole_) {
+        ole_->Close(OLECLOSE_NOSAVE);
+        ole_->SetClientSite(nullptr);
+    }
+    ole_.Reset();
+    dispatch_.Reset();
+    control_.Reset();
+}
+
+HostedControl::~HostedControl() {
+    Close();
+    if (host_) DestroyWindow(host_);
+    if (site_) site_->Release();
+    PumpMessages();
+}
+
+HWND HostedControl::controlWindow() const {
+    HWND hwnd = nullptr;
+    ComPtr<IOleInPlaceObject> inPlace = control_.As<IOleInPlaceObject>(IID_IOleInPlaceObject);
+    if (inPlace) inPlace->GetWindow(&hwnd);
+    return hwnd;
+}
+
+PixelBuffer::PixelBuffer(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    dc_ = CreateCompatibleDC(nullptr);
+    bitmap_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<const DWORD*>(bits);
+    old_ = SelectObject(dc_, bitmap_);
+}
+
+PixelBuffer::~PixelBuffer() {
+    SelectObject(dc_, old_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+COLORREF PixelBuffer::At(int x, int y) const {
+    GdiFlush();
+    const DWORD p = bits_[y * width_ + x];  // 0x00RRGGBB
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+void PixelBuffer::CopyFrom(HWND window) {
+    HDC src = GetDC(window);
+    BitBlt(dc_, 0, 0, width_, height_, src, 0, 0, SRCCOPY);
+    ReleaseDC(window, src);
+}
+
+}  // namespace mltest

@@ -1,0 +1,187 @@
+#pragma once
+// A container of our own that hosts one control in place in a real window:
+// client site with ambient properties, in-place site and frame, control site.
+// It records what the control asks of it, and sinks record what the control
+// tells its host (events with their arguments, property changes).
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "com_support.h"
+
+namespace mltest {
+
+class TestSite : public IOleClientSite,
+                 public IOleInPlaceSite,
+                 public IOleInPlaceFrame,
+                 public IOleControlSite,
+                 public IDispatch {
+public:
+    TestSite(HWND host, bool userMode, std::wstring displayName)
+        : host_(host), userMode_(userMode), displayName_(std::move(displayName)) {}
+    virtual ~TestSite() = default;
+
+    void SetUserMode(bool userMode) { userMode_ = userMode; }
+    RECT position = {10, 10, 212, 161};
+    std::vector<std::string> calls;  // in-place and focus traffic, in order
+    int focusChanges = 0;
+    bool hasFocus = false;
+
+    // IUnknown.
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
+    STDMETHODIMP_(ULONG) Release() override;
+    // IOleClientSite.
+    STDMETHODIMP SaveObject() override { return S_OK; }
+    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** m) override;
+    STDMETHODIMP GetContainer(IOleContainer** c) override;
+    STDMETHODIMP ShowObject() override { return S_OK; }
+    STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
+    STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+    // IOleWindow (site and frame).
+    STDMETHODIMP GetWindow(HWND* hwnd) override;
+    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+    // IOleInPlaceSite.
+    STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
+    STDMETHODIMP OnInPlaceActivate() override;
+    STDMETHODIMP OnUIActivate() override;
+    STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
+                                  LPOLEINPLACEFRAMEINFO info) override;
+    STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
+    STDMETHODIMP OnUIDeactivate(BOOL) override;
+    STDMETHODIMP OnInPlaceDeactivate() override;
+    STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
+    STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
+    STDMETHODIMP OnPosRectChange(LPCRECT) override { return E_NOTIMPL; }
+    // IOleInPlaceUIWindow / IOleInPlaceFrame.
+    STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) override;
+    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
+    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
+    STDMETHODIMP RemoveMenus(HMENU) override { return E_NOTIMPL; }
+    STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
+    STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+    // IOleControlSite.
+    STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
+    STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
+    STDMETHODIMP GetExtendedControl(IDispatch** d) override;
+    STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+    STDMETHODIMP OnFocus(BOOL gained) override;
+    STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
+    // IDispatch: the ambient properties.
+    STDMETHODIMP GetTypeInfoCount(UINT* n) override;
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                        UINT*) override;
+
+    IOleInPlaceActiveObject* activeObject = nullptr;  // not owned: compared only
+
+private:
+    HWND host_;
+    bool userMode_;
+    std::wstring displayName_;
+    LONG refs_ = 1;
+};
+
+// Records the events the control raises; a handler may rewrite arguments.
+class EventSink : public IDispatch {
+public:
+    struct Event {
+        DISPID id;
+        std::vector<double> args;  // as the sink saw them, before any rewrite
+    };
+    std::vector<Event> events;
+    // Called with the event and its arguments (in parameter order).
+    std::function<void(DISPID, std::vector<VARIANT*>&)> handler;
+
+    std::vector<DISPID> Ids() const;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
+    STDMETHODIMP_(ULONG) Release() override { return --refs_; }
+    STDMETHODIMP GetTypeInfoCount(UINT* n) override;
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
+
+    LONG refs_ = 0;  // lives on the test's stack; counted to prove release
+};
+
+class NotifySink : public IPropertyNotifySink {
+public:
+    std::vector<DISPID> changed;
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
+    STDMETHODIMP_(ULONG) Release() override { return --refs_; }
+    STDMETHODIMP OnChanged(DISPID id) override {
+        changed.push_back(id);
+        return S_OK;
+    }
+    STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+    LONG refs_ = 0;
+};
+
+// Connects a sink to one of the control's connection points; 0 on failure.
+DWORD Connect(IUnknown* control, REFIID iid, IUnknown* sink);
+void Disconnect(IUnknown* control, REFIID iid, DWORD cookie);
+
+// A top-level window with one control: site set first, InitNew, then in place.
+class HostedControl {
+public:
+    explicit HostedControl(bool userMode = true, std::wstring displayName = L"MireloList1");
+    ~HostedControl();
+    HostedControl(const HostedControl&) = delete;
+    HostedControl& operator=(const HostedControl&) = delete;
+
+    // Unless `activate` was false, the control is in place when this is true.
+    bool ok() const { return ok_; }
+    HRESULT Activate(LONG verb = OLEIVERB_INPLACEACTIVATE);
+    void Close();
+
+    IUnknown* control() const { return control_.Get(); }
+    IDispatch* dispatch() const { return dispatch_.Get(); }
+    IOleObject* ole() const { return ole_.Get(); }
+    TestSite& site() { return *site_; }
+    HWND host() const { return host_; }
+    HWND controlWindow() const;
+
+private:
+    HWND host_ = nullptr;
+    TestSite* site_ = nullptr;
+    ComPtr<IUnknown> control_;
+    ComPtr<IDispatch> dispatch_;
+    ComPtr<IOleObject> ole_;
+    bool ok_ = false;
+};
+
+// A 32-bit top-down DIB for reading pixels back.
+class PixelBuffer {
+public:
+    PixelBuffer(int width, int height);
+    ~PixelBuffer();
+    PixelBuffer(const PixelBuffer&) = delete;
+    PixelBuffer& operator=(const PixelBuffer&) = delete;
+    HDC dc() const { return dc_; }
+    COLORREF At(int x, int y) const;  // RGB as COLORREF
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void CopyFrom(HWND window);  // the window's client area as it is on screen
+
+private:
+    int width_, height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+    const DWORD* bits_ = nullptr;
+};
+
+}  // namespace mltest
