@@ -164,6 +164,10 @@ public:
     void OnKeyDown(int16_t KeyCode, int16_t Shift);
     void OnTimer1();
     void OnMouseWheel(int32_t wParam);
+    // The platform made the control's window, or is taking it down: in run
+    // mode the wheel hook follows the window.
+    void WindowCreated();
+    void WindowDestroying();
     bool Timer1Enabled() const { return Timer1Enabled_; }
 
     // The message hook callback: the list subscribes the wheel on its window.

@@ -44,10 +44,19 @@ void MireloList::OnTimer1() {
 void MireloList::HookOwnWindow() {
     const HWnd hwnd = static_cast<HWnd>(surface_.hWnd());
     if (ports_.hooks == nullptr || hwnd == 0) return;
-    hooks_ = std::make_unique<HookTable>(*this, *ports_.hooks);
+    if (!hooks_) hooks_ = std::make_unique<HookTable>(*this, *ports_.hooks);
+    if (hooks_->FindHookEntry(hwnd, false) >= 0) return;
     hooks_->HookWindow(hwnd);
     hooks_->AddHookMessage(hwnd, kWmMouseWheel, HookAfter);
 }
+
+void MireloList::WindowCreated() {
+    // Containers make the window after the properties were read, when the
+    // run-mode set-up found no window to hook.
+    if (runModeReady_) HookOwnWindow();
+}
+
+void MireloList::WindowDestroying() { UnhookAll(); }
 
 void MireloList::UnhookAll() {
     if (hooks_) hooks_->UnhookAll();

@@ -23,7 +23,19 @@ ucScrollbar::~ucScrollbar() {
     if (fillBrush_ != 0) gdi_.DeleteObject(fillBrush_);
 }
 
-void ucScrollbar::AttachWindow(const BarWindowPorts& ports) { ports_ = ports; }
+void ucScrollbar::AttachWindow(const BarWindowPorts& ports) {
+    if (hooks_) hooks_->UnhookAll();
+    if (ports_.window) enabled_ = ports_.window->IsWindowEnabled();
+    ports_ = ports;
+    if (!ports_.window) return;
+    ports_.window->EnableWindow(enabled_);
+    // Containers create the window long after the properties were read, and
+    // may only then answer for their mode.
+    if (site_) userMode_ = site_->UserMode();
+    CalcGeometry();
+    Repaint();
+    HookOwnWindow();
+}
 
 HWnd ucScrollbar::hWnd() const { return ports_.window ? ports_.window->hWnd() : 0; }
 

@@ -55,7 +55,9 @@ public:
     ucScrollbar& operator=(const ucScrollbar&) = delete;
 
     void SetEvents(ScrollbarEvents* sink) { events_ = sink; }
-    // Call before ReadProperties so that run mode can hook the window.
+    // A window attached before ReadProperties is hooked there; one attached
+    // later is hooked here, if the container (asked again) runs in user mode.
+    // Attaching another window, or none, first unhooks the one before.
     void AttachWindow(const BarWindowPorts& ports);
 
     // Properties.
@@ -124,6 +126,7 @@ public:
 
 private:
     void Repaint();
+    void HookOwnWindow();  // run mode only
     void Reshape();  // thumb size and position, track rectangles, repaint
     void CalcGeometry();
     Rect ClientRect() const;
@@ -153,6 +156,7 @@ private:
     int32_t changeFrequency_ = 50;
     bool enabled_ = true;  // the window's enabled state while there is no window
     bool userMode_ = false;
+    Site* site_ = nullptr;  // the container the properties came from; it outlives the bar
     BarLayout layout_;
     BarInputState input_;
 

@@ -55,7 +55,12 @@ void ucScrollbar::ReadProperties(PropertyBag& bag, Site& site) {
     model_.ValueRange = static_cast<int64_t>(model_.Max) - model_.Min;
     CalcGeometry();
 
+    site_ = &site;
     userMode_ = site.UserMode();
+    HookOwnWindow();
+}
+
+void ucScrollbar::HookOwnWindow() {
     if (!userMode_ || ports_.window == nullptr || ports_.hooks == nullptr) return;
     const HWnd own = hWnd();
     if (!hooks_) hooks_ = std::make_unique<HookTable>(*this, *ports_.hooks);

@@ -6,6 +6,7 @@
 #include "server/module.h"
 #include "server/property_table.h"
 #include "win32/pc_memdc.h"
+#include "win32/window_proc_hook.h"
 
 namespace mirelo::server {
 
@@ -50,6 +51,7 @@ ListControl::ListControl()
     surface_.SetPaintHandler([this] { core_->OnPaint(); });
     ListPorts ports{surface_, gdi_, site_, resources_, about_};
     ports.timers = &timers_;
+    ports.hooks = &win32::SharedWindowProcHook();
     core_ = std::make_unique<MireloList>(ports);
     core_->SetEvents(&events_);
     window_ = std::make_unique<win32::ControlWindow>(ModuleInstance(), surface_, *core_, inPlace_);

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "win32/bar_window.h"
+
 namespace mirelo::win32 {
 
 namespace {
@@ -87,6 +89,7 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
         surface_.AttachWindow(hwnd_);
+        AttachBarWindow(core_, hwnd_);
         return 0;
     case WM_DESTROY:
         surface_.DetachWindow();

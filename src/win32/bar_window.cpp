@@ -1,0 +1,183 @@
+#include "win32/bar_window.h"
+
+#include "listctl/mirelo_list.h"
+#include "win32/window_proc_hook.h"
+
+namespace mirelo::win32 {
+
+namespace {
+
+// The module this code lives in (the component, or a test that links it).
+HINSTANCE OwnModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&OwnModule), &module);
+    return module;
+}
+
+bool RegisterBarClass(HINSTANCE instance, WNDPROC proc) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof(wc);
+    if (GetClassInfoExW(instance, BarWindow::ClassName(), &wc)) {
+        if (wc.lpfnWndProc == proc) return true;
+        // Left behind by an earlier load of the module.
+        UnregisterClassW(BarWindow::ClassName(), instance);
+        wc = {};
+        wc.cbSize = sizeof(wc);
+    }
+    // Double clicks come as their own message, which the bar turns into a press.
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = BarWindow::ClassName();
+    return RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+const wchar_t* BarWindow::ClassName() { return L"MireloScrollBar"; }
+
+BarWindow::BarWindow(ucScrollbar& bar, WindowProcPort& hooks, std::function<void()> onDestroy)
+    : bar_(bar), hooks_(hooks), onDestroy_(std::move(onDestroy)) {}
+
+BarWindow* BarWindow::Create(HWND parent, ucScrollbar& bar, WindowProcPort& hooks, std::function<void()> onDestroy) {
+    const HINSTANCE instance = OwnModule();
+    if (!RegisterBarClass(instance, &WndProc)) return nullptr;
+    auto* self = new BarWindow(bar, hooks, std::move(onDestroy));
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (bar.Visible() ? WS_VISIBLE : 0);
+    CreateWindowExW(0, ClassName(), L"", style, bar.Left(), bar.Top(), bar.Width(), bar.Height(), parent, nullptr,
+                    instance, self);
+    if (!self->hwnd_) {
+        delete self;
+        return nullptr;
+    }
+    self->owned_ = true;
+    self->Attach();
+    return self;
+}
+
+LRESULT CALLBACK BarWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<BarWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<BarWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        if (self->owned_) delete self;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    // A run-time error in a handler has nobody to go to: the message counts
+    // as handled and the window carries on.
+    try {
+        return self->OnMessage(msg, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+void BarWindow::Attach() {
+    window_ = std::make_unique<ChildWindowPort>(hwnd_);
+    bar_.AttachWindow(BarWindowPorts{window_.get(), &timers_, &cursor_, &hooks_});
+}
+
+void BarWindow::Detach() {
+    bar_.AttachWindow(BarWindowPorts{});
+    window_.reset();
+    if (onDestroy_) onDestroy_();
+}
+
+LRESULT BarWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;  // the bar covers every pixel when it paints
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_SIZE:
+        bar_.ContainerResize();
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        DefWindowProcW(hwnd_, msg, wParam, lParam);  // sends WM_SIZE and WM_MOVE
+        FollowWindow();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        Press();
+        return 0;
+    case WM_LBUTTONUP:
+        Release();
+        return 0;
+    case WM_CAPTURECHANGED:
+        // The capture went elsewhere while the button was held: the press
+        // ends as a cancelled mode does.
+        if (pressed_ && reinterpret_cast<HWND>(lParam) != hwnd_) SendMessageW(hwnd_, WM_CANCELMODE, 0, 0);
+        return 0;
+    case WM_CANCELMODE:
+        pressed_ = false;
+        break;  // the default handling gives the capture back
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+        bar_.KeyDown(static_cast<int16_t>(wParam));
+        return 0;
+    case WM_DESTROY:
+        Detach();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+void BarWindow::Paint() {
+    // Before the window is attached there is nothing to paint with; the
+    // region is still validated so the paint request does not come back.
+    if (!window_) {
+        ValidateRect(hwnd_, nullptr);
+        return;
+    }
+    DeviceContext& dc = window_->BeginPaint();
+    try {
+        bar_.ContainerPaint(dc);
+    } catch (...) {
+        window_->EndPaint();
+        throw;
+    }
+    window_->EndPaint();
+}
+
+void BarWindow::Press() {
+    // The keyboard goes to the list the bar belongs to, which takes the keys
+    // as the bar would hand them on and tells its container it has the focus.
+    const HWND parent = GetParent(hwnd_);
+    const HWND focus = GetFocus();
+    if (parent && focus != parent && focus != hwnd_) SetFocus(parent);
+    pressed_ = true;
+    SetCapture(hwnd_);
+}
+
+void BarWindow::Release() {
+    pressed_ = false;
+    if (GetCapture() == hwnd_) ReleaseCapture();
+}
+
+void BarWindow::FollowWindow() {
+    if (!window_ || window_->Applying()) return;
+    RECT rc;
+    GetWindowRect(hwnd_, &rc);
+    MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&rc), 2);
+    bar_.Move(rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top);
+    bar_.SetVisible((GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0);
+}
+
+void AttachBarWindow(MireloList& list, HWND parent) {
+    BarWindow::Create(parent, list.Bar(), SharedWindowProcHook(), [&list] { list.WindowDestroying(); });
+    list.WindowCreated();
+}
+
+}  // namespace mirelo::win32

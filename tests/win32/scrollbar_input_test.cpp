@@ -1,0 +1,137 @@
+// The hosted list's scroll bar under the mouse and keys, with real window
+// timers and real pixels: auto-repeat, thumb drag with the capture, hot
+// parts, keys, and painting that leaves no GDI object behind.
+#include "scrollbar_hosted.h"
+
+namespace mltest {
+namespace {
+
+// The hosted bar is 17 x 149: arrows at 0..18 and 131..149; with 60 rows the
+// range is 0..52 and the thumb 18 pixels long at the top of the track.
+constexpr int kMidX = 8;
+constexpr int kDownArrowY = 140;
+constexpr int kThumbY = 27;
+constexpr RECT kButton1 = {0, 0, 17, 18};
+constexpr RECT kButton2 = {0, 131, 17, 149};
+constexpr COLORREF kHotGlyph = RGB(38, 100, 196);  // only the hot cell of the glyph strips has it
+
+POINT ScreenPoint(HWND window, int x, int y) {
+    POINT p = {x, y};
+    ClientToScreen(window, &p);
+    return p;
+}
+
+// Real pointer input, as the system delivers it.
+void MouseTo(POINT screen) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    in.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof(in));
+    PumpFor(50);
+}
+
+void LeftButton(bool down) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof(in));
+    PumpFor(50);
+}
+
+TEST_F(HostedBar, HoldingTheDownArrowRepeatsAtItsPace) {
+    Host();
+    SendToBar(WM_LBUTTONDOWN, MK_LBUTTON, kMidX, kDownArrowY);
+    const DWORD pressed = GetTickCount();
+    EXPECT_EQ(FirstIndex(), 1);  // one step at once
+    EXPECT_EQ(GetCapture(), Bar());
+    PumpFor(300);
+    EXPECT_EQ(FirstIndex(), 1);  // the repetition waits 500 ms
+    PumpFor(1100 - (GetTickCount() - pressed));
+    // From 500 ms on one step every 50 ms: at most 13 by now; a busy machine
+    // delivers fewer ticks, never more.
+    const long held = FirstIndex();
+    EXPECT_GE(held, 4);
+    EXPECT_LE(held, 14);
+    SendToBar(WM_LBUTTONUP, 0, kMidX, kDownArrowY);
+    EXPECT_EQ(GetCapture(), nullptr);
+    PumpFor(200);
+    EXPECT_EQ(FirstIndex(), held);
+    EXPECT_EQ(ScrollEvents(), 0);  // arrows change the value; only a drag scrolls
+}
+
+TEST_F(HostedBar, DraggingTheThumbScrollsTheListAndRaisesItsScroll) {
+    Host();
+    MouseTo(ScreenPoint(Bar(), kMidX, kThumbY));
+    LeftButton(true);
+    ASSERT_EQ(GetCapture(), Bar());
+    // The pointer leaves the bar sideways over the list: the capture keeps
+    // the moves coming to the bar, which goes on dragging.
+    MouseTo(ScreenPoint(Bar(), kMidX - 60, kThumbY + 30));
+    const long mid = FirstIndex();
+    EXPECT_GT(mid, 0);
+    EXPECT_EQ(ScrollEvents(), 1);
+    MouseTo(ScreenPoint(Bar(), kMidX - 60, kThumbY + 60));
+    const long end = FirstIndex();
+    EXPECT_GT(end, mid);
+    EXPECT_EQ(ScrollEvents(), 2);
+    LeftButton(false);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(FirstIndex(), end);
+    EXPECT_EQ(ScrollEvents(), 2);
+    MouseTo(ScreenPoint(Bar(), kMidX - 60, kThumbY + 90));  // released: moves no longer drag
+    EXPECT_EQ(FirstIndex(), end);
+}
+
+TEST_F(HostedBar, AHotButtonShowsItsHotCellUntilThePointerLeaves) {
+    Host();
+    UpdateWindow(Bar());
+    EXPECT_EQ(CountColour(Bar(), kButton2, kHotGlyph), 0);
+    const POINT over = ScreenPoint(Bar(), kMidX, kDownArrowY);
+    SetCursorPos(over.x, over.y);
+    SendToBar(WM_MOUSEMOVE, 0, kMidX, kDownArrowY);  // enters the bar
+    SendToBar(WM_MOUSEMOVE, 0, kMidX, kDownArrowY);  // lights the part under the pointer
+    UpdateWindow(Bar());
+    EXPECT_GT(CountColour(Bar(), kButton2, kHotGlyph), 0);
+    EXPECT_EQ(CountColour(Bar(), kButton1, kHotGlyph), 0);
+    // The hot part is polled against the real pointer.
+    SetCursorPos(over.x - 100, over.y);
+    PumpFor(500, [&] {
+        UpdateWindow(Bar());
+        return CountColour(Bar(), kButton2, kHotGlyph) == 0;
+    });
+    EXPECT_EQ(CountColour(Bar(), kButton2, kHotGlyph), 0);
+}
+
+TEST_F(HostedBar, KeysOnTheBarMoveTheListsSelection) {
+    Host();
+    // A press on the bar hands the keyboard to the list itself.
+    SetFocus(hosted->host());
+    SendToBar(WM_LBUTTONDOWN, MK_LBUTTON, kMidX, 80);
+    SendToBar(WM_LBUTTONUP, 0, kMidX, 80);
+    EXPECT_EQ(GetFocus(), List());
+    // Keys that reach the bar itself go on to the list.
+    SetFocus(Bar());
+    SendMessageW(Bar(), WM_KEYDOWN, VK_DOWN, 0);
+    SendMessageW(Bar(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Get(hosted->dispatch(), L"ListIndex").value.AsLong(), 1);
+}
+
+TEST_F(HostedBar, ThousandPaintsLeaveNoGdiObjectBehind) {
+    Host();
+    auto paint = [&](int times) {
+        for (int i = 0; i < times; ++i) {
+            InvalidateRect(Bar(), nullptr, FALSE);
+            UpdateWindow(Bar());
+        }
+    };
+    paint(3);  // the skins are loaded at the first paint and kept
+    const int before = LiveGdiObjects();
+    if (before < 0) GTEST_SKIP() << "no way to count GDI objects here";
+    paint(1000);
+    EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+}  // namespace
+}  // namespace mltest
