@@ -1,0 +1,170 @@
+// The row ceiling: a list of 32768 rows (indices 0 .. 32767, the whole 16-bit
+// range) still selects, checks, scrolls, paints, sorts and removes at its far
+// end, and refuses a 32769th row with an overflow error, leaving itself intact.
+#include <algorithm>
+
+#include "fakes/error_of.h"
+#include "fakes/list_fixture.h"
+
+namespace mirelo::fake {
+namespace {
+
+constexpr int kFull = kMaxRows;  // 32768
+constexpr int16_t kLast = 32767;
+// Column 1 spans x 63 .. 213 in the header band, column 2 215 .. 365.
+constexpr float kHeaderY = 8, kKeyColumnX = 120, kTextColumnX = 300;
+
+class CeilingTest : public ListTest {
+protected:
+    // Rows "<i>,<key>,k<i>" with keys distinct five-digit texts in shuffled
+    // order (7919 is prime, so i -> 7919 i mod 32768 is a permutation), and
+    // row keys k<i>. No repaint trace: 32768 lines of it would only cost time.
+    void FillToTheCeiling() {
+        New(400, 300);
+        list->SetTrace(nullptr);
+        Columns("#,key,text", "60,150,150", "0,0,0", 2);
+        for (int i = 0; i < kFull; ++i) {
+            const int k = (i * 7919) % kFull;
+            Text key = Utf8Key(i);
+            ASSERT_EQ(list->AddItem(Variant(FromUtf8(std::to_string(i) + "," + Five(k) + ",t")), key,
+                                    Variant::Missing(), Variant(static_cast<int16_t>(i % 30000))),
+                      i + 1);
+        }
+        Reset();
+    }
+    static std::string Five(int k) {
+        char b[8];
+        std::snprintf(b, sizeof b, "%05d", k);
+        return b;
+    }
+    std::string Cell(int row, int col) const {
+        return Utf8(list->item(static_cast<int16_t>(row), static_cast<int16_t>(col)));
+    }
+    void Click(float x) {
+        list->OnMouseDown(1, 0, x, kHeaderY);
+        list->OnMouseUp(1, 0, x, kHeaderY);
+    }
+    void ClickKeyHeader() { Click(kKeyColumnX); }
+    void ClickTextHeader() { Click(kTextColumnX); }
+    static Text Utf8Key(int row) { return FromUtf8("k" + std::to_string(row)); }
+    // True when column 1 reads 00000, 00001, ... (or the reverse) from the top.
+    bool KeysInOrder(bool ascending) {
+        if (keys_.empty())
+            for (int k = 0; k < kFull; ++k) keys_.push_back(FromUtf8(Five(k)));
+        for (int i = 0; i < kFull; ++i)
+            if (!(list->Rows()[i].Cell(1) == keys_[ascending ? i : kFull - 1 - i])) return false;
+        return true;
+    }
+    std::vector<Text> keys_;
+    int32_t AddOneMore(const Variant& index) {
+        Text key;
+        return list->AddItem(Variant(u"extra"), key, index, Variant::Missing());
+    }
+};
+
+// One list for the whole walk: filling it is what costs (it runs under the
+// sanitizers and Wine too), and each step starts from where the last left it.
+TEST_F(CeilingTest, EveryOperationWorksOnAFullList) {
+    FillToTheCeiling();
+    {
+        SCOPED_TRACE("a 32769th row");
+        for (const Variant& index : {Variant::Missing(), Variant(0), Variant(int16_t{kLast})}) {
+            EXPECT_EQ(ErrorOf([&] { AddOneMore(index); }), kOverflow);
+            EXPECT_EQ(list->ListCount(), kFull);
+        }
+        EXPECT_EQ(Cell(kLast, 0), "32767");
+    }
+    {
+        SCOPED_TRACE("sorting by header clicks");
+        list->SetCheckBox(kTrue);
+        int32_t row = 5;  // key 5 x 7919 mod 32768 = 06827
+        Bool16 on = kTrue;
+        list->SetCheckItem(row, on);
+        list->SetPlayIndex(7);
+        ClickKeyHeader();  // the first click reverses the rows as they stand
+        EXPECT_EQ(Cell(0, 0), "32767");
+        EXPECT_EQ(Cell(kLast, 0), "0");
+        EXPECT_EQ(list->PlayIndex(), -1);
+        ClickKeyHeader();  // the second sorts the shuffled keys
+        EXPECT_TRUE(KeysInOrder(true));
+        EXPECT_EQ(Utf8(list->GetCheckItemId()), "6827");  // the check went with its row
+        EXPECT_EQ(Cell(6827, 0), "5");
+        ClickKeyHeader();  // descending: the sorted rows reversed
+        EXPECT_TRUE(KeysInOrder(false));
+        ClickKeyHeader();  // a sort of keys in reverse order
+        EXPECT_TRUE(KeysInOrder(true));
+        // Another column takes the marker; back on the key column its first
+        // click reverses again, so the next one sorts keys already in order.
+        ClickTextHeader();
+        ClickKeyHeader();
+        EXPECT_TRUE(KeysInOrder(true));
+        ClickKeyHeader();
+        EXPECT_TRUE(KeysInOrder(true));
+        // All keys equal: a sort moves nothing.
+        ClickTextHeader();
+        ClickTextHeader();
+        EXPECT_TRUE(KeysInOrder(false));
+        Bool16 off = kFalse;
+        list->SetCheckAllItem(off);
+    }
+    {
+        SCOPED_TRACE("row 32767");
+        list->SetListIndex(kLast);
+        list->SetPlayIndex(kLast);
+        EXPECT_EQ(list->ListIndex(), kLast);
+        EXPECT_EQ(list->GetSelectId(), kLast);
+        list->Setitem(kLast, 20, u"last");
+        EXPECT_EQ(Cell(kLast, 20), "last");
+        int32_t index = kLast;
+        Text data = u"p,q";
+        list->SetItemData(index, data);
+        EXPECT_EQ(Cell(kLast, 2), "q");
+        Text key(list->Rows()[kLast].Key), update = u"u";
+        list->UpdateItem(key, update);
+        EXPECT_EQ(Cell(kLast, 1), "u");
+    }
+    {
+        SCOPED_TRACE("scrolled to the bottom");
+        list->Bar().SetValue(list->Bar().Max());
+        EXPECT_EQ(list->FirstIndex(), list->Bar().Max());
+        EXPECT_EQ(ErrorOf([&] { list->PaintAll(); }), 0);
+        EXPECT_EQ(list->LastIndex(), kLast);
+        list->OnKeyDown(40, 0);
+        EXPECT_EQ(list->ListIndex(), kLast);
+        list->OnMouseWheel(-120 * 65536);
+        EXPECT_EQ(list->FirstIndex(), list->Bar().Max());
+    }
+    {
+        SCOPED_TRACE("checking every row");
+        Bool16 on = kTrue;
+        list->SetCheckAllItem(on);
+        const std::string ids = Utf8(list->GetCheckItemId());
+        EXPECT_EQ(ids.substr(0, 8), "0,1,2,3,");
+        EXPECT_EQ(ids.substr(ids.size() - 12), ",32766,32767");
+        EXPECT_EQ(std::count(ids.begin(), ids.end(), ','), kFull - 1);
+    }
+    {
+        SCOPED_TRACE("removing by index, key and check");
+        const std::string second = Cell(1, 0);
+        EXPECT_EQ(list->RemoveItem(kLast), kFull - 1);
+        EXPECT_EQ(list->PlayIndex(), -1);  // it was the play row
+        // Room again for one row, and it is addressable.
+        EXPECT_EQ(AddOneMore(Variant(int16_t{kLast})), kFull);
+        EXPECT_EQ(Cell(kLast, 0), "extra");
+        EXPECT_EQ(list->RemoveKeyItem(Utf8Key(std::stoi(Cell(0, 0)))), kFull - 1);
+        EXPECT_EQ(Cell(0, 0), second);
+        int32_t middle = 16000;
+        const std::string kept = Cell(middle, 0);
+        Bool16 off = kFalse;
+        list->SetCheckItem(middle, off);
+        list->RemoveCheckItems();  // the extra row came in unchecked
+        EXPECT_EQ(list->ListCount(), 2);
+        EXPECT_EQ(Cell(0, 0), kept);
+        EXPECT_EQ(Cell(1, 0), "extra");
+        list->Clear();
+        EXPECT_EQ(list->ListCount(), 0);
+    }
+}
+
+}  // namespace
+}  // namespace mirelo::fake
