@@ -1,0 +1,234 @@
+#include "win32/columns_picture_box.h"
+
+#include <windowsx.h>
+
+namespace mirelo::win32 {
+
+namespace {
+
+constexpr float kTwipsPerPixel = 15;
+constexpr int16_t kLeft = 1, kRight = 2, kMiddle = 4;
+const wchar_t* const kClassName = L"MireloListPictureBox";
+
+int16_t ShiftState() {
+    int16_t shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
+int16_t HeldButtons(WPARAM wParam) {
+    int16_t buttons = 0;
+    if (wParam & MK_LBUTTON) buttons |= kLeft;
+    if (wParam & MK_RBUTTON) buttons |= kRight;
+    if (wParam & MK_MBUTTON) buttons |= kMiddle;
+    return buttons;
+}
+
+float Twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
+
+}  // namespace
+
+ChildPictureBox::ChildPictureBox(HINSTANCE instance, std::function<HWND()> parent)
+    : instance_(instance), parent_(std::move(parent)) {}
+
+ChildPictureBox::~ChildPictureBox() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    DropPicture();
+    if (backBrush_) DeleteObject(backBrush_);
+}
+
+void ChildPictureBox::UnregisterClass(HINSTANCE instance) { ::UnregisterClassW(kClassName, instance); }
+
+bool ChildPictureBox::EnsureWindow() {
+    if (hwnd_) return true;
+    HWND parent = parent_ ? parent_() : nullptr;
+    if (!parent) return false;
+    WNDCLASSEXW wc = {};
+    if (!GetClassInfoExW(instance_, kClassName, &wc)) {
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = WndProc;
+        wc.hInstance = instance_;
+        wc.hCursor = nullptr;  // the marker's shape comes from the gestures
+        wc.lpszClassName = kClassName;
+        if (!RegisterClassExW(&wc)) return false;
+    }
+    CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0), place_.left,
+                    place_.top, place_.right - place_.left, place_.bottom - place_.top, parent, nullptr, instance_,
+                    this);
+    if (hwnd_ && visible_) Raise();
+    return hwnd_ != nullptr;
+}
+
+void ChildPictureBox::Raise() {
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, flags);
+    if (over_ && over_->hwnd_ && over_->visible_) SetWindowPos(over_->hwnd_, HWND_TOP, 0, 0, 0, 0, flags);
+}
+
+void ChildPictureBox::MoveWindow(int32_t left, int32_t top, int32_t width, int32_t height) {
+    place_ = {left, top, left + width, top + height};
+    if (EnsureWindow()) ::MoveWindow(hwnd_, left, top, width, height, TRUE);
+}
+
+void ChildPictureBox::ShowWindow(bool show) {
+    visible_ = show;
+    if (!EnsureWindow()) return;
+    if (show) {
+        ::ShowWindow(hwnd_, SW_SHOWNA);
+        Raise();
+        // Shown at once: the drag that follows keeps the thread busy.
+        UpdateWindow(hwnd_);
+    } else {
+        ::ShowWindow(hwnd_, SW_HIDE);
+    }
+}
+
+void ChildPictureBox::SetBackColor(OleColor rgb) {
+    back_ = static_cast<COLORREF>(rgb & 0xFFFFFF);
+    if (backBrush_) DeleteObject(backBrush_);
+    backBrush_ = nullptr;
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void ChildPictureBox::Cls() {
+    DropPicture();
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void ChildPictureBox::DropPicture() {
+    if (picture_) DeleteObject(picture_);
+    picture_ = nullptr;
+}
+
+bool ChildPictureBox::CopyFromScreen(HWnd window) {
+    HWND source = reinterpret_cast<HWND>(static_cast<intptr_t>(window));
+    RECT r;
+    if (!source || !GetWindowRect(source, &r)) return false;
+    const int cx = r.right - r.left, cy = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    if (!screen) return false;
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, cx, cy);
+    bool copied = false;
+    if (mem && bitmap) {
+        HGDIOBJ old = SelectObject(mem, bitmap);
+        copied = BitBlt(mem, 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY) != FALSE;
+        SelectObject(mem, old);
+    }
+    if (mem) DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    if (!copied) {
+        if (bitmap) DeleteObject(bitmap);
+        return false;
+    }
+    DropPicture();
+    picture_ = bitmap;
+    MoveWindow(0, 0, cx, cy);
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+    return true;
+}
+
+void ChildPictureBox::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    if (picture_) {
+        HDC mem = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(mem, picture_);
+        BITMAP bm = {};
+        GetObjectW(picture_, sizeof bm, &bm);
+        BitBlt(dc, 0, 0, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
+        SelectObject(mem, old);
+        DeleteDC(mem);
+    } else {
+        if (!backBrush_) backBrush_ = CreateSolidBrush(back_);
+        FillRect(dc, &ps.rcPaint, backBrush_);
+    }
+    EndPaint(hwnd_, &ps);
+}
+
+void ChildPictureBox::Button(UINT msg, LPARAM lParam) {
+    const int16_t button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP)   ? kLeft
+                           : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP) ? kRight
+                                                                            : kMiddle;
+    const float x = Twips(GET_X_LPARAM(lParam)), y = Twips(GET_Y_LPARAM(lParam));
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
+        if (held_ == 0) SetCapture(hwnd_);
+        held_ |= button;
+        mouse_->MouseDown(button, ShiftState(), x, y);
+        return;
+    }
+    const bool wasHeld = (held_ & button) != 0;
+    held_ &= static_cast<int16_t>(~button);
+    if (held_ == 0 && GetCapture() == hwnd_) ReleaseCapture();
+    if (wasHeld) mouse_->MouseUp(button, ShiftState(), x, y);
+}
+
+LRESULT CALLBACK ChildPictureBox::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<ChildPictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<ChildPictureBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        // Gone with the control's window; made again when next needed.
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->held_ = 0;
+        return DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
+    try {
+        return self->OnMessage(msg, wParam, lParam);
+    } catch (...) {
+        return 0;  // a run-time error in a gesture has no caller to go to
+    }
+}
+
+LRESULT ChildPictureBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_SETCURSOR:
+        // The gestures set the marker's shape on every move; the parent's
+        // class arrow must not flash in between.
+        if (mouse_) return TRUE;
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        if (!mouse_) break;
+        Button(msg, lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+        if (!mouse_) break;
+        mouse_->MouseMove(HeldButtons(wParam), ShiftState(), Twips(GET_X_LPARAM(lParam)),
+                          Twips(GET_Y_LPARAM(lParam)));
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Capture taken away mid-drag (another window, a menu): the drag ends
+        // where the pointer is, as a release there would end it.
+        if (mouse_ && held_ != 0 && reinterpret_cast<HWND>(lParam) != hwnd_) {
+            const int16_t button = (held_ & kLeft) ? kLeft : held_;
+            held_ = 0;
+            POINT p;
+            GetCursorPos(&p);
+            ScreenToClient(hwnd_, &p);
+            mouse_->MouseUp(button, ShiftState(), Twips(p.x), Twips(p.y));
+        }
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
+}
+
+}  // namespace mirelo::win32
