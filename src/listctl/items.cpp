@@ -22,7 +22,7 @@ int32_t MireloList::AddItem(const Variant& Title, Text& Key, const Variant& Inde
     if (!append && (p > ListCount() || p < 0)) return -1;
 
     ItemRecord row;
-    for (int c = 0; c <= ColNumCount_ && c < static_cast<int>(parts.size()); ++c) row.SetCell(c, std::move(parts[c]));
+    if (ColNumCount_ >= 0) row.SetCells(parts.data(), std::min<size_t>(parts.size(), ColNumCount_ + 1u));
     row.Key = Key;
     row.Id = id;
     if (append) {
@@ -87,7 +87,7 @@ void MireloList::Clear() {
 Text MireloList::item(int16_t Index, int16_t nCol) const {
     if (!IsValidIndex(Index)) return Text();
     if (nCol < 0 || nCol > kMaxColumn) Raise(kSubscriptOutOfRange);
-    return Items[Index].Cell(nCol);
+    return Text(Items[Index].Cell(nCol));
 }
 
 void MireloList::Setitem(int16_t Index, int16_t nCol, const Text& value) {
@@ -110,7 +110,7 @@ void MireloList::SetItemData(int32_t& Index, Text& sT) {
     for (size_t k = 0; k < parts.size(); ++k) {
         // Cells 1 .. 20 take the parts; a 21st part has no cell to go to.
         if (k + 1 > kMaxColumn) Raise(kSubscriptOutOfRange);
-        row.SetCell(static_cast<int>(k + 1), std::move(parts[k]));
+        row.SetCell(static_cast<int>(k + 1), parts[k]);
     }
     PaintRow(static_cast<int16_t>(Index));
 }

@@ -9,7 +9,7 @@
 
 namespace mirelo {
 
-int OrdinalCompare(const Text& a, const Text& b) {
+int OrdinalCompare(std::u16string_view a, std::u16string_view b) {
     const int c = a.compare(b);
     return c < 0 ? -1 : c > 0 ? 1 : 0;
 }
@@ -18,7 +18,7 @@ namespace {
 
 class Sorter {
 public:
-    Sorter(std::vector<const Text*>& keys, std::vector<int16_t>& map) : keys_(keys), map_(map) {}
+    Sorter(std::vector<std::u16string_view>& keys, std::vector<int16_t>& map) : keys_(keys), map_(map) {}
 
     void Sort(int32_t lo, int32_t hi) {
         while (lo < hi) {
@@ -40,7 +40,7 @@ public:
     }
 
 private:
-    int Compare(int32_t a, int32_t b) const { return keys_[a]->compare(*keys_[b]); }
+    int Compare(int32_t a, int32_t b) const { return keys_[a].compare(keys_[b]); }
 
     void Exchange(int32_t a, int32_t b) {
         std::swap(keys_[a], keys_[b]);
@@ -73,13 +73,13 @@ private:
         for (; lo < hi && Compare(lo, hi) > 0; ++lo, --hi) Exchange(lo, hi);
     }
 
-    std::vector<const Text*>& keys_;
+    std::vector<std::u16string_view>& keys_;
     std::vector<int16_t>& map_;
 };
 
 }  // namespace
 
-void SortKeys(std::vector<const Text*>& keys, std::vector<int16_t>& map, int32_t lo, int32_t hi) {
+void SortKeys(std::vector<std::u16string_view>& keys, std::vector<int16_t>& map, int32_t lo, int32_t hi) {
     Sorter(keys, map).Sort(lo, hi);
 }
 

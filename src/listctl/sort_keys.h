@@ -4,6 +4,7 @@
 // so it is always the order of one particular partition exchange sort, however
 // the work is arranged.
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "base/text.h"
@@ -11,10 +12,10 @@
 namespace mirelo {
 
 // -1, 0 or 1 as a sorts before, with or after b; a prefix sorts first.
-int OrdinalCompare(const Text& a, const Text& b);
+int OrdinalCompare(std::u16string_view a, std::u16string_view b);
 
 // Sorts keys[lo..hi] ascending and exchanges map the same way, so that map[k]
 // ends up telling where the k-th smallest key was.
-void SortKeys(std::vector<const Text*>& keys, std::vector<int16_t>& map, int32_t lo, int32_t hi);
+void SortKeys(std::vector<std::u16string_view>& keys, std::vector<int16_t>& map, int32_t lo, int32_t hi);
 
 }  // namespace mirelo

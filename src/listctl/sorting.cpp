@@ -25,12 +25,12 @@ void MireloList::SortByColumn(int16_t s) {
     if (ascending) {
         // The row-number column sorts by the numbers it shows, as text.
         std::vector<Text> numbers;
-        std::vector<const Text*> keys(static_cast<size_t>(n));
+        std::vector<std::u16string_view> keys(static_cast<size_t>(n));
         const bool numberKeys = s == 0 && YnNeedNumCol_ != kFalse;
         if (numberKeys) numbers.reserve(static_cast<size_t>(n));
         for (int32_t i = 0; i < n; ++i) {
             if (numberKeys) numbers.push_back(DecimalText(n - i));
-            keys[i] = numberKeys ? &numbers.back() : &Items[i].Cell(s);
+            keys[i] = numberKeys ? std::u16string_view(numbers.back()) : Items[i].Cell(s);
             SortMap[i] = static_cast<int16_t>(i);
         }
         SortKeys(keys, SortMap, 0, n - 1);

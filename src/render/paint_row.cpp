@@ -77,7 +77,7 @@ void MireloList::PaintRow(int16_t index) {
     surface_.SetTextColor(textColor);
 
     const ItemRecord& row = Items[static_cast<size_t>(index)];
-    const double th = surface_.TextHeight(row.Cell(1));
+    const double th = surface_.TextHeight(Text(row.Cell(1)));
     const int32_t textTop = ToInt32((ItemHeight_ - th) / 2 + top);
     int32_t textH = ToInt32(th);
     if (textTop + th > fullHeight - pen - 1) textH = ToInt32(fullHeight - pen - textTop);
@@ -89,7 +89,7 @@ void MireloList::PaintRow(int16_t index) {
         // Alignment values go to the platform as format bits, sign and all.
         const auto format = static_cast<uint32_t>(static_cast<int32_t>(ColAlign_[v]));
         if (v == 0) {
-            Text first = row.Cell(0);
+            Text first(row.Cell(0));
             if (YnNeedNumCol_ != kFalse) {
                 const bool descending = EndsWith(HeadCaption_[0], kSortDown);
                 first = DecimalText(descending ? count - index : index + 1);
@@ -98,7 +98,7 @@ void MireloList::PaintRow(int16_t index) {
             continue;
         }
         const int32_t x = inset + ColumnLeft(static_cast<int16_t>(v));
-        DrawCellText(row.Cell(v), x + 2, textTop, colW - inset - 4, textH, format);
+        DrawCellText(Text(row.Cell(v)), x + 2, textTop, colW - inset - 4, textH, format);
         const int32_t bottom = top + fillH - 1;
         surface_.Line(x - 2, top, x - 2, bottom, kSeparatorColor);
         surface_.Line(x - 1, top, x - 1, bottom, kSeparatorColor);

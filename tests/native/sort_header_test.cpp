@@ -110,7 +110,7 @@ TEST_F(SortTest, WholeRowsMoveAndThePlayRowIsForgotten) {
     for (const auto& r : list->Rows()) {
         checks += r.Checked ? "1" : "0";
         ids += std::to_string(r.Id) + " ";
-        keys += Utf8(r.Key) + " ";
+        keys += Utf8(Text(r.Key)) + " ";
     }
     EXPECT_EQ(checks, "0100");
     EXPECT_EQ(ids, "103 101 100 102 ");

@@ -15,8 +15,8 @@ namespace {
 
 // The recursive sort written out step by step; the reference for the order of
 // equal keys.
-void PlainSortKeys(std::vector<const Text*>& key, std::vector<int16_t>& map, int lo, int hi) {
-    auto cmp = [&](int a, int b) { return OrdinalCompare(*key[a], *key[b]); };
+void PlainSortKeys(std::vector<std::u16string_view>& key, std::vector<int16_t>& map, int lo, int hi) {
+    auto cmp = [&](int a, int b) { return OrdinalCompare(key[a], key[b]); };
     auto swap = [&](int a, int b) {
         std::swap(key[a], key[b]);
         std::swap(map[a], map[b]);
@@ -33,14 +33,14 @@ void PlainSortKeys(std::vector<const Text*>& key, std::vector<int16_t>& map, int
 }
 
 struct Sorted {
-    std::vector<const Text*> keys;
+    std::vector<std::u16string_view> keys;
     std::vector<int16_t> map;
 };
 
 Sorted SortOf(const std::vector<Text>& texts, bool plain) {
     Sorted s;
     for (size_t i = 0; i < texts.size(); ++i) {
-        s.keys.push_back(&texts[i]);
+        s.keys.push_back(texts[i]);
         s.map.push_back(static_cast<int16_t>(i));
     }
     if (texts.empty()) return s;
@@ -106,11 +106,11 @@ TEST(SortKeysTest, FullListsStayShallow) {
     });
     for (int k = 0; k < n; ++k) {
         ASSERT_EQ(up.map[k], k);
-        ASSERT_EQ(*down.keys[k], ascending[k]);
+        ASSERT_EQ(down.keys[k], ascending[k]);
         ASSERT_EQ(same.map[k], k);
     }
     EXPECT_TRUE(std::is_sorted(small.keys.begin(), small.keys.end(),
-                               [](const Text* a, const Text* b) { return *a < *b; }));
+                               [](std::u16string_view a, std::u16string_view b) { return a < b; }));
     EXPECT_EQ(small.map, SortOf(lastSmall, true).map);
 }
 
