@@ -56,8 +56,8 @@ void AddRowVector(benchmark::State& state) {
     ItemsPerIteration(state, kRows);
 }
 
-BENCHMARK(AddRow)->Unit(benchmark::kMillisecond);
-BENCHMARK(AddRowVector)->Unit(benchmark::kMillisecond);
+BENCHMARK(AddRow)->Unit(benchmark::kMillisecond)->Apply(Repeated);
+BENCHMARK(AddRowVector)->Unit(benchmark::kMillisecond)->Apply(Repeated);
 
 const bool registered = (TimedFigure("add-row", "AddRow", "AddRowVector"), true);
 

@@ -14,6 +14,11 @@ namespace mirelo::bench {
 // items per iteration says how many with ItemsPerIteration, and its time is
 // then divided by them, so that "per row" figures compare rows.
 void TimedFigure(const std::string& name, const std::string& ours, const std::string& anchor);
+
+// Every benchmark of a timed figure runs a few times and counts its fastest
+// run: on a shared machine the minimum is the figure least disturbed by others.
+//   BENCHMARK(X)->Apply(Repeated);
+void Repeated(benchmark::internal::Benchmark* b);
 void ItemsPerIteration(benchmark::State& state, int64_t items);
 
 // Replaces any earlier value of the same figure.

@@ -38,8 +38,8 @@ void MeasureOnce(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(surface.TextWidth(text));
 }
 
-BENCHMARK(FitText);
-BENCHMARK(MeasureOnce);
+BENCHMARK(FitText)->Apply(Repeated);
+BENCHMARK(MeasureOnce)->Apply(Repeated);
 
 const bool registered = (TimedFigure("fit-text", "FitText", "MeasureOnce"), true);
 

@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <vector>
@@ -41,11 +42,17 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& r : runs) {
-            if (r.run_type != Run::RT_Iteration || r.error_occurred) continue;
-            double ns = r.GetAdjustedRealTime() * NanosecondsPer(r.time_unit);
+            if (r.error_occurred) continue;
+            const bool fastest = r.run_type == Run::RT_Aggregate && r.aggregate_name == "min";
+            if (!fastest && (r.run_type != Run::RT_Iteration || r.repetitions > 1)) continue;
+            // Processor time: the machine is shared, and time spent waiting
+            // for a processor belongs to neither side of a ratio.
+            double ns = r.GetAdjustedCPUTime() * NanosecondsPer(r.time_unit);
             auto items = r.counters.find("items");
             if (items != r.counters.end() && items->second.value > 0) ns /= items->second.value;
-            perItem[r.benchmark_name()] = ns;
+            // Keyed without the run options (min_time, iterations) the name carries.
+            const auto& n = r.run_name;
+            perItem[n.args.empty() ? n.function_name : n.function_name + "/" + n.args] = ns;
         }
     }
     std::map<std::string, double> perItem;
@@ -68,6 +75,11 @@ void Line(const std::string& name, const std::string& ours, const std::string& a
 
 void TimedFigure(const std::string& name, const std::string& ours, const std::string& anchor) {
     TimedList().push_back({name, ours, anchor});
+}
+
+void Repeated(benchmark::internal::Benchmark* b) {
+    b->Repetitions(5)->DisplayAggregatesOnly(true)->MinTime(0.1)->ComputeStatistics(
+        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
 }
 
 void ItemsPerIteration(benchmark::State& state, int64_t items) {
