@@ -7,8 +7,9 @@ cd "$(dirname "$0")/.."
 if ! ls tests/fuzz/*.cpp >/dev/null 2>&1; then
   echo "fuzz: not built yet (no tests/fuzz/*.cpp)"; exit 0
 fi
+# -O1 as in the sanitizer tests: three times the executions of -O0 in the same seconds.
 cmake --log-level=WARNING -S . -B build/fuzz -DCMAKE_BUILD_TYPE=Debug -DMIRELO_FUZZ=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-O1
 cmake --build build/fuzz -j"${JOBS:-2}"
 [ "${1:-}" = --build-only ] && exit 0
 for src in tests/fuzz/*.cpp; do
