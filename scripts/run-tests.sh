@@ -20,26 +20,27 @@ fi
 
 passed=0 failed=0
 
-# count LOG: adds the totals of a brief GoogleTest log (its "[  PASSED  ] N tests." line and
-# one "[  FAILED  ] Suite.Name (N ms)" line per failed test); sets f to the failures.
-count() {
-  local p
-  p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests*\.$/\1/p' "$1" | tail -1)
-  f=$(grep -c '^\[  FAILED  \] .* ([0-9]* ms)$' "$1")
-  passed=$((passed + ${p:-0})); failed=$((failed + f))
-}
-
-# gtest NAME CMD...: runs a GoogleTest binary; a crash or a missing summary counts as a failure.
+# gtest NAME [wine] EXE: runs a GoogleTest binary and adds up its XML report. A run that ends
+# without a report (crash, abort, time limit) or with a bad status and no failed test counts
+# as one more failure: the tests it did not reach are not counted as passed.
 gtest() {
   local name=$1; shift
-  local log=$LOGS/$name.log
+  local log=$LOGS/$name.log xml=$LOGS/$name.xml out=$LOGS/$name.xml
+  [ "$1" = wine ] && out="Z:$xml"
+  rm -f "$xml"
   echo "=== $name"
-  timeout -k 10 "$SUITE_TIMEOUT" "$@" --gtest_brief=1 --gtest_color=no 2>&1 | tr -d '\r' | tee "$log"
-  local rc=${PIPESTATUS[0]}
-  local f; count "$log"
+  timeout -k 10 "$SUITE_TIMEOUT" "$@" --gtest_brief=1 --gtest_color=no --gtest_output="xml:$out" \
+    2>&1 | tr -d '\r' | tee "$log"
+  local rc=${PIPESTATUS[0]} p=0 f=0
+  if [ -s "$xml" ]; then
+    read -r p f < <(python3 "$ROOT/scripts/gtest-counts.py" "$xml")
+  else
+    f=$(grep -c '^\[  FAILED  \] .* ([0-9]* ms)$' "$log")
+  fi
+  passed=$((passed + p)); failed=$((failed + f))
   [ "$f" -eq 0 ] || echo "*** $name: $f failed"
-  if [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; then
-    echo "*** $name exited with status $rc without reporting a failed test"
+  if [ ! -s "$xml" ] || { [ "$rc" -ne 0 ] && [ "$f" -eq 0 ]; }; then
+    echo "*** $name ended with status $rc before finishing its run"
     failed=$((failed + 1))
   fi
 }
