@@ -84,11 +84,22 @@ STDMETHODIMP FontLink::QueryInterface(REFIID iid, void** out) {
 STDMETHODIMP FontLink::OnChanged(DISPID id) {
     FontDesc now;
     if (!font_ || !ReadFontObject(font_.Get(), &now)) return S_OK;
-    // A font object reports the face it realised: unless the name itself
-    // changed, the control keeps the name it was given.
-    if (id != DISPID_FONT_NAME) now.name = desc_.name;
-    desc_ = now;
-    if (changed_) changed_(now);
+    // A font object reports what it realised (the face found, the size that
+    // face has): the control takes only the attribute the host changed.
+    FontDesc next = desc_;
+    switch (id) {
+    case DISPID_FONT_NAME: next.name = now.name; break;
+    case DISPID_FONT_SIZE: next.size = now.size; break;
+    case DISPID_FONT_BOLD:
+    case DISPID_FONT_WEIGHT: next.weight = now.weight; break;
+    case DISPID_FONT_ITALIC: next.italic = now.italic; break;
+    case DISPID_FONT_UNDER: next.underline = now.underline; break;
+    case DISPID_FONT_STRIKE: next.strikethrough = now.strikethrough; break;
+    case DISPID_FONT_CHARSET: next.charset = now.charset; break;
+    default: next = now; break;
+    }
+    desc_ = next;
+    if (changed_) changed_(next);
     return S_OK;
 }
 

@@ -169,17 +169,20 @@ void ControlWindow::ButtonDown(int16_t button, LPARAM lParam, bool doubleClick) 
 
 void ControlWindow::ButtonUp(int16_t button, LPARAM lParam) {
     const bool wasHeld = (held_ & button) != 0;
+    // Decided before the capture goes: releasing it resets the press state.
+    bool click = false;
+    if (wasHeld && button == kLeft && clickArmed_) {
+        RECT rc;
+        GetClientRect(hwnd_, &rc);
+        const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        click = ::PtInRect(&rc, pt) != FALSE;
+    }
+    if (button == kLeft) clickArmed_ = false;
     held_ &= static_cast<int16_t>(~button);
     if (held_ == 0 && GetCapture() == hwnd_) ReleaseCapture();
     if (!wasHeld) return;  // pressed elsewhere and released over us
     core_.OnMouseUp(button, ShiftState(), X(lParam), Y(lParam));
-    if (button == kLeft && clickArmed_) {
-        clickArmed_ = false;
-        RECT rc;
-        GetClientRect(hwnd_, &rc);
-        POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (::PtInRect(&rc, pt)) core_.OnClick();
-    }
+    if (click) core_.OnClick();
 }
 
 void ControlWindow::MouseMove(WPARAM wParam, LPARAM lParam) {

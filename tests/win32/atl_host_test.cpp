@@ -4,7 +4,7 @@
 // its own window, in run mode, and answer calls, focus and keys.
 #include <gtest/gtest.h>
 
-#include "com_support.h"
+#include "test_container.h"
 
 namespace mltest {
 namespace {
@@ -20,8 +20,8 @@ TEST(AtlHost, ActivatesByProgIdAndAnswersCalls) {
     ASSERT_TRUE(init && getControl);
     ASSERT_TRUE(init());
 
-    HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
-                                 nullptr, nullptr, nullptr, nullptr);
+    HWND frame = CreateWindowExW(0, L"STATIC", L"frame", WS_CHILD | WS_VISIBLE, 0, 0, 400, 300, TestDesktop(),
+                                 nullptr, nullptr, nullptr);
     HWND axwin = CreateWindowExW(0, L"AtlAxWin", L"MireloListProj.MireloList", WS_CHILD | WS_VISIBLE, 5, 5, 300,
                                  200, frame, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(axwin);

@@ -109,6 +109,9 @@ ComPtr<IDispatch> ChangedControl() {
     for (const Setting& s : NonDefaults()) EXPECT_EQ(Put(d.Get(), s.key, s.value).hr, S_OK);
     CallResult font = Get(d.Get(), L"Font");
     IDispatch* f = V_DISPATCH(font.value.get());
+    // A face the standard font's own stream can keep: it stores the name in
+    // the ANSI code page, where a Chinese name does not survive on a Western system.
+    Put(f, L"Name", Var::Str(L"Tahoma"));
     Put(f, L"Size", Var::I4(12));
     Put(f, L"Bold", Var::Bool(true));
     Put(f, L"Italic", Var::Bool(true));
@@ -120,7 +123,9 @@ void ExpectSameValues(IDispatch* loaded, IDispatch* original) {
         SCOPED_TRACE(std::string(s.key, s.key + wcslen(s.key)));
         EXPECT_EQ(Get(loaded, s.key).value.AsLong(), s.value.AsLong());
     }
-    EXPECT_TRUE(FontOf(loaded) == FontOf(original));
+    const FontFacts a = FontOf(loaded), b = FontOf(original);
+    EXPECT_TRUE(a == b) << std::string(a.name.begin(), a.name.end()) << " " << a.size << " " << a.bold << " " << a.italic << " / "
+                        << std::string(b.name.begin(), b.name.end()) << " " << b.size << " " << b.bold << " " << b.italic;
     EXPECT_EQ(FontOf(loaded).size, 12);
 }
 
@@ -179,6 +184,19 @@ TEST(Persistence, StreamRoundTripKeepsTheSameValues) {
     ULARGE_INTEGER at = {};
     stream->Seek(zero, STREAM_SEEK_CUR, &at);
     EXPECT_EQ(at.QuadPart, end.QuadPart);
+}
+
+TEST(Persistence, StreamKeepsAChineseFontName) {
+    ComPtr<IDispatch> original = NewDispatch();
+    ASSERT_TRUE(original);
+    ComPtr<IStream> stream;
+    CreateStreamOnHGlobal(nullptr, TRUE, stream.Out());
+    ASSERT_EQ(original.As<IPersistStreamInit>(IID_IPersistStreamInit)->Save(stream.Get(), TRUE), S_OK);
+    LARGE_INTEGER zero = {};
+    stream->Seek(zero, STREAM_SEEK_SET, nullptr);
+    ComPtr<IDispatch> loaded = NewDispatch();
+    ASSERT_EQ(loaded.As<IPersistStreamInit>(IID_IPersistStreamInit)->Load(stream.Get()), S_OK);
+    EXPECT_EQ(FontOf(loaded.Get()).name, L"\u5B8B\u4F53");
 }
 
 TEST(Persistence, StreamsThatAreNotOursAreRefused) {

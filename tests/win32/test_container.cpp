@@ -187,9 +187,19 @@ const wchar_t* HostClass() {
 
 }  // namespace
 
+HWND TestDesktop() {
+    // One visible top-level window for the whole run: Wine on a bare X server
+    // takes two seconds to destroy a visible top-level window (it waits for a
+    // window manager that is not there), child windows come and go at once.
+    static HWND desktop = CreateWindowExW(0, HostClass(), L"MireloList tests", WS_OVERLAPPEDWINDOW | WS_VISIBLE |
+                                          WS_CLIPCHILDREN, 0, 0, 800, 600, nullptr, nullptr,
+                                          GetModuleHandleW(nullptr), nullptr);
+    return desktop;
+}
+
 HostedControl::HostedControl(bool userMode, std::wstring displayName) {
-    host_ = CreateWindowExW(0, HostClass(), L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                            400, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    host_ = CreateWindowExW(0, HostClass(), L"host", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300,
+                            TestDesktop(), nullptr, GetModuleHandleW(nullptr), nullptr);
     site_ = new TestSite(host_, userMode, std::move(displayName));
     control_ = NewControl();
     if (!host_ || !control_) return;

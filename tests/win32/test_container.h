@@ -134,7 +134,10 @@ public:
 DWORD Connect(IUnknown* control, REFIID iid, IUnknown* sink);
 void Disconnect(IUnknown* control, REFIID iid, DWORD cookie);
 
-// A top-level window with one control: site set first, InitNew, then in place.
+// The window the tests' host windows live in.
+HWND TestDesktop();
+
+// A host window with one control: site set first, InitNew, then in place.
 class HostedControl {
 public:
     explicit HostedControl(bool userMode = true, std::wstring displayName = L"MireloList1");

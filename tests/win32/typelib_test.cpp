@@ -256,8 +256,13 @@ TEST(TypeLibraryChild, DumpHelpStrings) {
         out += std::wstring(doc ? doc : L"", doc ? SysStringLen(doc) : 0) + L"\n";
         SysFreeString(doc);
     }
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(out.data()), out.size() * sizeof(wchar_t));
+    const std::string part = std::string(path) + ".part", done = std::string(path) + ".done";
+    {
+        std::ofstream file(part, std::ios::binary);
+        file.write(reinterpret_cast<const char*>(out.data()), out.size() * sizeof(wchar_t));
+    }
+    // Renamed when complete: the parent polls for the finished file.
+    MoveFileA(part.c_str(), done.c_str());
 }
 
 TEST(TypeLibrary, HelpStringsReadBackInChineseCodePage) {
@@ -265,8 +270,6 @@ TEST(TypeLibrary, HelpStringsReadBackInChineseCodePage) {
     GetTempPathW(MAX_PATH, dir);
     GetTempFileNameW(dir, L"mlh", 0, file);
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    char unixName[2 * MAX_PATH] = {};
-    WideCharToMultiByte(CP_UTF8, 0, file, -1, unixName, sizeof unixName, nullptr, nullptr);
     // Wine takes its code page from the Unix locale of a new process, and
     // runs Unix programs it is asked to start: the child goes through env.
     std::wstring cmd = L"Z:\\usr\\bin\\env LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 " +
@@ -276,13 +279,18 @@ TEST(TypeLibrary, HelpStringsReadBackInChineseCodePage) {
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     ASSERT_TRUE(CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    WaitForSingleObject(pi.hProcess, 120000);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
+    // Wine does not follow a Unix child: its handle is signalled at once.
+    const std::wstring done = std::wstring(file) + L".done";
+    for (int waited = 0; waited < 120000 && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES;
+         waited += 100)
+        Sleep(100);
 
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(done.c_str(), std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     in.close();
+    DeleteFileW(done.c_str());
     DeleteFileW(file);
     std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
     std::vector<std::wstring> lines;
