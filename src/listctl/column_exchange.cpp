@@ -14,6 +14,7 @@ void MireloList::SortOrExchange(int16_t target, int16_t source) {
     Splitter_.Move(BorderWidth() + ColumnLeft(1) - 2, BorderWidth(), 2, ItemHeight_);
     SplitColumn_ = 0;
     PaintList();
+    if (access_) access_->RowsChanged();
 }
 
 void MireloList::ExchangeColumns(int16_t target, int16_t source) {

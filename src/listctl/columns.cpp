@@ -23,6 +23,7 @@ Variant MireloList::AddItemA(const Variant& nColNumCount, const Variant& sHeadCa
     float need = static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2;
     int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
     if (extra != 0) DistributeWidth(extra);
+    if (access_) access_->RowsChanged();
     return Variant();
 }
 

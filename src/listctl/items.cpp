@@ -34,6 +34,7 @@ int32_t MireloList::AddItem(const Variant& Title, Text& Key, const Variant& Inde
     }
     int32_t count = ListCount();
     UpdateLayout();
+    if (access_) access_->RowsChanged();
     return count;
 }
 
@@ -47,6 +48,7 @@ int32_t MireloList::RemoveItem(int16_t Index) {
     int32_t count = ListCount();
     UpdateLayout();
     PaintList();
+    if (access_) access_->RowsChanged();
     return count;
 }
 
@@ -60,6 +62,7 @@ int32_t MireloList::RemoveKeyItem(const Text& Key) {
     int32_t count = ListCount();
     UpdateLayout();
     PaintList();
+    if (access_) access_->RowsChanged();
     return count;
 }
 
@@ -68,6 +71,7 @@ void MireloList::RemoveCheckItems() {
                 Items.end());
     UpdateLayout();
     PaintList();
+    if (access_) access_->RowsChanged();
 }
 
 void MireloList::Clear() {
@@ -82,6 +86,7 @@ void MireloList::Clear() {
     surface_.Cls();
     if (Border_) DrawBorderBox();
     PaintHeader();
+    if (access_) access_->RowsChanged();
 }
 
 Text MireloList::item(int16_t Index, int16_t nCol) const {
@@ -95,6 +100,7 @@ void MireloList::Setitem(int16_t Index, int16_t nCol, const Text& value) {
     if (nCol < 0 || nCol > kMaxColumn) Raise(kSubscriptOutOfRange);
     Items[Index].SetCell(nCol, value);
     PaintRow(Index);
+    if (access_) access_->RowNameChanged(Index);
 }
 
 int16_t MireloList::ItemId(int16_t Index) const { return IsValidIndex(Index) ? Items[Index].Id : int16_t{0}; }
@@ -113,6 +119,7 @@ void MireloList::SetItemData(int32_t& Index, Text& sT) {
         row.SetCell(static_cast<int>(k + 1), parts[k]);
     }
     PaintRow(static_cast<int16_t>(Index));
+    if (access_) access_->RowNameChanged(static_cast<int16_t>(Index));
 }
 
 void MireloList::UpdateItem(Text& Key, Text& sT) {
@@ -125,12 +132,16 @@ void MireloList::UpdateItem(Text& Key, Text& sT) {
 void MireloList::SetCheckItem(int32_t& Index, Bool16& bCheck) {
     if (Index < 0 || Index > ListCount() - 1) return;
     Items[Index].Checked = bCheck;
-    if (CheckBox_) PaintRow(static_cast<int16_t>(Index));
+    if (!CheckBox_) return;
+    PaintRow(static_cast<int16_t>(Index));
+    if (access_) access_->RowStateChanged(static_cast<int16_t>(Index));
 }
 
 void MireloList::SetCheckAllItem(Bool16& bCheck) {
     for (auto& r : Items) r.Checked = bCheck;
-    if (CheckBox_) PaintList();
+    if (!CheckBox_) return;
+    PaintList();
+    if (access_) access_->RowsChanged();
 }
 
 Text MireloList::GetCheckItemId() const {

@@ -25,6 +25,7 @@ void MireloList::OnKeyDown(int16_t KeyCode, int16_t Shift) {
         PaintRow(old);
         PaintRow(ListIndex_);
     }
+    if (access_) access_->SelectionChanged(ListIndex_);
 }
 
 }  // namespace mirelo

@@ -14,6 +14,7 @@
 #include "base/numeric.h"
 #include "base/text.h"
 #include "base/variant.h"
+#include "listctl/accessibility_events.h"
 #include "listctl/events.h"
 #include "listctl/child_box.h"
 #include "listctl/column_cursors.h"
@@ -73,6 +74,7 @@ public:
     MireloList& operator=(const MireloList&) = delete;
 
     void SetEvents(MireloListEvents* sink) { events_ = sink; }
+    void SetAccessibilityEvents(AccessibilityEvents* sink) { access_ = sink; }
 
     // Persistence.
     void InitProperties();
@@ -147,6 +149,10 @@ public:
     void RemoveCheckItems();
     void Refresh();
     void About();
+    // What assistive technology may do to a row: the mouse's change protocol
+    // (wFlag 0), so the host hears and may redirect it as from a click.
+    void SelectRow(int16_t row);
+    void PlayRow(int16_t row);
 
     // Notifications from the platform (the form runtime's events).
     void OnResize();  // the resize handling; also run once at creation
@@ -177,6 +183,7 @@ public:
 
     // The child scroll bar, reachable by the platform for its window.
     ucScrollbar& Bar() { return *ucBar; }
+    const ucScrollbar& Bar() const { return *ucBar; }
 
     // Read access for painting, hit tests, accessibility and tests.
     const std::vector<ItemRecord>& Rows() const { return Items; }
@@ -192,6 +199,9 @@ public:
     int16_t CursorKind() const { return CursorKind_; }
     bool BorderDragging() const { return SplitterGrabX_ != kNoBorderDrag; }
     const ChildBox& Splitter() const { return Splitter_; }
+    Text AmbientDisplayName() const { return ports_.site.DisplayName(); }
+    // The header cell under x by the header gestures' own test; ColNumCount + 1 for none.
+    int16_t HeaderCellAt(float X) const;
 
     // Every routine that paints or lays out reports its name here first, so
     // tests can check which repaints an operation asks for and in what order.
@@ -236,7 +246,6 @@ private:
     void HeaderRelease(int16_t Button, float X, float Y);
     enum class CellLook { Normal, Pressed, DropTarget };
     bool HeaderDrag(float X, float Y);
-    int16_t HeaderCellAt(float X) const;
     void PaintHeaderCell(int16_t c, CellLook look);
     void PaintHeaderCell(int32_t left, int32_t width, const Text& caption, CellLook look);
     void ShowCursorKind(int16_t kind);
@@ -257,6 +266,7 @@ private:
     ListPorts ports_;
     Surface& surface_;
     MireloListEvents* events_ = nullptr;
+    AccessibilityEvents* access_ = nullptr;  // present while a window answers for the list
     std::function<void(const std::string&)> trace_;
 
     // Persisted look.

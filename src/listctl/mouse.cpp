@@ -21,6 +21,10 @@ void MireloList::ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int
     PaintRow(OldIndex);
     if (OldIndex != orig) PaintRow(orig);
     PaintRow(index);
+    if (access_ && index != orig) {
+        if (play) access_->PlayRowChanged(orig, index);
+        else access_->SelectionChanged(index);
+    }
 }
 
 void MireloList::SetPropertyIndex(bool play, int16_t& v) {
@@ -48,6 +52,7 @@ void MireloList::OnMouseDown(int16_t Button, int16_t Shift, float X, float Y) {
             if (CheckBox_ && row < ListCount()) {
                 Items[row].Checked = static_cast<Bool16>(~Items[row].Checked);
                 PaintRow(row);
+                if (access_) access_->RowStateChanged(row);
             }
         } else if (X >= 15) {
             if (row > ListCount() - 1 || row == ListIndex_ || row < 0) return;

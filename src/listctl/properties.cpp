@@ -14,6 +14,7 @@ void MireloList::SetCheckBox(Bool16 v) {
     CheckBox_ = v;
     Notify(u"CheckBox");
     PaintList();
+    if (access_) access_->RowsChanged();
 }
 
 OleColor MireloList::BackColor() const { return surface_.BackColor(); }
@@ -103,6 +104,7 @@ void MireloList::SetYnNeedNumCol(Bool16 v) {
     YnNeedNumCol_ = v;
     Notify(u"YnNeedNumCol");
     PaintHeader();
+    if (access_) access_->RowsChanged();
 }
 
 void MireloList::SetItemPlyTextColor(OleColor v) {

@@ -1,0 +1,196 @@
+#include "listctl/accessibility_model.h"
+
+#include <algorithm>
+
+#include "base/numeric.h"
+#include "listctl/mirelo_list.h"
+
+namespace mirelo {
+
+namespace {
+
+const Text kListName = u"MireloList";
+const Text kHeaderName = u"Header";
+const Text kBarName = u"Vertical";
+const Text kPlayAction = u"Play";
+
+Text WithoutMarker(const Text& caption) {
+    for (const Text* marker : {&kSortUp, &kSortDown})
+        if (EndsWith(caption, *marker)) return caption.substr(0, caption.size() - marker->size());
+    return caption;
+}
+
+}  // namespace
+
+AccessibilityModel::AccessibilityModel(MireloList& list, int32_t clientWidth, int32_t clientHeight)
+    : list_(list), width_(clientWidth), height_(clientHeight) {}
+
+int32_t AccessibilityModel::ListChildCount() const { return list_.ListCount() + 2; }
+
+bool AccessibilityModel::ListChild(int32_t id, AccessibleElement& out) const {
+    const int32_t rows = list_.ListCount();
+    if (id == 1) out = {AccessiblePart::Header, -1};
+    else if (id >= 2 && id < rows + 2) out = {AccessiblePart::Row, static_cast<int16_t>(id - 2)};
+    else if (id == rows + 2) out = {AccessiblePart::Bar, -1};
+    else return false;
+    return true;
+}
+
+int32_t AccessibilityModel::ListChildId(const AccessibleElement& e) const {
+    switch (e.part) {
+    case AccessiblePart::List: return 0;
+    case AccessiblePart::Header:
+    case AccessiblePart::HeaderCell: return 1;
+    case AccessiblePart::Row: return e.index + 2;
+    case AccessiblePart::Bar: return list_.ListCount() + 2;
+    }
+    return 0;
+}
+
+std::vector<int16_t> AccessibilityModel::ShownColumns() const {
+    // The painter's rule: slots 0 .. ColNumCount, hidden while zero wide.
+    std::vector<int16_t> shown;
+    const int last = std::min<int>(list_.ColNumCount(), kMaxColumn);
+    for (int c = 0; c <= last; ++c)
+        if (list_.ColWidth(c) > 0) shown.push_back(static_cast<int16_t>(c));
+    return shown;
+}
+
+int32_t AccessibilityModel::HeaderChildCount() const { return static_cast<int32_t>(ShownColumns().size()); }
+
+bool AccessibilityModel::HeaderChild(int32_t id, AccessibleElement& out) const {
+    const std::vector<int16_t> shown = ShownColumns();
+    if (id < 1 || id > static_cast<int32_t>(shown.size())) return false;
+    out = {AccessiblePart::HeaderCell, shown[id - 1]};
+    return true;
+}
+
+int32_t AccessibilityModel::HeaderChildId(int16_t column) const {
+    const std::vector<int16_t> shown = ShownColumns();
+    const auto it = std::find(shown.begin(), shown.end(), column);
+    return it == shown.end() ? 0 : static_cast<int32_t>(it - shown.begin()) + 1;
+}
+
+Text AccessibilityModel::RowName(int16_t row) const {
+    const ItemRecord& record = list_.Rows().at(row);
+    const bool numbered = list_.YnNeedNumCol() != kFalse;
+    // Numbered as painted: counting down while column 0 is sorted descending.
+    const bool descending = EndsWith(list_.HeadCaption(0), kSortDown);
+    const int32_t count = list_.ListCount();
+    Text name;
+    for (int16_t c : ShownColumns()) {
+        const Text cell = c == 0 && numbered ? DecimalText(descending ? count - row : row + 1) : Text(record.Cell(c));
+        if (cell.empty()) continue;
+        if (!name.empty()) name += u", ";
+        name += cell;
+    }
+    return name;
+}
+
+Text AccessibilityModel::Name(const AccessibleElement& e) const {
+    switch (e.part) {
+    case AccessiblePart::List: {
+        Text name = list_.AmbientDisplayName();
+        return name.empty() ? kListName : name;
+    }
+    case AccessiblePart::Header: return kHeaderName;
+    case AccessiblePart::HeaderCell: return WithoutMarker(list_.HeadCaption(e.index));
+    case AccessiblePart::Row: return RowName(e.index);
+    case AccessiblePart::Bar: return kBarName;
+    }
+    return Text();
+}
+
+Text AccessibilityModel::Description(const AccessibleElement& e) const {
+    switch (e.part) {
+    case AccessiblePart::HeaderCell: {
+        const Text& caption = list_.HeadCaption(e.index);
+        if (EndsWith(caption, kSortUp)) return u"sorted ascending";
+        if (EndsWith(caption, kSortDown)) return u"sorted descending";
+        return Text();
+    }
+    case AccessiblePart::Row: return e.index == list_.PlayIndex() ? u"play row" : Text();
+    case AccessiblePart::Bar:
+        return u"minimum " + DecimalText(list_.Bar().Min()) + u", maximum " + DecimalText(list_.Bar().Max());
+    default: return Text();
+    }
+}
+
+Text AccessibilityModel::Value(const AccessibleElement& e) const {
+    return e.part == AccessiblePart::Bar ? DecimalText(list_.Bar().Value()) : Text();
+}
+
+Text AccessibilityModel::DefaultAction(const AccessibleElement& e) const {
+    return e.part == AccessiblePart::Row ? kPlayAction : Text();
+}
+
+AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listHasFocus) const {
+    AccessibleState s;
+    switch (e.part) {
+    case AccessiblePart::List:
+        s.focusable = true;
+        s.focused = listHasFocus;
+        break;
+    case AccessiblePart::Header: break;
+    case AccessiblePart::HeaderCell:
+        s.offscreen = Location(e).left >= Location({AccessiblePart::Header, -1}).right;
+        break;
+    case AccessiblePart::Row: {
+        s.focusable = s.selectable = true;
+        s.selected = e.index == list_.ListIndex();
+        s.focused = s.selected && listHasFocus;
+        s.checked = list_.CheckBox() != kFalse && list_.Rows().at(e.index).Checked != kFalse;
+        // The painter's bounds: nothing above the top row, nothing from the
+        // client's last pixel line down.
+        s.offscreen = e.index < list_.FirstIndex() || Location(e).top >= height_ - 1;
+        break;
+    }
+    case AccessiblePart::Bar: s.invisible = !list_.Bar().Visible(); break;
+    }
+    return s;
+}
+
+int32_t AccessibilityModel::ListWidth() const {
+    const int32_t bar = list_.Bar().Visible() ? list_.Bar().Width() : 0;
+    return ToInt32(static_cast<int64_t>(width_) - bar - 2 * static_cast<int64_t>(list_.Inset()));
+}
+
+Rect AccessibilityModel::Location(const AccessibleElement& e) const {
+    const int32_t inset = list_.Inset();
+    const int32_t h = list_.ItemHeight();
+    switch (e.part) {
+    case AccessiblePart::List: return Rect{0, 0, width_, height_};
+    case AccessiblePart::Header: return Rect{inset, inset, inset + ListWidth(), inset + h};
+    case AccessiblePart::HeaderCell: {
+        const int32_t left = inset + list_.ColumnLeft(e.index);
+        return Rect{left, inset, left + list_.ColWidth(e.index), inset + h};
+    }
+    case AccessiblePart::Row: {
+        const int32_t top = ToInt32(inset + static_cast<int64_t>(h) * (1 + e.index - list_.FirstIndex()));
+        return Rect{inset, top, inset + ListWidth(), ToInt32(static_cast<int64_t>(top) + h)};
+    }
+    case AccessiblePart::Bar: {
+        const ucScrollbar& bar = list_.Bar();
+        return Rect{bar.Left(), bar.Top(), bar.Left() + bar.Width(), bar.Top() + bar.Height()};
+    }
+    }
+    return Rect{};
+}
+
+bool AccessibilityModel::HitTest(int32_t x, int32_t y, AccessibleElement& out) const {
+    if (!PtInRect(Rect{0, 0, width_, height_}, x, y)) return false;
+    if (list_.Bar().Visible() && PtInRect(Location({AccessiblePart::Bar, -1}), x, y)) {
+        out = {AccessiblePart::Bar, -1};
+    } else if (y < list_.BorderWidth() + list_.ItemHeight()) {
+        // The band the mouse treats as header, cut into cells as a press is.
+        const int16_t c = list_.HeaderCellAt(static_cast<float>(x));
+        out = c <= list_.ColNumCount() ? AccessibleElement{AccessiblePart::HeaderCell, c}
+                                       : AccessibleElement{AccessiblePart::Header, -1};
+    } else {
+        const int16_t row = list_.IndexFromPoint(Variant(x), Variant(y));
+        out = row >= 0 ? AccessibleElement{AccessiblePart::Row, row} : AccessibleElement{AccessiblePart::List, -1};
+    }
+    return true;
+}
+
+}  // namespace mirelo

@@ -1,0 +1,112 @@
+// What assistive technology may do to rows, and what the list announces to
+// it as it changes.
+#include "fakes/list_fixture.h"
+
+namespace mirelo::fake {
+namespace {
+
+class Announcements : public AccessibilityEvents {
+public:
+    void SelectionChanged(int16_t row) override { Add("selection " + std::to_string(row)); }
+    void PlayRowChanged(int16_t o, int16_t n) override { Add("play " + std::to_string(o) + " " + std::to_string(n)); }
+    void RowStateChanged(int16_t row) override { Add("state " + std::to_string(row)); }
+    void RowNameChanged(int16_t row) override { Add("name " + std::to_string(row)); }
+    void RowsChanged() override { Add("rows"); }
+    std::vector<std::string>* sink = nullptr;
+
+private:
+    void Add(const std::string& s) { sink->push_back(s); }
+};
+
+class AccessibleActionsTest : public ListTest {
+protected:
+    void SetUp() override {
+        New(400, 194);  // eleven whole rows in view
+        Columns("#,a,b", "30,100,100", "0,0,0", 2);
+        Fill(30);
+        Reset();
+        told.sink = &log;
+        list->SetAccessibilityEvents(&told);
+    }
+    // Events and announcements, without the repaints.
+    Lines Said() const {
+        Lines out;
+        for (const auto& l : log)
+            if (l.rfind("Paint", 0) != 0 && l != "UpdateLayout" && l != "PlaceScrollBar" && l != "OnPaint")
+                out.push_back(l);
+        return out;
+    }
+    Announcements told;
+};
+
+TEST_F(AccessibleActionsTest, SelectAndPlayRunTheMouseProtocol) {
+    list->SelectRow(3);
+    list->PlayRow(2);
+    EXPECT_EQ(Said(), (Lines{"ListIndexChanged -1 3 0", "selection 3", "PlayIndexChanged -1 2 0", "play -1 2"}));
+    EXPECT_EQ(list->ListIndex(), 3);
+    EXPECT_EQ(list->PlayIndex(), 2);
+    EXPECT_TRUE(site.changed.empty());  // as from the mouse: no property notification
+
+    // Nothing to do: the same row again, or no such row.
+    Reset();
+    for (int16_t row : {int16_t(3), int16_t(-1), int16_t(30)}) list->SelectRow(row);
+    for (int16_t row : {int16_t(2), int16_t(-1), int16_t(30)}) list->PlayRow(row);
+    EXPECT_TRUE(Said().empty());
+}
+
+TEST_F(AccessibleActionsTest, TheHostMayRedirectOrRefuse) {
+    events.onListIndex = [](int16_t&, int16_t& n, int16_t&) { n = 5; };
+    list->SelectRow(3);
+    EXPECT_EQ(list->ListIndex(), 5);
+    events.onPlayIndex = [](int16_t& o, int16_t& n, int16_t&) { n = o; };
+    Reset();
+    list->PlayRow(4);
+    EXPECT_EQ(list->PlayIndex(), -1);
+    EXPECT_EQ(Said(), (Lines{"PlayIndexChanged -1 4 0"}));  // refused: nothing to announce
+}
+
+TEST_F(AccessibleActionsTest, SelectingARowOutOfViewScrollsToIt) {
+    list->SelectRow(20);
+    EXPECT_EQ(list->FirstIndex(), 19);  // the bar's Max: the last whole page
+    EXPECT_EQ(list->ListIndex(), 20);
+    list->SelectRow(2);
+    EXPECT_EQ(list->FirstIndex(), 2);
+    list->SelectRow(5);  // in view: stays put
+    EXPECT_EQ(list->FirstIndex(), 2);
+}
+
+TEST_F(AccessibleActionsTest, ChangesAreAnnounced) {
+    int32_t two = 2;
+    Bool16 on = kTrue;
+    Text data = u"p,q", key = u"k";
+    struct Case { const char* what; std::function<void()> act; Lines said; };
+    const Case cases[] = {
+        {"click", [&] { list->OnMouseDown(1, 0, 50, 40); }, {"ListIndexChanged -1 1 0", "selection 1", "MouseDown 1 0 50 40"}},
+        {"arrow key", [&] { list->OnKeyDown(40, 0); }, {"selection 0"}},
+        {"double click", [&] { list->OnMouseDown(1, 0, 50, 40); list->OnDblClick(); },
+         {"ListIndexChanged -1 1 0", "selection 1", "MouseDown 1 0 50 40", "PlayIndexChanged -1 1 0", "play -1 1",
+          "DBClick 1 0 50 40"}},
+        {"check box click", [&] { list->SetCheckBox(kTrue); Reset(); list->OnMouseDown(1, 0, 5, 40); },
+         {"state 1", "MouseDown 1 0 5 40"}},
+        {"check a row", [&] { list->SetCheckBox(kTrue); Reset(); list->SetCheckItem(two, on); }, {"state 2"}},
+        {"check a row, no boxes", [&] { list->SetCheckItem(two, on); }, {}},
+        {"check all", [&] { list->SetCheckBox(kTrue); Reset(); list->SetCheckAllItem(on); }, {"rows"}},
+        {"cell", [&] { list->Setitem(4, 1, u"new"); }, {"name 4"}},
+        {"row data", [&] { list->SetItemData(two, data); }, {"name 2"}},
+        {"add", [&] { list->AddItem(Variant(Text(u"x")), key, Variant::Missing(), Variant::Missing()); }, {"rows"}},
+        {"remove", [&] { list->RemoveItem(0); }, {"rows"}},
+        {"clear", [&] { list->Clear(); }, {"rows"}},
+        {"sort", [&] { list->OnMouseDown(1, 0, 80, 8); list->OnMouseUp(1, 0, 80, 8); },
+         {"MouseDown 1 0 80 8", "rows", "MouseUp 1 0 80 8"}},
+        {"columns", [&] { Columns("#,c,d", "30,100,100", "0,0,0", 2); }, {"rows"}},
+        {"numbers off", [&] { list->SetYnNeedNumCol(kFalse); }, {"rows"}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        c.act();
+        EXPECT_EQ(Said(), c.said) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace mirelo::fake
