@@ -84,6 +84,28 @@ TEST_F(HostedBar, DraggingTheThumbScrollsTheListAndRaisesItsScroll) {
     EXPECT_EQ(FirstIndex(), end);
 }
 
+TEST_F(HostedBar, LosingTheCaptureEndsThePress) {
+    Host();
+    SendToBar(WM_LBUTTONDOWN, MK_LBUTTON, kMidX, kDownArrowY);
+    EXPECT_EQ(FirstIndex(), 1);
+    SetCapture(hosted->host());  // a menu or a dialog takes the mouse
+    PumpFor(800);
+    EXPECT_EQ(FirstIndex(), 1);  // no repetition after the delay
+    ReleaseCapture();
+}
+
+TEST_F(HostedBar, ADoubleClickOnAnArrowStepsTwice) {
+    Host();
+    MouseTo(ScreenPoint(Bar(), kMidX, kDownArrowY));
+    LeftButton(true);
+    LeftButton(false);
+    LeftButton(true);  // comes as a double click, which the bar turns into a press
+    LeftButton(false);
+    PumpFor(100);
+    EXPECT_EQ(FirstIndex(), 2);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(HostedBar, AHotButtonShowsItsHotCellUntilThePointerLeaves) {
     Host();
     UpdateWindow(Bar());

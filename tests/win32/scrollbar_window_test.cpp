@@ -64,6 +64,18 @@ TEST_F(HostedBar, TheBarWindowShowsExactlyWhileTheRowsOverflow) {
     EXPECT_FALSE(IsWindowVisible(Bar()));
 }
 
+TEST_F(HostedBar, ShowingOrHidingTheBarWindowTellsTheList) {
+    Host();
+    auto wheel = [&] {
+        SendMessageW(List(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+        return FirstIndex();
+    };
+    ShowWindow(Bar(), SW_HIDE);  // by someone else than the list
+    EXPECT_EQ(wheel(), 0);       // the list scrolls only with its bar shown
+    ShowWindow(Bar(), SW_SHOWNA);
+    EXPECT_GT(wheel(), 0);
+}
+
 TEST_F(HostedBar, RunModeHooksTheListAndTheBarADesignerNeither) {
     for (bool userMode : {true, false}) {
         SCOPED_TRACE(userMode ? "run mode" : "design mode");
