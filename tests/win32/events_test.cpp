@@ -13,7 +13,7 @@ enum : DISPID { kClick = 1, kDBClick, kMouseDown, kMouseMove, kMouseUp, kListInd
 class Events : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(host.ok());
+        ASSERT_TRUE(host.ok()) << host.failure();
         Method(d(), L"AddItemA", {Var::I4(1), Var::Str(L"A,B"), Var::Str(L"90,90"), Var::Str(L"0,0")});
         for (const wchar_t* row : {L"a,1", L"b,2", L"c,3", L"d,4"}) Method(d(), L"AddItem", {Var::Str(row)});
         cookie = Connect(host.control(), DIID___MireloList, &sink);
@@ -149,7 +149,7 @@ TEST_F(Events, ConnectionPointsAreFoundAndEnumerated) {
 
 TEST(PropertyNotify, EachSetterNotifiesUnderItsDispatchIdentifier) {
     HostedControl host;
-    ASSERT_TRUE(host.ok());
+    ASSERT_TRUE(host.ok()) << host.failure();
     NotifySink sink;
     const DWORD cookie = Connect(host.control(), IID_IPropertyNotifySink, &sink);
     ASSERT_NE(cookie, 0u);

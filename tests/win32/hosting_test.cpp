@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "server/categorize_properties.h"
 #include "test_container.h"
 
 namespace mltest {
@@ -30,7 +31,7 @@ void DrawInto(IUnknown* control, PixelBuffer& buffer) {
 
 TEST(Hosting, InPlaceActivationGivesTheControlItsOwnChildWindow) {
     HostedControl host;
-    ASSERT_TRUE(host.ok());
+    ASSERT_TRUE(host.ok()) << host.failure();
     HWND hwnd = host.controlWindow();
     ASSERT_TRUE(IsWindow(hwnd));
     EXPECT_EQ(GetParent(hwnd), host.host());
@@ -61,7 +62,7 @@ TEST(Hosting, UserAndDesignModeComeFromTheAmbientProperties) {
     for (bool userMode : {true, false}) {
         SCOPED_TRACE(userMode ? "run mode" : "design mode");
         HostedControl host(userMode, L"MireloList1");
-        ASSERT_TRUE(host.ok());
+        ASSERT_TRUE(host.ok()) << host.failure();
         UpdateWindow(host.controlWindow());
         PixelBuffer screen(202, 151);
         screen.CopyFrom(host.controlWindow());
@@ -80,7 +81,7 @@ TEST(Hosting, UserAndDesignModeComeFromTheAmbientProperties) {
 
 TEST(Hosting, AmbientChangeRepaintsInTheNewMode) {
     HostedControl host(false);
-    ASSERT_TRUE(host.ok());
+    ASSERT_TRUE(host.ok()) << host.failure();
     host.site().SetUserMode(true);
     ComPtr<IOleControl> control = ComPtr<IUnknown>(host.control()).As<IOleControl>(IID_IOleControl);
     ASSERT_EQ(control->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE), S_OK);
@@ -91,7 +92,7 @@ TEST(Hosting, AmbientChangeRepaintsInTheNewMode) {
 
 TEST(Hosting, ClickTakesTheFocusAndTheKeysMoveTheSelection) {
     HostedControl host;
-    ASSERT_TRUE(host.ok());
+    ASSERT_TRUE(host.ok()) << host.failure();
     Method(host.dispatch(), L"AddItemA", {Var::I4(1), Var::Str(L"A,B"), Var::Str(L"90,90"), Var::Str(L"0,0")});
     for (const wchar_t* row : {L"a,1", L"b,2", L"c,3"}) Method(host.dispatch(), L"AddItem", {Var::Str(row)});
     HWND hwnd = host.controlWindow();
@@ -117,7 +118,7 @@ TEST(Hosting, ClickTakesTheFocusAndTheKeysMoveTheSelection) {
 
 TEST(Hosting, ContainerSizesTheControlThroughSetObjectRects) {
     HostedControl host;
-    ASSERT_TRUE(host.ok());
+    ASSERT_TRUE(host.ok()) << host.failure();
     EventSink sink;
     const DWORD cookie = Connect(host.control(), DIID___MireloList, &sink);
     ASSERT_NE(cookie, 0u);
@@ -149,6 +150,35 @@ TEST(Hosting, ViewObjectDrawsAControlThatHasNoWindow) {
     EXPECT_EQ(picture.At(0, 0), kBorder);
     EXPECT_EQ(picture.At(201, 150), kBorder);
     EXPECT_EQ(picture.At(150, 8), kHeader);  // no container: run mode
+}
+
+// Property browsers group the properties under the control's own categories.
+TEST(Hosting, PropertyBrowserCategories) {
+    ComPtr<IUnknown> control = NewControl();
+    ASSERT_TRUE(control);
+    using mirelo::server::ICategorizeProperties;
+    ComPtr<ICategorizeProperties> categories =
+        control.As<ICategorizeProperties>(mirelo::server::IID_ICategorizeProperties);
+    ASSERT_TRUE(categories);
+    const std::pair<DISPID, const wchar_t*> expected[] = {
+        {0x68030015, L"Skin"},      {0x68030014, L"Skin"},     {0x68030009, L"ListBorder"},
+        {0x68030008, L"ListBorder"}, {0x68030007, L"ListBorder"}, {0x68030000, L"List"},
+        {0x68030019, L"List"},      {0x6803000D, L"List"},     {0x68030006, L"List"},
+        {0x68030005, L"List"},      {0x6803000C, L"List"},     {0x68030012, L"ListItem"},
+        {0x68030011, L"ListItem"},  {0x6803000A, L"ListItem"}, {0x68030013, L"ListItem"},
+        {0x6803000F, L"ListItem"},  {0x6803000B, L"ListItem"}, {0x68030010, L"ListItem"},
+        {0x6803000E, L"ListItem"},
+    };
+    for (const auto& e : expected) {
+        mirelo::server::PROPCAT category = 0;
+        ASSERT_EQ(categories->MapPropertyToCategory(e.first, &category), S_OK) << std::hex << e.first;
+        BSTR name = nullptr;
+        ASSERT_EQ(categories->GetCategoryName(category, 0, &name), S_OK);
+        EXPECT_STREQ(name, e.second) << std::hex << e.first;
+        SysFreeString(name);
+    }
+    mirelo::server::PROPCAT category = 0;
+    EXPECT_EQ(categories->MapPropertyToCategory(0x68030018, &category), E_FAIL);  // hWnd: the browser's default
 }
 
 HWND g_aboutSeen = nullptr;

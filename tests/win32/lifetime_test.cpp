@@ -34,7 +34,7 @@ HRESULT CanUnloadNow() {
 
 void OneCycle() {
     HostedControl host;
-    ASSERT_TRUE(host.ok());
+    ASSERT_TRUE(host.ok()) << host.failure();
     EventSink sink;
     NotifySink notify;
     const DWORD events = Connect(host.control(), DIID___MireloList, &sink);

@@ -103,6 +103,35 @@ TEST(Registration, TypeLibraryAndInterfacesAreRegistered) {
     EXPECT_EQ(lib->GetTypeInfoOfGuid(CLSID_MireloList, coclass.Out()), S_OK);
 }
 
+// The version block names the library and tells installers it registers itself.
+TEST(Registration, VersionBlockNamesTheLibrary) {
+    HMODULE version = LoadLibraryW(L"version.dll");
+    ASSERT_TRUE(version);
+    auto size = Export<DWORD(WINAPI*)(LPCWSTR, LPDWORD)>(version, "GetFileVersionInfoSizeW");
+    auto info = Export<BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID)>(version, "GetFileVersionInfoW");
+    auto query = Export<BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT)>(version, "VerQueryValueW");
+    ASSERT_TRUE(size && info && query);
+    const std::wstring path = RegisteredServerPath();
+    std::vector<BYTE> block(size(path.c_str(), nullptr));
+    ASSERT_FALSE(block.empty());
+    ASSERT_TRUE(info(path.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+    const auto text = [&](const wchar_t* name) {
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
+        void* value = nullptr;
+        UINT length = 0;
+        if (!query(block.data(), key.c_str(), &value, &length)) return std::wstring(L"<none>");
+        return std::wstring(static_cast<const wchar_t*>(value));
+    };
+    EXPECT_EQ(text(L"ProductName"), L"MireloListProj");
+    EXPECT_EQ(text(L"OriginalFilename"), L"MireloList.ocx");
+    EXPECT_EQ(text(L"OLESelfRegister"), L"");
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(query(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    FreeLibrary(version);
+}
+
 TEST(Registration, Regsvr32RemovesEverythingAndPutsItBack) {
     const std::wstring path = RegisteredServerPath();
     ASSERT_FALSE(path.empty());

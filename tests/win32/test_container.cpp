@@ -202,13 +202,27 @@ HostedControl::HostedControl(bool userMode, std::wstring displayName) {
                             TestDesktop(), nullptr, GetModuleHandleW(nullptr), nullptr);
     site_ = new TestSite(host_, userMode, std::move(displayName));
     control_ = NewControl();
-    if (!host_ || !control_) return;
+    if (!host_ || !control_) {
+        failure_ = host_ ? "no control (is the component registered?)" : "no host window";
+        return;
+    }
     dispatch_ = control_.As<IDispatch>(IID_IDispatch);
     ole_ = control_.As<IOleObject>(IID_IOleObject);
     ComPtr<IPersistStreamInit> persist = control_.As<IPersistStreamInit>(IID_IPersistStreamInit);
+    if (!ole_ || !persist) {
+        failure_ = "no IOleObject or IPersistStreamInit";
+        return;
+    }
     // The control asks for its site before its initialisation (OLEMISC_SETCLIENTSITEFIRST).
-    ok_ = ole_ && persist && SUCCEEDED(ole_->SetClientSite(site_)) && SUCCEEDED(persist->InitNew()) &&
-          SUCCEEDED(Activate());
+    HRESULT hr = ole_->SetClientSite(site_);
+    if (SUCCEEDED(hr)) hr = persist->InitNew();
+    if (FAILED(hr)) {
+        failure_ = "SetClientSite / InitNew: " + std::to_string(hr);
+        return;
+    }
+    hr = Activate();
+    if (FAILED(hr)) failure_ = "DoVerb: " + std::to_string(hr);
+    ok_ = SUCCEEDED(hr);
 }
 
 HRESULT HostedControl::Activate(LONG verb) {

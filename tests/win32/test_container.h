@@ -147,6 +147,7 @@ public:
 
     // Unless `activate` was false, the control is in place when this is true.
     bool ok() const { return ok_; }
+    const std::string& failure() const { return failure_; }
     HRESULT Activate(LONG verb = OLEIVERB_INPLACEACTIVATE);
     void Close();
 
@@ -164,6 +165,7 @@ private:
     ComPtr<IDispatch> dispatch_;
     ComPtr<IOleObject> ole_;
     bool ok_ = false;
+    std::string failure_;
 };
 
 // A 32-bit top-down DIB for reading pixels back.
