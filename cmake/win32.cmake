@@ -1,5 +1,5 @@
 # The Windows side: platform layer, the component (MireloList.ocx), Wine tests and the demo.
-set(MIRELO_WIN_LIBS ole32 oleaut32 uuid gdi32 user32 comctl32 msimg32)
+set(MIRELO_WIN_LIBS ole32 oleaut32 uuid gdi32 user32 comctl32 msimg32 oleacc)
 set(SRC ${CMAKE_SOURCE_DIR}/src)
 set(GEN ${CMAKE_BINARY_DIR})
 

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "win32/accessible_window.h"
 #include "win32/bar_window.h"
 
 namespace mirelo::win32 {
@@ -90,8 +91,10 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
         surface_.AttachWindow(hwnd_);
         AttachBarWindow(core_, hwnd_);
+        AttachAccessibility(core_, hwnd_);
         return 0;
     case WM_DESTROY:
+        DetachAccessibility(hwnd_);
         surface_.DetachWindow();
         host_.WindowDestroyed();
         return 0;
@@ -105,6 +108,9 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
+    case WM_GETOBJECT:
+        if (const LRESULT object = AnswerGetObject(hwnd_, wParam, lParam)) return object;
+        break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         host_.FocusChanged(msg == WM_SETFOCUS);

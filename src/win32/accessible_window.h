@@ -1,0 +1,21 @@
+#pragma once
+// Accessibility for the list's in-place window: the MSAA object answered on
+// WM_GETOBJECT for the client area, and the list's changes told to MSAA
+// clients with NotifyWinEvent. It belongs to the window, from its creation
+// to its destruction; the object handed out is cut off when the window goes,
+// since the list outlives its window and clients may outlive both.
+#include <windows.h>
+
+namespace mirelo {
+class MireloList;
+}
+
+namespace mirelo::win32 {
+
+void AttachAccessibility(MireloList& list, HWND hwnd);
+void DetachAccessibility(HWND hwnd);
+// The answer to WM_GETOBJECT: the list's object for OBJID_CLIENT, 0 for any
+// other object (the window procedure then lets the system answer).
+LRESULT AnswerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
+
+}  // namespace mirelo::win32

@@ -1,0 +1,282 @@
+// The list as screen readers see it through MSAA, on the hosted control's
+// real window: the object answered on WM_GETOBJECT, its children and what
+// they say as the list changes, actions that run the mouse's protocol, the
+// notifications clients hear, and the cut-off when the window goes.
+#include <gtest/gtest.h>
+#include <oleacc.h>
+
+#include <string>
+#include <vector>
+
+#include "test_container.h"
+
+namespace mltest {
+namespace {
+
+enum : DISPID { kListIndexChanged = 6, kPlayIndexChanged = 7 };
+constexpr long kSelf = CHILDID_SELF;
+
+// Calls a text getter and takes the string it hands out; empty for none.
+template <class Get>
+std::wstring TextFrom(Get get) {
+    BSTR s = nullptr;
+    const HRESULT hr = get(&s);
+    std::wstring out = SUCCEEDED(hr) && s ? std::wstring(s, SysStringLen(s)) : L"";
+    SysFreeString(s);
+    return out;
+}
+
+// What a client asks of one element (an object and a child id).
+struct Element {
+    IAccessible* acc;
+    long id;
+    VARIANT Id() const {
+        VARIANT v;
+        V_VT(&v) = VT_I4;
+        V_I4(&v) = id;
+        return v;
+    }
+    std::wstring Name() const {
+        return TextFrom([&](BSTR* s) { return acc->get_accName(Id(), s); });
+    }
+    std::wstring Description() const {
+        return TextFrom([&](BSTR* s) { return acc->get_accDescription(Id(), s); });
+    }
+    std::wstring Value() const {
+        return TextFrom([&](BSTR* s) { return acc->get_accValue(Id(), s); });
+    }
+    std::wstring Action() const {
+        return TextFrom([&](BSTR* s) { return acc->get_accDefaultAction(Id(), s); });
+    }
+    long Role() const {
+        VARIANT v;
+        return SUCCEEDED(acc->get_accRole(Id(), &v)) && V_VT(&v) == VT_I4 ? V_I4(&v) : -1;
+    }
+    long State() const {
+        VARIANT v;
+        return SUCCEEDED(acc->get_accState(Id(), &v)) && V_VT(&v) == VT_I4 ? V_I4(&v) : -1;
+    }
+    RECT Screen() const {
+        LONG l = 0, t = 0, w = 0, h = 0;
+        acc->accLocation(&l, &t, &w, &h, Id());
+        return RECT{l, t, l + w, t + h};
+    }
+};
+
+// Records what the control announces on its own window.
+std::vector<std::pair<DWORD, LONG>>* g_heard = nullptr;
+HWND g_window = nullptr;
+
+void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    if (g_heard && hwnd == g_window && object == OBJID_CLIENT) g_heard->push_back({event, child});
+}
+
+class Accessible : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.ok());
+        Method(d(), L"AddItemA", {Var::I4(2), Var::Str(L"#,Title,Artist"), Var::Str(L"30,80,80"), Var::Str(L"0,0,0")});
+        for (const wchar_t* row : {L"x,Cello,Bach", L"x,Alto,Zed", L"x,Bass,Mingus"})
+            Method(d(), L"AddItem", {Var::Str(row)});
+        ASSERT_EQ(AccessibleObjectFromWindow(host.controlWindow(), OBJID_CLIENT, IID_IAccessible,
+                                             reinterpret_cast<void**>(acc.Out())),
+                  S_OK);
+        ASSERT_TRUE(acc);
+        ASSERT_EQ(acc->get_accChild(Element{acc.Get(), 1}.Id(), reinterpret_cast<IDispatch**>(headerDispatch.Out())),
+                  S_OK);
+        header = headerDispatch.As<IAccessible>(IID_IAccessible);
+        ASSERT_TRUE(header);
+    }
+    IDispatch* d() { return host.dispatch(); }
+    Element List(long id = kSelf) { return Element{acc.Get(), id}; }
+    Element Row(long row) { return Element{acc.Get(), row + 2}; }
+    Element Cell(long id) { return Element{header.Get(), id}; }
+    std::vector<std::wstring> RowNames() {
+        LONG count = 0;
+        acc->get_accChildCount(&count);
+        std::vector<std::wstring> names;
+        for (long row = 0; row + 3 <= count; ++row) names.push_back(Row(row).Name());
+        return names;
+    }
+    // Clicks the client point under the middle of an element, as a user would.
+    void ClickOn(const Element& e) {
+        const RECT r = e.Screen();
+        POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ScreenToClient(host.controlWindow(), &p);
+        SendMessageW(host.controlWindow(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        SendMessageW(host.controlWindow(), WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    }
+
+    HostedControl host;
+    ComPtr<IAccessible> acc;
+    ComPtr<IDispatch> headerDispatch;
+    ComPtr<IAccessible> header;
+};
+
+TEST_F(Accessible, TheClientObjectDescribesTheListAndItsChildren) {
+    EXPECT_EQ(List().Role(), ROLE_SYSTEM_LIST);
+    EXPECT_EQ(List().Name(), L"MireloList1");  // the host's name for it
+    EXPECT_TRUE(List().State() & STATE_SYSTEM_FOCUSABLE);
+    HWND window = nullptr;
+    EXPECT_EQ(WindowFromAccessibleObject(acc.Get(), &window), S_OK);
+    EXPECT_EQ(window, host.controlWindow());
+
+    // Header, three rows, scroll bar: as the system walks them.
+    VARIANT kids[6];
+    LONG got = 0;
+    ASSERT_EQ(AccessibleChildren(acc.Get(), 0, 6, kids, &got), S_FALSE);
+    ASSERT_EQ(got, 5);
+    EXPECT_EQ(V_VT(&kids[0]), VT_DISPATCH);
+    for (int i = 1; i < 5; ++i) EXPECT_EQ(V_VT(&kids[i]), VT_I4);
+    for (VARIANT& v : kids) VariantClear(&v);
+
+    EXPECT_EQ(Element({header.Get(), kSelf}).Role(), ROLE_SYSTEM_ROW);
+    LONG cells = 0;
+    ASSERT_EQ(header->get_accChildCount(&cells), S_OK);
+    ASSERT_EQ(cells, 3);
+    EXPECT_EQ(Cell(2).Role(), ROLE_SYSTEM_COLUMNHEADER);
+    EXPECT_EQ(Cell(1).Name() + L"|" + Cell(2).Name() + L"|" + Cell(3).Name(), L"#|Title|Artist");
+    ComPtr<IDispatch> parent;
+    ASSERT_EQ(header->get_accParent(parent.Out()), S_OK);
+    EXPECT_EQ(parent.As<IAccessible>(IID_IAccessible).Get(), acc.Get());
+
+    EXPECT_EQ(Row(0).Role(), ROLE_SYSTEM_LISTITEM);
+    EXPECT_EQ(RowNames(), (std::vector<std::wstring>{L"1, Cello, Bach", L"2, Alto, Zed", L"3, Bass, Mingus"}));
+    EXPECT_EQ(Row(0).Action(), L"Play");
+    EXPECT_EQ(List(5).Role(), ROLE_SYSTEM_SCROLLBAR);
+    EXPECT_TRUE(List(5).State() & STATE_SYSTEM_INVISIBLE);  // three rows need no bar
+    EXPECT_EQ(List(5).Value(), L"0");
+
+    // Places: on screen where the hit test finds them again.
+    const RECT list = List().Screen(), row = Row(1).Screen();
+    RECT window_rect;
+    GetWindowRect(host.controlWindow(), &window_rect);
+    EXPECT_TRUE(EqualRect(&list, &window_rect));
+    EXPECT_EQ(row.bottom - row.top, 16);
+    VARIANT hit;
+    ASSERT_EQ(acc->accHitTest((row.left + row.right) / 2, row.top + 8, &hit), S_OK);
+    ASSERT_EQ(V_VT(&hit), VT_I4);
+    EXPECT_EQ(V_I4(&hit), 3);
+    const RECT cell = Cell(3).Screen();
+    ASSERT_EQ(acc->accHitTest(cell.left + 10, cell.top + 5, &hit), S_OK);
+    ASSERT_EQ(V_VT(&hit), VT_DISPATCH);  // the header object, which knows its cells
+    VariantClear(&hit);
+    ASSERT_EQ(header->accHitTest(cell.left + 10, cell.top + 5, &hit), S_OK);
+    EXPECT_EQ(V_I4(&hit), 3);
+
+    EXPECT_EQ(Element({acc.Get(), 6}).Role(), -1);  // no such child
+}
+
+TEST_F(Accessible, NamesAndStatesFollowTheList) {
+    ASSERT_EQ(Put(d(), L"ListIndex", Var::I2(1)).hr, S_OK);
+    EXPECT_TRUE(Row(1).State() & STATE_SYSTEM_SELECTED);
+    EXPECT_FALSE(Row(0).State() & STATE_SYSTEM_SELECTED);
+    VARIANT v;
+    ASSERT_EQ(acc->get_accSelection(&v), S_OK);
+    EXPECT_EQ(V_I4(&v), 3);
+    SetFocus(host.controlWindow());
+    EXPECT_TRUE(Row(1).State() & STATE_SYSTEM_FOCUSED);
+    ASSERT_EQ(acc->get_accFocus(&v), S_OK);
+    EXPECT_EQ(V_I4(&v), 3);
+
+    Method(d(), L"SetCheckItem", {Var::I4(2), Var::Bool(true)});
+    EXPECT_FALSE(Row(2).State() & STATE_SYSTEM_CHECKED);  // no check boxes shown
+    ASSERT_EQ(Put(d(), L"CheckBox", Var::Bool(true)).hr, S_OK);
+    EXPECT_TRUE(Row(2).State() & STATE_SYSTEM_CHECKED);
+    EXPECT_FALSE(Row(1).State() & STATE_SYSTEM_CHECKED);
+
+    Method(d(), L"AddItem", {Var::Str(L"x,Drum,Roach")});
+    EXPECT_EQ(RowNames().back(), L"4, Drum, Roach");
+    Method(d(), L"SetItemData", {Var::I4(0), Var::Str(L"Oboe,Ravel")});
+    EXPECT_EQ(Row(0).Name(), L"1, Oboe, Ravel");
+
+    // Header clicks sort: reversed and marked descending, then ascending.
+    ClickOn(Cell(2));
+    EXPECT_EQ(Cell(2).Name(), L"Title");
+    EXPECT_EQ(Cell(2).Description(), L"sorted descending");
+    EXPECT_EQ(RowNames(), (std::vector<std::wstring>{L"1, Drum, Roach", L"2, Bass, Mingus", L"3, Alto, Zed",
+                                                     L"4, Oboe, Ravel"}));
+    ClickOn(Cell(2));
+    EXPECT_EQ(Cell(2).Description(), L"sorted ascending");
+    EXPECT_EQ(RowNames()[0], L"1, Alto, Zed");
+}
+
+TEST_F(Accessible, ActionsRunTheMouseProtocol) {
+    EventSink sink;
+    const DWORD cookie = Connect(host.control(), DIID___MireloList, &sink);
+    ASSERT_NE(cookie, 0u);
+    ASSERT_EQ(acc->accSelect(SELFLAG_TAKESELECTION, Row(1).Id()), S_OK);
+    ASSERT_EQ(sink.events.size(), 1u);
+    EXPECT_EQ(sink.events[0].id, kListIndexChanged);
+    EXPECT_EQ(sink.events[0].args, (std::vector<double>{-1, 1, 0}));  // wFlag 0: the user's doing
+    EXPECT_EQ(Get(d(), L"ListIndex").value.AsLong(), 1);
+
+    // The host may send the selection elsewhere, as from a click.
+    sink.handler = [](DISPID id, std::vector<VARIANT*>& args) {
+        if (id == kListIndexChanged) *V_I2REF(args[1]) = 0;
+    };
+    ASSERT_EQ(acc->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, Row(2).Id()), S_OK);
+    EXPECT_EQ(Get(d(), L"ListIndex").value.AsLong(), 0);
+    EXPECT_EQ(GetFocus(), host.controlWindow());
+    EXPECT_EQ(acc->accSelect(SELFLAG_ADDSELECTION, Row(2).Id()), E_INVALIDARG);  // one row at a time
+
+    sink.events.clear();
+    ASSERT_EQ(acc->accDoDefaultAction(Row(2).Id()), S_OK);
+    ASSERT_EQ(sink.events.size(), 1u);
+    EXPECT_EQ(sink.events[0].id, kPlayIndexChanged);
+    EXPECT_EQ(sink.events[0].args, (std::vector<double>{-1, 2, 0}));
+    EXPECT_EQ(Row(2).Description(), L"play row");
+    EXPECT_EQ(acc->accDoDefaultAction(List().Id()), DISP_E_MEMBERNOTFOUND);
+    Disconnect(host.control(), DIID___MireloList, cookie);
+}
+
+TEST_F(Accessible, ChangesAreAnnounced) {
+    std::vector<std::pair<DWORD, LONG>> heard;
+    g_heard = &heard;
+    g_window = host.controlWindow();
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Heard, GetCurrentProcessId(),
+                                         GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    ASSERT_TRUE(hook);
+    SetFocus(host.controlWindow());
+    PumpMessages();
+    heard.clear();
+
+    acc->accSelect(SELFLAG_TAKESELECTION, Row(1).Id());
+    Put(d(), L"CheckBox", Var::Bool(true));
+    Method(d(), L"SetCheckItem", {Var::I4(0), Var::Bool(true)});
+    Method(d(), L"SetItemData", {Var::I4(2), Var::Str(L"Oboe,Ravel")});
+    acc->accDoDefaultAction(Row(2).Id());
+    PumpMessages();
+    UnhookWinEvent(hook);
+    g_heard = nullptr;
+    const std::vector<std::pair<DWORD, LONG>> want = {
+        {EVENT_OBJECT_SELECTION, 3},         {EVENT_OBJECT_FOCUS, 3},
+        {EVENT_OBJECT_REORDER, kSelf},       // check boxes shown: every row's state
+        {EVENT_OBJECT_STATECHANGE, 2},       {EVENT_OBJECT_NAMECHANGE, 4},
+        {EVENT_OBJECT_DESCRIPTIONCHANGE, 4},
+    };
+    EXPECT_EQ(heard, want);
+}
+
+TEST_F(Accessible, ObjectsKeptPastTheWindowAreCutOff) {
+    host.Close();
+    PumpMessages();
+    LONG count = 0;
+    EXPECT_EQ(acc->get_accChildCount(&count), CO_E_OBJNOTCONNECTED);
+    BSTR name = nullptr;
+    EXPECT_EQ(header->get_accName(Cell(1).Id(), &name), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(acc->accDoDefaultAction(Row(0).Id()), CO_E_OBJNOTCONNECTED);
+}
+
+TEST(AccessibleName, WithoutANameFromTheHostTheListCallsItselfMireloList) {
+    HostedControl host(true, L"");
+    ASSERT_TRUE(host.ok());
+    ComPtr<IAccessible> acc;
+    ASSERT_EQ(AccessibleObjectFromWindow(host.controlWindow(), OBJID_CLIENT, IID_IAccessible,
+                                         reinterpret_cast<void**>(acc.Out())),
+              S_OK);
+    EXPECT_EQ((Element{acc.Get(), kSelf}.Name()), L"MireloList");
+}
+
+}  // namespace
+}  // namespace mltest
