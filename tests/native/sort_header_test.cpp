@@ -132,7 +132,7 @@ TEST_F(SortTest, AClickRepaintsTheListFromTheReleasedCell) {
 TEST_F(SortTest, AFullListAlreadyInOrder) {
     std::vector<std::string> texts;
     for (int i = 0; i < kMaxRows; ++i) {
-        char b[8];
+        char b[16];
         std::snprintf(b, sizeof b, "%05d", i);
         texts.push_back(b);
     }

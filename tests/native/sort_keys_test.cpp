@@ -65,13 +65,35 @@ void OnSmallStack(const std::function<void()>& f) {
     pthread_attr_destroy(&attr);
 }
 
+TEST(SortKeysTest, OrdinalCompareIsCodeUnitOrder) {
+    // Shared beginnings of every length, differences in every unit of a block
+    // of four, high and low halves of surrogate pairs, prefixes.
+    const std::vector<char16_t> units = {u'a', u'b', 0x00E9, 0xD83D, 0xDE00, 0xFF21, 0x0100, 0x0001};
+    std::mt19937 rng(7);
+    for (int round = 0; round < 20000; ++round) {
+        Text a;
+        const size_t len = rng() % 13;
+        for (size_t i = 0; i < len; ++i) a += units[rng() % units.size()];
+        Text b = a.substr(0, rng() % (len + 1));
+        const size_t more = rng() % 6;
+        for (size_t i = 0; i < more; ++i) b += units[rng() % units.size()];
+        const int want = a.compare(b) < 0 ? -1 : a.compare(b) > 0 ? 1 : 0;
+        ASSERT_EQ(OrdinalCompare(a, b), want) << round;
+        ASSERT_EQ(OrdinalCompare(b, a), -want) << round;
+    }
+}
+
 TEST(SortKeysTest, SameExchangesAsThePlainSortOnEveryShape) {
     const std::vector<Text> alphabet = {u"", u"a", u"A", u"ab", u"b", u"\u00E9", u"a\U0001F600"};
     std::mt19937 rng(12345);
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0; round < 4000; ++round) {
         const int n = static_cast<int>(rng() % 40);
+        // Two, three or all of the letters; or keys all different.
+        const size_t letters = round % 4 == 0 ? 2 : round % 4 == 1 ? 3 : alphabet.size();
+        const size_t first = rng() % (alphabet.size() - letters + 1);
         std::vector<Text> texts;
-        for (int i = 0; i < n; ++i) texts.push_back(alphabet[rng() % alphabet.size()]);
+        for (int i = 0; i < n; ++i)
+            texts.push_back(round % 7 == 6 ? DecimalText(rng()) : alphabet[first + rng() % letters]);
         // Runs in order and in reverse, whole or in part, besides shuffles.
         switch (round % 5) {
             case 1: std::sort(texts.begin(), texts.end()); break;
@@ -93,8 +115,9 @@ TEST(SortKeysTest, FullListsStayShallow) {
         ascending[i] = Text(u"k") + static_cast<char16_t>(u'A' + i / 1024) + static_cast<char16_t>(u'A' + i % 1024);
         descending[n - 1 - i] = ascending[i];
     }
-    // Each partition of this one splits off one key only.
-    for (int i = 0; i < 2999; ++i) lastSmall[i] = ascending[i + 1];
+    // Pairs of equal keys in order, the smallest key last: each partition of
+    // the plain sort splits off two keys.
+    for (int i = 0; i < 2999; ++i) lastSmall[i] = ascending[1 + i / 2];
     lastSmall[2999] = ascending[0];
 
     Sorted up, down, same, small;
