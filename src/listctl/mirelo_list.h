@@ -259,6 +259,7 @@ private:
     void SortByColumn(int16_t s);
 
     // Painting helpers (render/).
+    void ComputeRowMetrics();  // TopInset, ListWidth, RowAreaHeight, LastIndex for the current top row
     int32_t FillBox(int32_t left, int32_t top, int32_t width, int32_t height, BrushHandle brush);
     int32_t DrawCellText(const Text& text, int32_t left, int32_t top, int32_t width, int32_t height,
                          uint32_t format);

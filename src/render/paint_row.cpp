@@ -31,9 +31,22 @@ void MireloList::PaintList() {
         }
     }
     PaintHeader();
-    // The bound is taken once: every PaintRow recomputes LastIndex.
+    // The bound is taken once, for the current top row: a bound left from an
+    // earlier top row would paint nothing after a scroll of more than a view,
+    // or miss the rows a taller window uncovers.
+    if (ListCount() != 0 && ItemHeight_ > 0) ComputeRowMetrics();
     const int32_t last = LastIndex_;
     for (int32_t i = FirstIndex_; i <= last; ++i) PaintRow(static_cast<int16_t>(i));
+}
+
+void MireloList::ComputeRowMetrics() {
+    const int32_t pen = surface_.DrawWidth();
+    TopInset_ = Inset();
+    ListWidth_ = ToInt32(static_cast<int64_t>(surface_.ScaleWidth()) - (ucBar->Visible() ? ucBar->Width() : 0) -
+                         2 * TopInset_);
+    RowAreaHeight_ = ToInt32(static_cast<int64_t>(surface_.ScaleHeight()) - ItemHeight_ - 2 * TopInset_);
+    // Here the pen width stands where the resize handling adds 1.
+    LastIndex_ = ClampedLastIndex(FirstIndex_ + Int(static_cast<double>(RowAreaHeight_) / ItemHeight_) + pen);
 }
 
 void MireloList::PaintRow(int16_t index) {
@@ -43,15 +56,11 @@ void MireloList::PaintRow(int16_t index) {
     // Rows of no height cannot be laid out (a bag may carry a height of 0).
     if (ItemHeight_ <= 0) return;
 
+    ComputeRowMetrics();
+    if (index > LastIndex_) return;
     const int32_t pen = surface_.DrawWidth();
     const int32_t scaleW = surface_.ScaleWidth(), scaleH = surface_.ScaleHeight();
-    TopInset_ = Inset();
     const int32_t inset = TopInset_;
-    ListWidth_ = ToInt32(static_cast<int64_t>(scaleW) - (ucBar->Visible() ? ucBar->Width() : 0) - 2 * inset);
-    RowAreaHeight_ = ToInt32(static_cast<int64_t>(scaleH) - ItemHeight_ - 2 * inset);
-    // Here the pen width stands where the resize handling adds 1.
-    LastIndex_ = ClampedLastIndex(FirstIndex_ + Int(static_cast<double>(RowAreaHeight_) / ItemHeight_) + pen);
-    if (index > LastIndex_) return;
 
     const double fullHeight = surface_.HeightTwips() / 15.0;
     const int32_t top = ToInt32(inset + static_cast<int64_t>(ItemHeight_) * (index - FirstIndex_ + 1));

@@ -1,5 +1,7 @@
 // Scrolling with the bar, the wheel and the keys; row colours that follow the
 // rows; the one-shot repaint timer.
+#include <algorithm>
+
 #include "fakes/list_fixture.h"
 
 namespace mirelo::fake {
@@ -84,6 +86,15 @@ TEST_F(ScrollTest, AThumbDragScrollsTheListWithOneScrollPerMove) {
     list->Bar().SetValue(5);
     EXPECT_EQ(list->FirstIndex(), 5);
     EXPECT_EQ(Count("Scroll"), 0);
+}
+
+TEST_F(ScrollTest, AScrollOfMoreThanAViewPaintsTheNewRows) {
+    list->PaintList();
+    Reset();
+    list->Bar().SetValue(15);
+    const Lines r = Requests();
+    EXPECT_NE(std::find(r.begin(), r.end(), "PaintRow 15"), r.end());
+    EXPECT_NE(std::find(r.begin(), r.end(), "PaintRow 25"), r.end());
 }
 
 TEST_F(ScrollTest, DownAndUpMoveTheSelectionWithoutEvents) {

@@ -84,11 +84,9 @@ TEST_F(HostedBar, DraggingTheThumbScrollsTheListAndRaisesItsScroll) {
     EXPECT_EQ(FirstIndex(), end);
 }
 
-// The row painter loops up to the last row it computed for the previous top
-// row, so a jump further than one view paints no rows at all, and the list
-// keeps showing the old ones (also after a full repaint). Enable once the
-// painter takes its bound for the new top row.
-TEST_F(HostedBar, DISABLED_AFarThumbDragShowsTheRowsItScrolledTo) {
+// A jump further than one view must paint the rows of the new top row, not
+// loop up to the last row of the old one.
+TEST_F(HostedBar, AFarThumbDragShowsTheRowsItScrolledTo) {
     Host(true, 0);
     for (int i = 0; i < 60; ++i) {
         const std::wstring row = L"r" + std::to_wstring(i) + L",b" + std::to_wstring(i) + L",c";
