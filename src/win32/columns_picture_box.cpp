@@ -74,15 +74,17 @@ void ChildPictureBox::MoveWindow(int32_t left, int32_t top, int32_t width, int32
 
 void ChildPictureBox::ShowWindow(bool show) {
     visible_ = show;
-    if (!EnsureWindow()) return;
-    if (show) {
-        ::ShowWindow(hwnd_, SW_SHOWNA);
-        Raise();
-        // Shown at once: the drag that follows keeps the thread busy.
-        UpdateWindow(hwnd_);
-    } else {
-        ::ShowWindow(hwnd_, SW_HIDE);
+    // Hiding, like colouring and clearing, never makes a window: the control
+    // sets its children up while it is being made, before it has a window.
+    if (!show) {
+        if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
+        return;
     }
+    if (!EnsureWindow()) return;
+    ::ShowWindow(hwnd_, SW_SHOWNA);
+    Raise();
+    // Shown at once: the drag that follows keeps the thread busy.
+    UpdateWindow(hwnd_);
 }
 
 void ChildPictureBox::SetBackColor(OleColor rgb) {
