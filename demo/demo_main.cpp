@@ -89,13 +89,13 @@ void Settle(int milliseconds) {
     }
 }
 
-// The window's client area as it is on screen, as RGB rows top to bottom.
+// The window's client area as it is on screen (children included: they share
+// their top-level window's surface), as RGB rows top to bottom.
 std::vector<uint8_t> Capture(HWND window, int* width, int* height) {
     RECT rc;
     GetClientRect(window, &rc);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-    *width = rc.right - rc.left;
-    *height = rc.bottom - rc.top;
+    *width = rc.right;
+    *height = rc.bottom;
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = *width;
@@ -103,11 +103,11 @@ std::vector<uint8_t> Capture(HWND window, int* width, int* height) {
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+    HDC source = GetDC(window);
+    HDC memory = CreateCompatibleDC(source);
     HBITMAP bitmap = CreateDIBSection(memory, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, *width, *height, screen, rc.left, rc.top, SRCCOPY);
+    BitBlt(memory, 0, 0, *width, *height, source, 0, 0, SRCCOPY);
     GdiFlush();
     std::vector<uint8_t> rgb(static_cast<size_t>(*width) * *height * 3);
     const auto* pixels = static_cast<const uint32_t*>(bits);
@@ -119,7 +119,7 @@ std::vector<uint8_t> Capture(HWND window, int* width, int* height) {
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ReleaseDC(window, source);
     return rgb;
 }
 
