@@ -40,8 +40,12 @@ void GiveUp(Widths& w, int first, int last, int32_t growth, int16_t minWidth) {
     for (int j = first; j <= last; ++j) shown[j] = w[j] >= 1;
     int32_t rest = Sum(w, first, last, true);
     if (rest == 0) rest = 1;
-    for (int j = first; j <= last; ++j)
-        if (shown[j]) w[j] = ToInt16(w[j] + static_cast<int32_t>(ToInt16(-growth * (static_cast<double>(w[j]) / rest))));
+    for (int j = first; j <= last; ++j) {
+        if (!shown[j]) continue;
+        // The ratio first, then the product, each share rounded on its own.
+        const int16_t share = ToInt16(-growth * (static_cast<double>(w[j]) / rest));
+        w[j] = ToInt16(static_cast<int32_t>(w[j]) + share);
+    }
     // Shares rounded separately can push a column below the minimum: raise
     // it, and take what that cost from the wider columns, left to right.
     int32_t deficit = 0;
