@@ -52,12 +52,12 @@ HRESULT Dispatcher::Load(ITypeLib* lib, REFIID dual) {
                 m.retvalType = type;
                 continue;
             }
-            ParamSpec spec;
-            spec.type = type;
-            spec.flags = flags;
+            ParamSpec param;
+            param.type = type;
+            param.flags = flags;
             if ((flags & PARAMFLAG_FHASDEFAULT) && ed.paramdesc.pparamdescex)
-                VariantCopy(spec.defaultValue.get(), &ed.paramdesc.pparamdescex->varDefaultValue);
-            m.params.push_back(std::move(spec));
+                VariantCopy(param.defaultValue.get(), &ed.paramdesc.pparamdescex->varDefaultValue);
+            m.params.push_back(std::move(param));
         }
         interfaceInfo_->ReleaseFuncDesc(fd);
         members_.push_back(std::move(m));
