@@ -88,6 +88,8 @@ endif()
 
 file(GLOB BENCH_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/win32/*.cpp)
 if(BENCH_WIN32_SOURCES)
-  add_executable(bench_win32 EXCLUDE_FROM_ALL ${BENCH_WIN32_SOURCES})
+  # Hosted in place by the demo's container.
+  add_executable(bench_win32 EXCLUDE_FROM_ALL ${BENCH_WIN32_SOURCES} ${CMAKE_SOURCE_DIR}/demo/demo_host.cpp)
+  target_include_directories(bench_win32 PRIVATE ${CMAKE_SOURCE_DIR}/demo)
   target_link_libraries(bench_win32 PRIVATE mirelo_win32)
 endif()
