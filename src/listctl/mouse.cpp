@@ -44,7 +44,8 @@ void MireloList::OnMouseDown(int16_t Button, int16_t Shift, float X, float Y) {
     LastShift_ = Shift;
     LastX_ = X;
     LastY_ = Y;
-    if (Y < BorderWidth() + ItemHeight_) {
+    // Summed in 64 bits: a stored row height may be near the 32-bit limit.
+    if (Y < static_cast<int64_t>(BorderWidth()) + ItemHeight_) {
         HeaderPress(Button, X, Y);
     } else if (Button == 1 && ListCount() != 0) {
         int16_t row = RowFromY(Y);
@@ -63,7 +64,7 @@ void MireloList::OnMouseDown(int16_t Button, int16_t Shift, float X, float Y) {
 }
 
 void MireloList::OnDblClick() {
-    if (LastY_ > BorderWidth() + ItemHeight_ && ListCount() > 0 && LastButton_ == 1) {
+    if (LastY_ > static_cast<int64_t>(BorderWidth()) + ItemHeight_ && ListCount() > 0 && LastButton_ == 1) {
         int16_t row = RowFromY(LastY_);
         if (row >= 0 && row <= ListCount() - 1 && row != PlayIndex_) ChangeIndex(true, PlayIndex_, row, 0);
     }
@@ -93,7 +94,8 @@ int16_t MireloList::IndexFromPoint(const Variant& X, const Variant& Y) {
     const double top = static_cast<double>(BorderWidth()) + ItemHeight_;
     if (y < top) return -1;
     const double row = Int((y - top) / ItemHeight_) + FirstIndex_;
-    if (row < 0 || row > ListCount() - 1) return -1;
+    // Written so that a row height of 0 (0 / 0, no number) also means no row.
+    if (!(row >= 0 && row <= ListCount() - 1)) return -1;
     return static_cast<int16_t>(row);
 }
 

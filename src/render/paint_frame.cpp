@@ -48,7 +48,9 @@ void MireloList::PaintHeader() {
     // The pen width is added with or without a border, which keeps captions
     // at the same height when the border is switched off.
     const double th = surface_.TextHeight(HeadCaption_[0]);
-    HeaderTextTop_ = ToInt16((ItemHeight_ + 2 - th) / 2 + pen);
+    // In floating point: a stored row height near the 32-bit limit must fail
+    // the narrowing (error 6), not wrap.
+    HeaderTextTop_ = ToInt16((static_cast<double>(ItemHeight_) + 2 - th) / 2 + pen);
 
     for (int v = 0; v <= ColNumCount_; ++v) {
         if (v > kMaxColumn) Raise(kSubscriptOutOfRange);

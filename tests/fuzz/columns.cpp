@@ -70,7 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 break;
             }
             case 8: Call([&] { list->SetBorderWidth(in.ConsumeIntegralInRange<int32_t>(-2, 40)); }); break;
-            default: Call([&] { list->SetItemHeight(in.ConsumeIntegralInRange<int32_t>(-2, 300)); }); break;
+            default: {
+                const int32_t h = in.ConsumeBool() ? in.ConsumeIntegralInRange<int32_t>(-2, 300) : in.ConsumeIntegral<int32_t>();
+                Call([&] { list->SetItemHeight(h); });
+                break;
+            }
         }
     }
     return 0;

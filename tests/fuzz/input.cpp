@@ -1,7 +1,5 @@
 // Mouse, wheel and key sequences against a filled list: selection, checks,
 // the play row, scrolling, header gestures and border drags in any order.
-#include <algorithm>
-
 #include "fuzz_support.h"
 
 using namespace mirelo;
@@ -52,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const auto button = in.ConsumeIntegralInRange<int16_t>(0, 4);
         const auto shift = in.ConsumeIntegralInRange<int16_t>(0, 7);
         const float x = RandomCoordinate(in), y = RandomCoordinate(in);
-        switch (in.ConsumeIntegralInRange<int>(0, 12)) {
+        switch (in.ConsumeIntegralInRange<int>(0, 13)) {
             case 0: case 1: Call([&] { list->OnMouseDown(button, shift, x, y); }); break;
             case 2: case 3: Call([&] { list->OnMouseMove(button, shift, x, y); }); break;
             case 4: case 5: Call([&] { list->OnMouseUp(button, shift, x, y); }); break;
@@ -73,10 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 if (p.timers.pending[kTimer1Id]) Call([&] { list->OnTimer1(); });
                 Call([&] { list->OnPaint(); });
                 break;
-            default: Call([&] { list->Bar().SetValue(in.ConsumeIntegralInRange<int32_t>(-5, 80)); }); break;
+            case 12: Call([&] { list->Bar().SetValue(in.ConsumeIntegralInRange<int32_t>(-5, 80)); }); break;
+            default: {  // the host changes the look under the pointer
+                const int32_t v = in.ConsumeBool() ? in.ConsumeIntegralInRange<int32_t>(-1, 40) : in.ConsumeIntegral<int32_t>();
+                Call([&] { in.ConsumeBool() ? list->SetItemHeight(v) : list->SetBorderWidth(v); });
+                break;
+            }
         }
-        // The host may leave any index in an event; the top row is the bar's own.
-        if (list->FirstIndex() < 0 || list->FirstIndex() >= std::max(list->ListCount(), 1)) __builtin_trap();
+        // The host may leave any index in an event; the top row is the bar's
+        // value, which never goes below its minimum of 0.
+        if (list->FirstIndex() < 0) __builtin_trap();
     }
     return 0;
 }

@@ -103,6 +103,14 @@ void FuzzList(FuzzedDataProvider& in) {
     Call([&] { list->PaintAll(); });
     Call([&] { list->OnKeyDown(40, 0); });
     Call([&] { list->OnMouseWheel(-120); });
+    for (int i = 0; i < 3 && in.remaining_bytes() > 0; ++i) {
+        const float x = RandomCoordinate(in), y = RandomCoordinate(in);
+        Call([&] { list->OnMouseDown(1, 0, x, y); });
+        Call([&] { list->OnMouseMove(1, 0, x, y); });
+        Call([&] { list->OnMouseUp(1, 0, x, y); });
+        Call([&] { list->OnDblClick(); });
+        Call([&] { (void)list->IndexFromPoint(Variant(x), Variant(y)); });
+    }
 
     // What is saved reads back as itself. (A load that failed part way has
     // left members at their creation values, which need not be loadable.)

@@ -1,6 +1,7 @@
-// The row ceiling: a list of 32768 rows (indices 0 .. 32767, the whole 16-bit
+// The ceilings: a list of 32768 rows (indices 0 .. 32767, the whole 16-bit
 // range) still selects, checks, scrolls, paints, sorts and removes at its far
-// end, and refuses a 32769th row with an overflow error, leaving itself intact.
+// end, and refuses a 32769th row with an overflow error, leaving itself intact;
+// row heights at the ends of their range fail cleanly.
 #include <algorithm>
 
 #include "fakes/error_of.h"
@@ -33,7 +34,7 @@ protected:
         Reset();
     }
     static std::string Five(int k) {
-        char b[8];
+        char b[16];
         std::snprintf(b, sizeof b, "%05d", k);
         return b;
     }
@@ -164,6 +165,37 @@ TEST_F(CeilingTest, EveryOperationWorksOnAFullList) {
         list->Clear();
         EXPECT_EQ(list->ListCount(), 0);
     }
+}
+
+// Row heights at the ends of the range: the largest a host can set, and the 0
+// a load that failed before reaching "ItemHeight" leaves. Hit tests and
+// paints either work or fail with a run-time error; none may wrap around or
+// convert a non-number (the sanitizer build stops on either).
+TEST_F(CeilingTest, ExtremeRowHeightsFailCleanly) {
+    const auto ok = [](int error) { return error == 0 || error == kOverflow || error == kDivisionByZero; };
+    New(400, 300);
+    Columns("#,key,text", "60,150,150", "0,0,0", 2);
+    Text key;
+    list->AddItem(Variant(u"0,a,b"), key, Variant::Missing(), Variant::Missing());
+    EXPECT_TRUE(ok(ErrorOf([&] { list->SetItemHeight(2147483647); })));
+    EXPECT_EQ(list->ItemHeight(), 2147483647);
+    EXPECT_TRUE(ok(ErrorOf([&] { list->PaintAll(); })));
+    EXPECT_TRUE(ok(ErrorOf([&] { list->OnMouseDown(1, 0, 100, 100); })));
+    EXPECT_TRUE(ok(ErrorOf([&] { list->OnMouseUp(1, 0, 100, 100); })));
+    EXPECT_TRUE(ok(ErrorOf([&] { list->OnDblClick(); })));
+    EXPECT_EQ(list->IndexFromPoint(Variant(100), Variant(100)), -1);
+
+    Make(400, 300);  // a stored control whose bag fails at its first key
+    MemoryBag bag;
+    bag.values["BackColor"] = Variant(u"no colour");
+    EXPECT_EQ(ErrorOf([&] { list->ReadProperties(bag); }), kTypeMismatch);
+    EXPECT_EQ(list->ItemHeight(), 0);
+    EXPECT_TRUE(ok(ErrorOf([&] { list->AddItem(Variant(u"0,a"), key, Variant::Missing(), Variant::Missing()); })));
+    ASSERT_EQ(list->ListCount(), 1);
+    const int32_t headerBottom = list->BorderWidth();  // the band has no height
+    EXPECT_EQ(list->IndexFromPoint(Variant(100), Variant(headerBottom)), -1);
+    EXPECT_TRUE(ok(ErrorOf([&] { list->OnMouseDown(1, 0, 100, static_cast<float>(headerBottom)); })));
+    EXPECT_TRUE(ok(ErrorOf([&] { list->PaintAll(); })));
 }
 
 }  // namespace
