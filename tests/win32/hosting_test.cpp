@@ -150,6 +150,14 @@ TEST(Hosting, ViewObjectDrawsAControlThatHasNoWindow) {
     EXPECT_EQ(picture.At(0, 0), kBorder);
     EXPECT_EQ(picture.At(201, 150), kBorder);
     EXPECT_EQ(picture.At(150, 8), kHeader);  // no container: run mode
+
+    // A new extent resizes the control's own surface: the frame follows it.
+    SIZEL larger = {MulDiv(300, 2540, 96), MulDiv(200, 2540, 96)};
+    ASSERT_EQ(ole->SetExtent(DVASPECT_CONTENT, &larger), S_OK);
+    PixelBuffer resized(300, 200);
+    DrawInto(control.Get(), resized);
+    EXPECT_EQ(resized.At(299, 199), kBorder);
+    EXPECT_EQ(resized.At(201, 150), kBack);
 }
 
 // Property browsers group the properties under the control's own categories.
