@@ -209,6 +209,79 @@ TEST(TypeLibrary, CoclassIsAControlWithDefaultSourceEvents) {
     SysFreeString(name);
 }
 
+// Object browsers and the form designer's property list show the help string
+// of whatever is selected: the library, each type and every member of it.
+// Read here in the test's own code page, where the Chinese strings are not
+// legible but must still be there.
+std::wstring DocString(ITypeInfo* info, MEMBERID id) {
+    BSTR doc = nullptr;
+    info->GetDocumentation(id, nullptr, &doc, nullptr, nullptr);
+    std::wstring text(doc ? doc : L"", doc ? SysStringLen(doc) : 0);
+    SysFreeString(doc);
+    return text;
+}
+
+std::wstring NameOf(ITypeInfo* info, MEMBERID id) {
+    BSTR name = nullptr;
+    info->GetDocumentation(id, &name, nullptr, nullptr, nullptr);
+    std::wstring text(name ? name : L"", name ? SysStringLen(name) : 0);
+    SysFreeString(name);
+    return text;
+}
+
+TEST(TypeLibrary, LibraryTypesAndEveryMemberHaveAHelpString) {
+    ComPtr<ITypeLib> lib = Library();
+    ASSERT_TRUE(lib);
+    BSTR libDoc = nullptr;
+    lib->GetDocumentation(-1, nullptr, &libDoc, nullptr, nullptr);
+    EXPECT_STREQ(libDoc, L"MireloListProj");  // what the Components dialog lists
+    SysFreeString(libDoc);
+
+    std::set<std::wstring> types;
+    size_t members = 0;
+    for (UINT t = 0; t < lib->GetTypeInfoCount(); ++t) {
+        ComPtr<ITypeInfo> info;
+        ASSERT_EQ(lib->GetTypeInfo(t, info.Out()), S_OK);
+        TYPEATTR* attr = nullptr;
+        info->GetTypeAttr(&attr);
+        const bool dual = attr->typekind == TKIND_DISPATCH && (attr->wTypeFlags & TYPEFLAG_FDUAL);
+        info->ReleaseTypeAttr(attr);
+        // The dispatch half of a dual interface also lists what it inherits
+        // from IDispatch; its own members are those of the vtable half.
+        if (dual) {
+            HREFTYPE href = 0;
+            ComPtr<ITypeInfo> vtable;
+            ASSERT_EQ(info->GetRefTypeOfImplType(static_cast<UINT>(-1), &href), S_OK);
+            ASSERT_EQ(info->GetRefTypeInfo(href, vtable.Out()), S_OK);
+            info = vtable;
+        }
+        const std::wstring type = NameOf(info.Get(), MEMBERID_NIL);
+        types.insert(type);
+        SCOPED_TRACE(std::string(type.begin(), type.end()));
+        EXPECT_NE(DocString(info.Get(), MEMBERID_NIL), L"");
+        info->GetTypeAttr(&attr);
+        const WORD funcs = attr->cFuncs, vars = attr->cVars;
+        info->ReleaseTypeAttr(attr);
+        for (UINT i = 0; i < funcs; ++i, ++members) {
+            FUNCDESC* fd = nullptr;
+            ASSERT_EQ(info->GetFuncDesc(i, &fd), S_OK);
+            const MEMBERID id = fd->memid;
+            info->ReleaseFuncDesc(fd);
+            const std::wstring name = NameOf(info.Get(), id);
+            EXPECT_NE(DocString(info.Get(), id), L"") << std::string(name.begin(), name.end());
+        }
+        for (UINT i = 0; i < vars; ++i, ++members) {
+            VARDESC* vd = nullptr;
+            ASSERT_EQ(info->GetVarDesc(i, &vd), S_OK);
+            const MEMBERID id = vd->memid;
+            info->ReleaseVarDesc(vd);
+            EXPECT_NE(DocString(info.Get(), id), L"");
+        }
+    }
+    EXPECT_EQ(types, (std::set<std::wstring>{L"_MireloList", L"__MireloList", L"MireloList"}));
+    EXPECT_EQ(members, 73u);  // the interface's 48 accessors and 16 methods, 9 events
+}
+
 // Help strings are narrow text in the type library, decoded in the reader's
 // ANSI code page: the Chinese texts read back exactly where that code page is
 // 936. The check runs in a child started in that locale, which writes what
@@ -233,8 +306,8 @@ const wchar_t* const kHelpStrings[][2] = {
     {L"ListIndex", L"当前被选取行索引，从0计数"},
     {L"PlayIndex", L"当前双击获取焦点行索引,从0开始计数"},
     {L"bSeleArrow", L"是否显示选取箭头"},
-    {L"hWnd", L""},
-    {L"AddItem", L""},
+    {L"hWnd", L"Window handle of the control"},
+    {L"AddItem", L"Add a row of comma-separated cells; returns the row count"},
 };
 
 const char* const kDumpVariable = "MIRELO_HELP_DUMP";
