@@ -1,22 +1,21 @@
 // Our list against the system list view under Wine, side by side in one frame,
-// one figure a line in the form the other benchmarks print.
+// one figure a line in the form the other benchmarks print. Every figure runs
+// several times (BENCH_RUNS, default 5), ours and the anchor in turn; the line
+// quotes each side's fastest run, and a comment line the spread.
 #include "side_by_side.h"
 
 #include <commctrl.h>
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
+
+#include "figure.h"
 
 using namespace mlbench;
 
 namespace {
-
-void Report(const char* name, double ours, double anchor) {
-    std::printf("bench %s ours=%.3fms anchor=%.3fms ratio=%.3f\n", name, ours * 1e3, anchor * 1e3,
-                anchor > 0 ? ours / anchor : 0.0);
-    std::fflush(stdout);
-}
 
 // The mean seconds of `step` over `times` runs, with `before` untimed ahead of each.
 double Mean(int times, const std::function<void()>& step, const std::function<void()>& before = nullptr) {
@@ -74,11 +73,17 @@ int ClearCount(Anchor& anchor, const Rows& rows, int full, int probe, double bud
     return n;
 }
 
+int Runs() {
+    const char* text = std::getenv("BENCH_RUNS");
+    const int runs = text ? std::atoi(text) : 5;
+    return runs > 0 ? runs : 1;
+}
+
 }  // namespace
 
 int main() {
     if (FAILED(OleInitialize(nullptr))) return 1;
-    const int full = 32768;
+    const int full = 32768, runs = Runs();
     HWND frame = CreateFrame();
     Ours ours;
     Anchor anchor;
@@ -88,20 +93,31 @@ int main() {
     }
     Settle(300);
     const Rows rows(full);
+    auto emptyBoth = [&] {
+        ours.Clear();
+        SendMessageW(anchor.window, LVM_DELETEALLITEMS, 0, 0);
+        Flush(frame);
+    };
 
-    const double insertOurs = Once([&] { ours.Fill(rows, full); Flush(ours.window); });
-    const double insertAnchor = Once([&] { anchor.Fill(rows, full); Flush(anchor.window); });
-    Report("insert-32768", insertOurs, insertAnchor);
+    Figure insert("insert-32768");
+    for (int r = 0; r < runs; ++r) {
+        if (r > 0) emptyBoth();
+        insert.ours.push_back(Once([&] { ours.Fill(rows, full); Flush(ours.window); }));
+        insert.anchor.push_back(Once([&] { anchor.Fill(rows, full); Flush(anchor.window); }));
+    }
+    insert.Report();
     Settle(200);
 
-    // Back to the top, so both views show the same first rows.
-    Key(ours.window, VK_HOME);
+    // Both views show the same first rows (filling leaves ours at the top).
     Key(anchor.window, VK_HOME);
     Flush(frame);
     const int paints = 40;
-    const double repaintOurs = Mean(paints, [&] { Repaint(ours.window); });
-    const double repaintAnchor = Mean(paints, [&] { Repaint(anchor.window); });
-    Report("repaint-full", repaintOurs, repaintAnchor);
+    Figure repaint("repaint-full");
+    for (int r = 0; r < runs; ++r) {
+        repaint.ours.push_back(Mean(paints, [&] { Repaint(ours.window); }));
+        repaint.anchor.push_back(Mean(paints, [&] { Repaint(anchor.window); }));
+    }
+    repaint.Report();
 
     HDC memory = CreateCompatibleDC(nullptr);
     BITMAPINFO info = {};
@@ -110,62 +126,81 @@ int main() {
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
     const RECTL bounds = {0, 0, kWidth, kHeight};
-    const double memOurs = Mean(paints, [&] {
-        ours.view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr, nullptr, 0);
-    });
-    const double memAnchor = Mean(paints, [&] {
-        SendMessageW(anchor.window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-    });
-    Report("repaint-memdc", memOurs, memAnchor);
+    Figure memdc("repaint-memdc");
+    for (int r = 0; r < runs; ++r) {
+        memdc.ours.push_back(Mean(paints, [&] {
+            ours.view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr, nullptr, 0);
+        }));
+        memdc.anchor.push_back(Mean(paints, [&] {
+            SendMessageW(anchor.window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+                         PRF_CLIENT | PRF_ERASEBKGND);
+        }));
+    }
+    memdc.Report();
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
 
-    // Down presses from the first row, staying inside the view (about
-    // fifteen rows show), each with the paint it asks for.
+    // Down presses from the first row, staying inside the view (about fifteen
+    // rows show), each with the paint it asks for. Our list takes no Home key:
+    // its selection goes back to the top through its property, untimed.
     const int rounds = 25, steps = 8;
-    auto presses = [&](HWND window) {
+    auto presses = [&](HWND window, const std::function<void()>& home) {
         double total = 0;
         for (int r = 0; r < rounds; ++r) {
-            Key(window, VK_HOME);
+            home();
             Flush(window);
             total += Mean(steps, [&] { Key(window, VK_DOWN); Flush(window); });
         }
         return total / rounds;
     };
-    SetFocus(ours.window);
-    const double selectOurs = presses(ours.window);
-    SetFocus(anchor.window);
-    const double selectAnchor = presses(anchor.window);
-    Report("select-next", selectOurs, selectAnchor);
-    std::printf("bench select-next-vs-own-repaint ours=%.3fms anchor=%.3fms ratio=%.3f\n", selectOurs * 1e3,
-                repaintOurs * 1e3, selectOurs / repaintOurs);
+    Figure select("select-next");
+    for (int r = 0; r < runs; ++r) {
+        SetFocus(ours.window);
+        select.ours.push_back(presses(ours.window, [&] { ours.PutLong(L"ListIndex", 0); }));
+        SetFocus(anchor.window);
+        select.anchor.push_back(presses(anchor.window, [&] { Key(anchor.window, VK_HOME); }));
+    }
+    select.Report();
+    Figure own("select-next-vs-own-repaint");
+    own.ours = select.ours;
+    own.anchor = repaint.ours;
+    own.Report();
 
-    // The key column's header cell: the first click sorts descending, the
-    // second ascending, which is the one measured.
+    // The key column's header cell: a first click reverses the rows and marks
+    // the column descending, the second puts them in ascending key order,
+    // which is the one measured. Every run starts from the same shuffle: ours
+    // is filled again, the anchor goes back to its insertion order.
     const int keyX = 60 + 45, headerY = 6;
-    ours.Click(keyX, headerY);
-    Flush(ours.window);
-    const double sortOurs = Once([&] { ours.Click(keyX, headerY); Flush(ours.window); });
-    const double sortAnchor = Once([&] { anchor.Sort(); Flush(anchor.window); });
-    Report("sort-32768", sortOurs, sortAnchor);
+    Figure sort("sort-32768");
+    for (int r = 0; r < runs; ++r) {
+        if (r > 0) {
+            ours.Clear();
+            ours.Fill(rows, full);
+            anchor.Unsort();
+        }
+        ours.Click(keyX, headerY);
+        Flush(frame);
+        sort.ours.push_back(Once([&] { ours.Click(keyX, headerY); Flush(ours.window); }));
+        sort.anchor.push_back(Once([&] { anchor.Sort(); Flush(anchor.window); }));
+    }
+    sort.Report();
 
     // Clearing: the anchor's is quadratic under Wine; measured at the full
     // count only when that stays within about a minute.
+    emptyBoth();
     const int clearAt = ClearCount(anchor, rows, full, 4096, 60.0);
-    if (clearAt != full) {
-        ours.Clear();
-        ours.Fill(rows, clearAt);
-        anchor.Fill(rows, clearAt);
-    } else {
-        anchor.Fill(rows, full);
-    }
-    Flush(frame);
-    const double clearOurs = Once([&] { ours.Clear(); Flush(ours.window); });
-    const double clearAnchor = Once([&] { SendMessageW(anchor.window, LVM_DELETEALLITEMS, 0, 0); Flush(anchor.window); });
     char name[32];
     std::snprintf(name, sizeof name, "clear-%d", clearAt);
-    Report(name, clearOurs, clearAnchor);
+    Figure clear(name);
+    for (int r = 0; r < runs; ++r) {
+        ours.Fill(rows, clearAt);
+        anchor.Fill(rows, clearAt);
+        Flush(frame);
+        clear.ours.push_back(Once([&] { ours.Clear(); Flush(ours.window); }));
+        clear.anchor.push_back(Once([&] { SendMessageW(anchor.window, LVM_DELETEALLITEMS, 0, 0); Flush(anchor.window); }));
+    }
+    clear.Report();
 
     ours.view->Release();
     ours.dual->Release();

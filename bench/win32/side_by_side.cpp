@@ -182,10 +182,15 @@ int CALLBACK CompareKeys(LPARAM a, LPARAM b, LPARAM context) {
     return rows->cells[1][a].compare(rows->cells[1][b]);
 }
 
+// Each row's parameter is its insertion index.
+int CALLBACK CompareInserted(LPARAM a, LPARAM b, LPARAM) { return a < b ? -1 : (a > b ? 1 : 0); }
+
 }  // namespace
 
 void Anchor::Sort() {
     SendMessageW(window, LVM_SORTITEMS, reinterpret_cast<WPARAM>(rows), reinterpret_cast<LPARAM>(CompareKeys));
 }
+
+void Anchor::Unsort() { SendMessageW(window, LVM_SORTITEMS, 0, reinterpret_cast<LPARAM>(CompareInserted)); }
 
 }  // namespace mlbench

@@ -49,6 +49,7 @@ struct Anchor {
     bool Create(HWND frame);
     void Fill(const Rows& rows, int count);
     void Sort();
+    void Unsort();  // back to the order the rows were inserted in
 };
 
 }  // namespace mlbench
