@@ -43,7 +43,7 @@ target_link_libraries(mirelo_win32 PUBLIC mirelo_core mirelo_idl ${MIRELO_WIN_LI
 
 # --- the component -------------------------------------------------------------------------
 file(GLOB SERVER_SOURCES CONFIGURE_DEPENDS ${SRC}/server/*.cpp ${SRC}/server/*.rc)
-file(GLOB RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
+file(GLOB_RECURSE RESOURCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
 if(SERVER_SOURCES)
   set(DEF ${SRC}/server/MireloList.def)
   add_library(MireloList SHARED ${SERVER_SOURCES})
@@ -53,7 +53,7 @@ if(SERVER_SOURCES)
   set_target_properties(MireloList PROPERTIES PREFIX "" OUTPUT_NAME MireloList SUFFIX .ocx)
   # The resource script names each skin bitmap by its bare file name.
   target_include_directories(MireloList PRIVATE ${GEN} ${SRC}/server ${CMAKE_SOURCE_DIR}/resources
-                             ${CMAKE_SOURCE_DIR}/resources/scrollbar)
+                             ${CMAKE_SOURCE_DIR}/resources/scrollbar ${CMAKE_SOURCE_DIR}/resources/cursors)
   target_link_libraries(MireloList PRIVATE mirelo_win32)
   if(TARGET mirelo_tlb)
     add_dependencies(MireloList mirelo_tlb)
@@ -69,7 +69,7 @@ if(SERVER_SOURCES)
 endif()
 
 # The control loads its cursors by bare name from the current directory (the build dir).
-file(GLOB CURSOR_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.cur)
+file(GLOB CURSOR_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/cursors/*.cur)
 foreach(cur ${CURSOR_FILES})
   get_filename_component(name ${cur} NAME)
   configure_file(${cur} ${GEN}/${name} COPYONLY)

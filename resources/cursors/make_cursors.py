@@ -154,7 +154,7 @@ def cur_bytes(img, hotspot):
 
 CURSORS = [
     ('movehead.cur', 'MOVEHEAD', move_head),
-    ('not.cur', 'NOT', not_allowed),
+    ('not.cur', 'NOTALLOWED', not_allowed),
     ('SizeWE.cur', 'SIZEWE', sizer),
     ('unmovehead.cur', 'UNMOVEHEAD', unmove_head),
 ]
@@ -167,6 +167,7 @@ def main():
         img, hotspot = draw()
         with open(os.path.join(HERE, name), 'wb') as f:
             f.write(cur_bytes(img, hotspot))
+        # Not NOT: that is an operator to the resource compiler.
         lines.append('%s CURSOR "%s"' % (resource, name))
     with open(os.path.join(HERE, 'cursors.rc'), 'w', newline='\n') as f:
         f.write('\n'.join(lines) + '\n')

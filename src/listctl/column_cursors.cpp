@@ -15,7 +15,7 @@ const char16_t* ColumnCursors::FileName(int16_t kind) {
 const char16_t* ColumnCursors::ResourceName(int16_t kind) {
     switch (kind) {
         case kCursorMoveHead: return u"MOVEHEAD";
-        case kCursorNot: return u"NOT";
+        case kCursorNot: return u"NOTALLOWED";
         case kCursorSizeWE: return u"SIZEWE";
         case kCursorUnmoveHead: return u"UNMOVEHEAD";
         default: return nullptr;

@@ -44,6 +44,9 @@ ListControl::ListControl()
       about_(ModuleInstance(), Text(u"MireloList"), AboutText(), [this] { return window_ ? window_->Handle() : nullptr; }),
       events_(points_.Events()),
       font_([this](const FontDesc& desc) { Call([&] { core_->SetFont(desc); }); }),
+      splitter_(ModuleInstance(), [this] { return window_ ? window_->Handle() : nullptr; }),
+      picBack_(ModuleInstance(), [this] { return window_ ? window_->Handle() : nullptr; }),
+      cursors_(ModuleInstance()),
       extent_(kInitialExtent) {
     if (FAILED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, typeLib_.Out())) ||
         FAILED(automation_.LoadTypeInfo(typeLib_.Get())))
@@ -52,13 +55,19 @@ ListControl::ListControl()
     ListPorts ports{surface_, gdi_, site_, resources_, about_};
     ports.timers = &timers_;
     ports.hooks = &win32::SharedWindowProcHook();
+    ports.splitter = &splitter_;
+    ports.picBack = &picBack_;
+    ports.cursors = &cursors_;
     core_ = std::make_unique<MireloList>(ports);
     core_->SetEvents(&events_);
+    picBack_.KeepBelow(&splitter_);
+    splitter_.SetMouse(this);
     window_ = std::make_unique<win32::ControlWindow>(ModuleInstance(), surface_, *core_, inPlace_);
     ObjectCreated();
 }
 
 ListControl::~ListControl() {
+    splitter_.SetMouse(nullptr);
     inPlace_.Deactivate();
     window_.reset();
     font_.Disconnect();
@@ -105,6 +114,18 @@ STDMETHODIMP_(ULONG) ListControl::Release() {
         delete this;
     }
     return n;
+}
+
+void ListControl::MouseDown(int16_t button, int16_t shift, float x, float y) {
+    Call([&] { core_->Splitter_MouseDown(button, shift, x, y); });
+}
+
+void ListControl::MouseMove(int16_t button, int16_t shift, float x, float y) {
+    Call([&] { core_->Splitter_MouseMove(button, shift, x, y); });
+}
+
+void ListControl::MouseUp(int16_t button, int16_t shift, float x, float y) {
+    Call([&] { core_->Splitter_MouseUp(button, shift, x, y); });
 }
 
 bool ListControl::BeginInitialization() {

@@ -19,7 +19,9 @@
 #include "server/persistence.h"
 #include "server/view_object.h"
 #include "win32/about_window.h"
+#include "win32/columns_picture_box.h"
 #include "win32/control_window.h"
+#include "win32/cursor_shapes.h"
 #include "win32/gdi_objects.h"
 #include "win32/gdi_surface.h"
 #include "win32/module_resources.h"
@@ -27,7 +29,7 @@
 
 namespace mirelo::server {
 
-class ListControl final : public IUnknown {
+class ListControl final : public IUnknown, private win32::PictureBoxMouse {
 public:
     ListControl();
     ListControl(const ListControl&) = delete;
@@ -71,6 +73,11 @@ private:
     ~ListControl();
     void PropertyChanged(DISPID id);
 
+    // The border marker's mouse input, handed to the core like the window's own.
+    void MouseDown(int16_t button, int16_t shift, float x, float y) override;
+    void MouseMove(int16_t button, int16_t shift, float x, float y) override;
+    void MouseUp(int16_t button, int16_t shift, float x, float y) override;
+
     LONG refs_ = 1;
     ComPtr<ITypeLib> typeLib_;
 
@@ -92,6 +99,12 @@ private:
     win32::WindowTimers timers_;
     EventBridge events_;
     FontLink font_;
+    // The column-border marker and the still picture under its line: child
+    // windows of the control's window once it has one. The core's cursor state
+    // gives its shapes back to the cursor port while it is destroyed.
+    win32::ChildPictureBox splitter_;
+    win32::ChildPictureBox picBack_;
+    win32::CursorShapesWin cursors_;
 
     std::unique_ptr<MireloList> core_;
     std::unique_ptr<win32::ControlWindow> window_;

@@ -4,6 +4,7 @@
 
 #include "server/class_factory.h"
 #include "win32/about_window.h"
+#include "win32/columns_picture_box.h"
 #include "win32/control_window.h"
 
 namespace mirelo::server {
@@ -43,6 +44,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
         // so our window procedures must not stay registered.
         mirelo::win32::ControlWindow::UnregisterClass(instance);
         mirelo::win32::AboutBox::UnregisterClass(instance);
+        mirelo::win32::ChildPictureBox::UnregisterClass(instance);
     }
     return TRUE;
 }

@@ -80,7 +80,7 @@ public:
     CursorHandle current = kArrow;
     CursorHandle next = 10;
     std::set<std::string> files{"movehead.cur", "not.cur", "SizeWE.cur", "unmovehead.cur"};
-    std::set<std::string> resources{"MOVEHEAD", "NOT", "SIZEWE", "UNMOVEHEAD"};
+    std::set<std::string> resources{"MOVEHEAD", "NOTALLOWED", "SIZEWE", "UNMOVEHEAD"};
     std::map<CursorHandle, std::string> live, builtIn;
     std::vector<std::string> shown;
     int loads = 0;

@@ -149,9 +149,9 @@ TEST_F(HeaderTest, ReleaseOverAGapOrAnEmptyListDoesNothingMore) {
 TEST_F(HeaderTest, CursorFilesFallBackToTheLibrarysOwn) {
     struct Case { std::set<std::string> files, resources; Lines shown; };
     const Case cases[] = {
-        {{"movehead.cur", "not.cur"}, {"MOVEHEAD", "NOT", "UNMOVEHEAD"},
+        {{"movehead.cur", "not.cur"}, {"MOVEHEAD", "NOTALLOWED", "UNMOVEHEAD"},
          {"movehead.cur", "res:UNMOVEHEAD", "not.cur", "arrow"}},
-        {{}, {"MOVEHEAD", "NOT", "UNMOVEHEAD"}, {"res:MOVEHEAD", "res:UNMOVEHEAD", "res:NOT", "arrow"}},
+        {{}, {"MOVEHEAD", "NOTALLOWED", "UNMOVEHEAD"}, {"res:MOVEHEAD", "res:UNMOVEHEAD", "res:NOTALLOWED", "arrow"}},
         {{}, {}, {"arrow"}},  // nothing to show: the pointer stays as it is
     };
     for (const Case& c : cases) {

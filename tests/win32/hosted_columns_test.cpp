@@ -1,0 +1,146 @@
+// The column gestures on a control hosted in place by our container, with the
+// mouse messages a user's hand produces: the border marker and its still
+// picture are the component's own child windows, the cursors come from the
+// files beside the host or, without them, from the component itself.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "hosted_gestures.h"
+#include "test_container.h"
+
+namespace mltest {
+namespace {
+
+constexpr COLORREF kSeparator = RGB(255, 255, 247), kHeader = RGB(205, 211, 222);
+
+void PumpFor(DWORD ms) {
+    const DWORD end = GetTickCount() + ms;
+    do {
+        PumpMessages();
+        Sleep(5);
+    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+// Two cursors show the same picture at the same hot spot.
+bool SameShape(HCURSOR a, HCURSOR b) {
+    ICONINFO ia = {}, ib = {};
+    if (!a || !b || !GetIconInfo(a, &ia) || !GetIconInfo(b, &ib)) return false;
+    auto bits = [](HBITMAP bmp) {
+        BITMAP bm = {};
+        GetObjectW(bmp, sizeof(bm), &bm);
+        std::vector<char> data(static_cast<size_t>(bm.bmWidthBytes) * bm.bmHeight);
+        GetBitmapBits(bmp, static_cast<LONG>(data.size()), data.data());
+        return data;
+    };
+    const bool same = ia.xHotspot == ib.xHotspot && ia.yHotspot == ib.yHotspot && bits(ia.hbmMask) == bits(ib.hbmMask);
+    for (ICONINFO* i : {&ia, &ib}) {
+        DeleteObject(i->hbmMask);
+        if (i->hbmColor) DeleteObject(i->hbmColor);
+    }
+    return same;
+}
+
+class HostedColumns : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(host.ok()) << host.failure();
+        // Row numbers, then two columns of 60 pixels.
+        Method(d(), L"AddItemA", {Var::I4(2), Var::Str(L"#,a,b"), Var::Str(L"40,60,60"), Var::Str(L"0,0,0")});
+        for (const wchar_t* row : {L"1,b,x", L"2,a,y", L"3,c,z"}) Method(d(), L"AddItem", {Var::Str(row)});
+        UpdateWindow(List());
+        PumpFor(30);
+    }
+    IDispatch* d() { return host.dispatch(); }
+    HWND List() { return host.controlWindow(); }
+    std::wstring Item(short row, short col) {
+        CallResult r = Get(d(), L"item", {Var::I2(row), Var::I2(col)});
+        const VARIANT* v = r.value.get();
+        return V_VT(v) == VT_BSTR && V_BSTR(v) ? std::wstring(V_BSTR(v)) : L"";
+    }
+    COLORREF Pixel(int x, int y) {
+        PumpFor(10);
+        POINT pt{x, y};
+        ClientToScreen(List(), &pt);
+        HDC screen = GetDC(nullptr);
+        const COLORREF c = GetPixel(screen, pt.x, pt.y);
+        ReleaseDC(nullptr, screen);
+        return c;
+    }
+    // Whether the pointer shown while a header cell is dragged over the row
+    // numbers looks like `expected` (asked before the release destroys it).
+    bool CursorOverNumbersIs(HCURSOR expected) {
+        SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(90, kHeaderY));
+        SendMessageW(List(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, kHeaderY));
+        SendMessageW(List(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(20, kHeaderY));
+        const bool same = SameShape(GetCursor(), expected);
+        SendMessageW(List(), WM_LBUTTONUP, 0, MAKELPARAM(20, kHeaderY));
+        return same;
+    }
+    // The first column separator in the header, from the left.
+    int FirstSeparator() {
+        for (int x = 2; x < 200; ++x)
+            if (Pixel(x, kHeaderY) == kSeparator) return x;
+        return -1;
+    }
+
+    HostedControl host;
+};
+
+TEST_F(HostedColumns, BorderDragOnTheMarkerResizesAndRepaintsAfterTheTimer) {
+    const int gap = FindBorderGap(List());
+    ASSERT_GT(gap, 0) << "no marker over the gap after the row numbers";
+    HWND marker = BorderMarker(List());
+    EXPECT_EQ(GetParent(marker), List());
+    const int border = FirstSeparator();
+    ASSERT_GT(border, 0);
+
+    ASSERT_TRUE(DragBorder(List(), gap, 20));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(BorderMarker(List()), nullptr) << "marker and picture are hidden at the release";
+    PumpFor(100);  // the repaint 10 ms after the release
+    EXPECT_EQ(FirstSeparator(), border + 20);
+    EXPECT_EQ(Pixel(border, kHeaderY), kHeader);
+    EXPECT_EQ(FindBorderGap(List()), gap + 20);
+    EXPECT_EQ(Item(1, 1), L"a") << "a resize leaves the rows alone";
+}
+
+TEST_F(HostedColumns, HeaderClickSortsAndADragExchangesTwoColumns) {
+    Click(List(), 90, kHeaderY);  // first click on a column: reversed
+    EXPECT_EQ(Item(0, 1), L"c");
+    EXPECT_EQ(Item(2, 1), L"b");
+    Click(List(), 90, kHeaderY);  // then ascending
+    EXPECT_EQ(Item(0, 1) + Item(1, 1) + Item(2, 1), L"abc");
+
+    Drag(List(), 90, 150, kHeaderY);
+    EXPECT_EQ(Item(0, 1), L"y");
+    EXPECT_EQ(Item(0, 2), L"a");
+    Drag(List(), 90, 20, kHeaderY);  // the row numbers take no column
+    EXPECT_EQ(Item(0, 1), L"y");
+}
+
+TEST_F(HostedColumns, OverTheRowNumbersTheCannotMoveCursorComesFromTheFileOrTheComponent) {
+    HCURSOR file = LoadCursorFromFileW(L"unmovehead.cur");
+    ASSERT_NE(file, nullptr) << "the build puts the cursor files beside the tests";
+    EXPECT_TRUE(CursorOverNumbersIs(file));
+    DestroyCursor(file);
+
+    // Without the files the component shows its own.
+    wchar_t old[MAX_PATH], temp[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, old);
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring empty = std::wstring(temp) + L"mirelo-no-cursors";
+    CreateDirectoryW(empty.c_str(), nullptr);
+    SetCurrentDirectoryW(empty.c_str());
+    HCURSOR own = LoadCursorW(ControlModule(), L"UNMOVEHEAD");
+    ASSERT_NE(own, nullptr) << "the component carries its cursors";
+    EXPECT_TRUE(CursorOverNumbersIs(own));
+    EXPECT_FALSE(CursorOverNumbersIs(LoadCursorW(ControlModule(), L"MOVEHEAD")));
+    EXPECT_FALSE(CursorOverNumbersIs(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)))) << "not the arrow";
+    SetCurrentDirectoryW(old);
+    RemoveDirectoryW(empty.c_str());
+}
+
+}  // namespace
+}  // namespace mltest
