@@ -1,153 +1,22 @@
 #pragma once
-// What every fuzz target shares: quiet platform ports, a property bag in
+// What every fuzz target shares: the quiet platform ports, a property bag in
 // memory, and the shapes of input hosts and users produce (texts with commas
 // and digits, variants of every kind, pointer positions). A run-time error is
 // the control refusing bad input, an expected outcome; anything else escaping
 // (another exception, a sanitizer report, a crash) is a finding.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <functional>
 #include <map>
 #include <memory>
 
+#include "../ports/quiet_ports.h"
 #include "base/error.h"
 #include "listctl/mirelo_list.h"
-#include "platform/cursor.h"
-#include "platform/device_context.h"
-#include "platform/picture_box.h"
 
 namespace mirelo::fuzz {
 
-class QuietMemDC : public MemDC {
-public:
-    int32_t Width() const override { return w_; }
-    void SetWidth(int32_t v) override { if (v > w_) w_ = v; }
-    int32_t Height() const override { return h_; }
-    void SetHeight(int32_t v) override { if (v > h_) h_ = v; }
-    bool CreateFromResource(const Text&) override { SetWidth(39); SetHeight(17); return true; }
-
-private:
-    int32_t w_ = 0, h_ = 0;
-};
-
-// Counts live brushes so a target can insist nothing leaked.
-class QuietGdi : public Gdi {
-public:
-    BrushHandle CreateSolidBrush(OleColor) override { ++live; return ++next_; }
-    BrushHandle CreatePatternBrush(const uint8_t*) override { ++live; return ++next_; }
-    void DeleteObject(BrushHandle) override { --live; }
-    std::unique_ptr<MemDC> CreateMemDC() override { return std::make_unique<QuietMemDC>(); }
-    int live = 0;
-
-private:
-    BrushHandle next_ = 100;
-};
-
-class QuietSurface : public Surface {
-public:
-    int32_t ScaleWidth() const override { return width; }
-    int32_t ScaleHeight() const override { return height; }
-    double HeightTwips() const override { return height * 15.0; }
-    OleColor BackColor() const override { return back_; }
-    void SetBackColor(OleColor c) override { back_ = c; }
-    const FontDesc& Font() const override { return font_; }
-    void SetFont(const FontDesc& f) override { font_ = f; }
-    int16_t DrawWidth() const override { return pen_; }
-    void SetDrawWidth(int16_t w) override {
-        if (w < 1) Raise(kInvalidPropertyValue);
-        pen_ = w;
-    }
-    intptr_t hWnd() const override { return 0x100; }
-    int32_t FillRect(const Rect&, BrushHandle) override { return 1; }
-    void SetTextColor(OleColor) override {}
-    int32_t DrawText(const Text&, const Rect&, uint32_t) override { return 12; }
-    double TextWidth(const Text& text) override {
-        double w = 0;
-        for (char16_t u : text) w += u < 0x100 ? 6 : 12;
-        return w;
-    }
-    double TextHeight(const Text&) override { return 12; }
-    void Line(int32_t, int32_t, int32_t, int32_t, OleColor) override {}
-    void Box(int32_t, int32_t, int32_t, int32_t, OleColor) override {}
-    void Cls() override {}
-    void Print(int32_t, int32_t, const Text&) override {}
-    void DrawFocusRect(const Rect&) override {}
-    void StretchBlt(int32_t, int32_t, int32_t, int32_t, MemDC&, int32_t, int32_t, int32_t, int32_t) override {}
-    bool DrawIconImage(const uint8_t* bytes, size_t length, int32_t, int32_t, int32_t, int32_t) override {
-        // Touch every byte handed over: the sanitizer then sees any read past the icon's data.
-        volatile uint8_t sum = 0;
-        for (size_t i = 0; i < length; ++i) sum = static_cast<uint8_t>(sum + bytes[i]);
-        return true;
-    }
-    // The paint request a refresh stands for.
-    void Refresh() override {
-        if (onRefresh) onRefresh();
-    }
-    int32_t width = 400, height = 300;
-    std::function<void()> onRefresh;
-
-private:
-    OleColor back_ = 0;
-    FontDesc font_;
-    int16_t pen_ = 1;
-};
-
-class QuietSite : public Site {
-public:
-    bool UserMode() override { return userMode; }
-    Text DisplayName() override { return u"MireloList1"; }
-    void PropertyChanged(const Text&) override {}
-    bool userMode = true;
-};
-
-class QuietResources : public Resources {
-public:
-    std::vector<uint8_t> LoadCustom(const Text&, const Text&) override { return icon; }
-    std::vector<uint8_t> icon;
-};
-
-class QuietAbout : public AboutWindow {
-public:
-    bool IsShown() override { return false; }
-    void Close() override {}
-    void ShowModal() override {}
-};
-
-class QuietTimers : public Timers {
-public:
-    void SetTimer(HWnd, int32_t id, int32_t) override { pending[id] = true; }
-    void KillTimer(HWnd, int32_t id) override { pending[id] = false; }
-    std::map<int32_t, bool> pending;
-};
-
-class QuietBox : public PictureBox {
-public:
-    void MoveWindow(int32_t, int32_t, int32_t, int32_t) override {}
-    void ShowWindow(bool) override {}
-    void SetBackColor(OleColor) override {}
-    void Cls() override {}
-    bool CopyFromScreen(HWnd) override { return true; }
-};
-
-class QuietShapes : public CursorShapes {
-public:
-    CursorHandle GetCursor() override { return current_; }
-    CursorHandle SetCursor(CursorHandle c) override { std::swap(c, current_); return c; }
-    CursorHandle LoadCursorFromFile(const Text&) override { return ++next_; }
-    CursorHandle LoadCursor(const Text&) override { return 5; }
-    void DestroyCursor(CursorHandle) override {}
-
-private:
-    CursorHandle current_ = 1, next_ = 10;
-};
-
-class QuietDC : public DeviceContext {
-public:
-    void FillRect(const Rect&, BrushHandle) override {}
-    void BitBlt(int32_t, int32_t, int32_t, int32_t, MemDC&, int32_t, int32_t) override {}
-    void StretchBlt(int32_t, int32_t, int32_t, int32_t, MemDC&, int32_t, int32_t, int32_t, int32_t) override {}
-    void TransparentBlt(int32_t, int32_t, int32_t, int32_t, MemDC&, int32_t, int32_t, OleColor) override {}
-};
+// The targets name the ports as their own.
+using namespace mirelo::quiet;
 
 // A bag that answers from what it holds, else with the default.
 class MapBag : public PropertyBag {
