@@ -8,10 +8,17 @@
 #include <cstring>
 #include <vector>
 
+#include "demo_calls.h"
 #include "demo_host.h"
+#include "demo_tour.h"
 #include "png_writer.h"
 
 namespace {
+
+using demo::Bool;
+using demo::Call;
+using demo::Long;
+using demo::Str;
 
 const wchar_t* const kSongs[] = {
     L"1,月亮代表我的心,邓丽君,3:29",  L"2,Yesterday,The Beatles,2:05",   L"3,甜蜜蜜,邓丽君,3:31",
@@ -21,50 +28,6 @@ const wchar_t* const kSongs[] = {
     L"13,稻香,周杰伦,3:43",            L"14,Yellow,Coldplay,4:29",        L"15,但愿人长久,王菲,4:11",
     L"16,Wonderwall,Oasis,4:18",       L"17,海阔天空,Beyond,5:26",        L"18,Fly Me to the Moon,Frank Sinatra,2:29",
 };
-
-VARIANT Long(long v) {
-    VARIANT a;
-    V_VT(&a) = VT_I4;
-    V_I4(&a) = v;
-    return a;
-}
-
-VARIANT Bool(bool v) {
-    VARIANT a;
-    V_VT(&a) = VT_BOOL;
-    V_BOOL(&a) = v ? VARIANT_TRUE : VARIANT_FALSE;
-    return a;
-}
-
-// A string argument; the demo's argument lists are short-lived, so the BSTRs
-// are freed by Call.
-VARIANT Str(const wchar_t* s) {
-    VARIANT a;
-    V_VT(&a) = VT_BSTR;
-    V_BSTR(&a) = SysAllocString(s);
-    return a;
-}
-
-// A late-bound call as a form's code makes it; arguments in parameter order.
-HRESULT Call(IDispatch* d, const wchar_t* name, WORD flags, std::vector<VARIANT> args) {
-    DISPID id;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    HRESULT hr = d->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-    if (SUCCEEDED(hr)) {
-        std::vector<VARIANT> reversed(args.rbegin(), args.rend());
-        DISPID put = DISPID_PROPERTYPUT;
-        const bool isPut = flags == DISPATCH_PROPERTYPUT;
-        DISPPARAMS params = {reversed.data(), isPut ? &put : nullptr, static_cast<UINT>(reversed.size()),
-                             isPut ? 1u : 0u};
-        VARIANT result;
-        VariantInit(&result);
-        hr = d->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &result, nullptr, nullptr);
-        VariantClear(&result);
-    }
-    for (VARIANT& a : args) VariantClear(&a);
-    if (FAILED(hr)) fwprintf(stderr, L"demo: %ls failed (0x%08lx)\n", name, static_cast<unsigned long>(hr));
-    return hr;
-}
 
 void FillPlaylist(IDispatch* list) {
     Call(list, L"AddItemA", DISPATCH_METHOD,
@@ -139,6 +102,17 @@ void PrintLocation(const wchar_t* file) {
     fflush(stdout);
 }
 
+bool SaveScreenshot(HWND frame, const wchar_t* file) {
+    int width = 0, height = 0;
+    const std::vector<uint8_t> rgb = Capture(frame, &width, &height);
+    if (!demo::WritePng(file, width, height, rgb)) {
+        fprintf(stderr, "demo: could not write the screenshot\n");
+        return false;
+    }
+    PrintLocation(file);
+    return true;
+}
+
 LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_DESTROY) PostQuitMessage(0);
     return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -171,14 +145,11 @@ int main(int argc, char** argv) {
     FillPlaylist(list);
     Settle(500);
 
-    int width = 0, height = 0;
-    const std::vector<uint8_t> rgb = Capture(frame, &width, &height);
-    const wchar_t* file = L"mirelolist-demo.png";
-    if (!demo::WritePng(file, width, height, rgb)) {
-        fprintf(stderr, "demo: could not write the screenshot\n");
-        return 1;
-    }
-    PrintLocation(file);
+    if (!SaveScreenshot(frame, L"mirelolist-demo.png")) return 1;
+    // Then every gesture, as a user's hand would make it, and the list after them.
+    demo::RunTour(list);
+    Settle(300);
+    if (!SaveScreenshot(frame, L"mirelolist-demo-gestures.png")) return 1;
 
     if (interactive) {
         MSG msg;
