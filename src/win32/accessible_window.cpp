@@ -16,7 +16,9 @@ const wchar_t kProperty[] = L"MireloList.Accessibility";
 
 class WindowAccessibility final : public AccessibilityEvents {
 public:
-    WindowAccessibility(MireloList& list, HWND hwnd) : list_(list), hwnd_(hwnd) { list_.SetAccessibilityEvents(this); }
+    WindowAccessibility(MireloList& list, HWND hwnd) : list_(list), hwnd_(hwnd), focused_(GetFocus() == hwnd) {
+        list_.SetAccessibilityEvents(this);
+    }
     ~WindowAccessibility() override {
         list_.SetAccessibilityEvents(nullptr);
         if (object_) {
@@ -37,7 +39,7 @@ public:
         if (row < 0) return Notify(EVENT_OBJECT_SELECTIONWITHIN, CHILDID_SELF);
         Notify(EVENT_OBJECT_SELECTION, RowId(row));
         // The focus is on the selected row while the list has it.
-        if (GetFocus() == hwnd_) Notify(EVENT_OBJECT_FOCUS, RowId(row));
+        if (focused_) Notify(EVENT_OBJECT_FOCUS, RowId(row));
     }
     void PlayRowChanged(int16_t oldRow, int16_t newRow) override {
         // "play row" is in the rows' descriptions.
@@ -48,6 +50,8 @@ public:
     void RowNameChanged(int16_t row) override { Notify(EVENT_OBJECT_NAMECHANGE, RowId(row)); }
     void RowsChanged() override { Notify(EVENT_OBJECT_REORDER, CHILDID_SELF); }
 
+    void FocusChanged(bool gained) { focused_ = gained; }
+
 private:
     LONG RowId(int16_t row) const {
         return AccessibilityModel(list_, 0, 0).ListChildId({AccessiblePart::Row, row});
@@ -56,6 +60,7 @@ private:
 
     MireloList& list_;
     HWND hwnd_;
+    bool focused_;  // between the window's WM_SETFOCUS and WM_KILLFOCUS
     AccessibleList* object_ = nullptr;  // one reference while the window lives
 };
 
@@ -70,6 +75,10 @@ void AttachAccessibility(MireloList& list, HWND hwnd) {
 
 void DetachAccessibility(HWND hwnd) {
     delete static_cast<WindowAccessibility*>(RemovePropW(hwnd, kProperty));
+}
+
+void AccessibilityFocusChanged(HWND hwnd, bool gained) {
+    if (WindowAccessibility* self = Of(hwnd)) self->FocusChanged(gained);
 }
 
 LRESULT AnswerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {

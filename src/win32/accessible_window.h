@@ -14,6 +14,10 @@ namespace mirelo::win32 {
 
 void AttachAccessibility(MireloList& list, HWND hwnd);
 void DetachAccessibility(HWND hwnd);
+// The window's WM_SETFOCUS and WM_KILLFOCUS: whether a new selection is also
+// announced as the focus. Kept here because asking the system for the focus
+// (GetFocus) is a round trip to the Wine server on every key press.
+void AccessibilityFocusChanged(HWND hwnd, bool gained);
 // The answer to WM_GETOBJECT: the list's object for OBJID_CLIENT, 0 for any
 // other object (the window procedure then lets the system answer).
 LRESULT AnswerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);

@@ -113,6 +113,7 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        AccessibilityFocusChanged(hwnd_, msg == WM_SETFOCUS);
         host_.FocusChanged(msg == WM_SETFOCUS);
         return 0;
     case WM_LBUTTONDOWN: ButtonDown(kLeft, lParam, false); return 0;

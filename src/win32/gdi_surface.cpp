@@ -6,6 +6,7 @@
 #include "base/error.h"
 #include "win32/gdi_font.h"
 #include "platform/memdc.h"
+#include "win32/gdi_surface_text.h"
 #include "win32/hdc_source.h"
 #include "win32/wide_text.h"
 
@@ -107,6 +108,8 @@ HDC GdiSurface::Dc() const {
 }
 
 void GdiSurface::Prepare(HDC dc) {
+    // A new context may take the handle of one gone.
+    measuredDc_ = nullptr;
     SelectObject(dc, hfont_);
     SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, textColor_ & 0xFFFFFF);
@@ -151,6 +154,8 @@ void GdiSurface::SetFont(const FontDesc& f) {
     HFONT next = CreateGdiFont(f);
     if (!next) Raise(kInvalidPropertyValue);
     font_ = f;
+    measuredDc_ = nullptr;
+    lineHeight_ = -1;
     HFONT old = std::exchange(hfont_, next);
     SelectObject(offscreen_.dc, hfont_);
     if (windowDc_) SelectObject(windowDc_, hfont_);
@@ -175,13 +180,40 @@ void GdiSurface::SetTextColor(OleColor rgb) {
 
 int32_t GdiSurface::DrawText(const Text& text, const Rect& r, uint32_t format) {
     RECT rc = ToRect(r);
-    return ::DrawTextW(Dc(), Wide(text), static_cast<int>(text.size()), &rc, format);
+    HDC dc = Dc();
+    if (!IsPlainLine(text, format)) return ::DrawTextW(dc, Wide(text), static_cast<int>(text.size()), &rc, format);
+    // What DrawTextW answers for one line: the font's height, and 0 if the
+    // text could not be drawn.
+    if (!text.empty()) {
+        const int x = PlainLineLeft(rc, MeasuredWidth(dc, text), format);
+        if (!ExtTextOutW(dc, x, rc.top, ETO_CLIPPED, &rc, Wide(text), static_cast<UINT>(text.size()), nullptr))
+            return 0;
+    }
+    return std::max(LineHeight(dc), 1);
 }
 
 double GdiSurface::TextWidth(const Text& text) {
+    HDC dc = Dc();
     SIZE size = {};
-    GetTextExtentPoint32W(Dc(), Wide(text), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc, Wide(text), static_cast<int>(text.size()), &size);
+    measured_ = text;
+    measuredDc_ = dc;
+    measuredWidth_ = size.cx;
     return size.cx;
+}
+
+int GdiSurface::MeasuredWidth(HDC dc, const Text& text) {
+    if (dc == measuredDc_ && text == measured_) return measuredWidth_;
+    return static_cast<int>(TextWidth(text));
+}
+
+int GdiSurface::LineHeight(HDC dc) {
+    if (lineHeight_ < 0) {
+        TEXTMETRICW tm = {};
+        GetTextMetricsW(dc, &tm);
+        lineHeight_ = tm.tmHeight;
+    }
+    return lineHeight_;
 }
 
 double GdiSurface::TextHeight(const Text& text) {

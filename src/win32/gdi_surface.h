@@ -75,6 +75,8 @@ private:
 
     void Prepare(HDC dc);  // selects the font, text colour and transparent mode
     HPEN MakePen(OleColor rgb) const;
+    int MeasuredWidth(HDC dc, const Text& text);
+    int LineHeight(HDC dc);
 
     std::function<void()> paint_;
     HWND hwnd_ = nullptr;
@@ -87,6 +89,12 @@ private:
     OleColor back_ = 0xFFFFFF;
     OleColor textColor_ = 0;
     int16_t drawWidth_ = 1;
+    // The last text measured: a cell is measured to see whether it fits and
+    // then drawn, and drawing a plain line needs its width again.
+    Text measured_;
+    HDC measuredDc_ = nullptr;  // none while the font may have changed
+    int measuredWidth_ = 0;
+    int lineHeight_ = -1;  // the font's height, -1 until asked
 };
 
 }  // namespace mirelo::win32

@@ -1,0 +1,135 @@
+// The surface draws plain single-line cell texts itself instead of through
+// DrawTextW; every pixel and the answer must stay what DrawTextW gives, for
+// every alignment, clipping, a text that DrawTextW treats apart, and a font
+// changed between measuring and drawing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "win32/gdi_font.h"
+#include "win32/gdi_surface.h"
+
+namespace mirelo::win32 {
+namespace {
+
+constexpr int kW = 160, kH = 24;
+constexpr COLORREF kInk = RGB(10, 20, 200);
+
+struct Reference {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bmp = nullptr;
+    HGDIOBJ oldBmp = nullptr;
+    Reference() {
+        BITMAPINFO bi{};
+        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), kW, -kH, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        oldBmp = SelectObject(dc, bmp);
+    }
+    ~Reference() {
+        SelectObject(dc, oldBmp);
+        DeleteObject(bmp);
+        DeleteDC(dc);
+    }
+};
+
+void Clear(HDC dc) {
+    RECT all{0, 0, kW, kH};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+}
+
+// DrawTextW on a bitmap prepared as the surface prepares its own.
+int DrawReference(Reference& ref, const FontDesc& font, const std::u16string& text, RECT rc, UINT format) {
+    Clear(ref.dc);
+    HFONT f = CreateGdiFont(font);
+    HGDIOBJ old = SelectObject(ref.dc, f);
+    SetBkMode(ref.dc, TRANSPARENT);
+    SetTextColor(ref.dc, kInk);
+    const int answer =
+        DrawTextW(ref.dc, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()), &rc, format);
+    SelectObject(ref.dc, old);
+    DeleteObject(f);
+    return answer;
+}
+
+// The first pixel where the two differ, or "" when none does.
+std::string FirstDifference(HDC a, HDC b) {
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            if (GetPixel(a, x, y) != GetPixel(b, x, y)) return std::to_string(x) + "," + std::to_string(y);
+    return "";
+}
+
+struct Case {
+    const char* name;
+    std::u16string text;
+    RECT rect;
+    UINT format;
+};
+
+TEST(SurfaceText, DrawsEveryCellTextAsDrawTextDoes) {
+    const RECT roomy{4, 2, 150, 20}, narrow{30, 2, 60, 20}, empty{50, 2, 50, 20};
+    const std::vector<Case> cases = {
+        {"left", u"Charlie 42", roomy, 0},
+        {"centre", u"Charlie 42", roomy, DT_CENTER},
+        {"right", u"Charlie 42", roomy, DT_RIGHT},
+        {"centre and right", u"Charlie 42", roomy, DT_CENTER | DT_RIGHT},
+        {"odd centring", u"ab", RECT{3, 2, 20, 20}, DT_CENTER},
+        {"clipped left", u"Foxtrot Foxtrot", narrow, 0},
+        {"clipped centre", u"Foxtrot Foxtrot", narrow, DT_CENTER},
+        {"clipped right", u"Foxtrot Foxtrot", narrow, DT_RIGHT},
+        {"no room", u"Echo", empty, DT_CENTER},
+        {"empty", u"", roomy, DT_RIGHT},
+        {"dots", u"...", roomy, 0},
+        {"Chinese", u"\u4E2D\u6587\u6B4C\u66F2", roomy, DT_CENTER},
+        {"prefix", u"Rock & Roll", roomy, 0},
+        {"line break", u"one\r\ntwo", roomy, 0},
+        {"tab", u"a\tb", roomy, DT_RIGHT},
+        {"vertical centre", u"Delta", roomy, DT_VCENTER | DT_SINGLELINE},
+        {"other bits", u"Delta", roomy, DT_NOPREFIX | DT_RIGHT},
+        {"bottom", u"Delta", roomy, DT_BOTTOM | DT_SINGLELINE},
+    };
+    GdiSurface surface;
+    surface.SetOffscreenSize(kW, kH);
+    Reference ref;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Clear(surface.Dc());
+        surface.SetTextColor(kInk);
+        // The cell painter measures a text before drawing it.
+        surface.TextWidth(c.text);
+        const int ours = surface.DrawText(c.text, Rect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom}, c.format);
+        const int theirs = DrawReference(ref, surface.Font(), c.text, c.rect, c.format);
+        EXPECT_EQ(ours, theirs);
+        EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+    }
+}
+
+TEST(SurfaceText, AWidthMeasuredBeforeAFontChangeIsNotReused) {
+    GdiSurface surface;
+    surface.SetOffscreenSize(kW, kH);
+    Reference ref;
+    const std::u16string text = u"Wide text";
+    const RECT rc{0, 0, kW, kH};
+    surface.TextWidth(text);
+    FontDesc big = surface.Font();
+    big.size = 14;
+    surface.SetFont(big);
+    Clear(surface.Dc());
+    surface.SetTextColor(kInk);
+    surface.DrawText(text, Rect{rc.left, rc.top, rc.right, rc.bottom}, DT_RIGHT);
+    DrawReference(ref, big, text, rc, DT_RIGHT);
+    EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+
+    // Nor the width of another text measured last.
+    surface.TextWidth(u"x");
+    Clear(surface.Dc());
+    surface.DrawText(text, Rect{rc.left, rc.top, rc.right, rc.bottom}, DT_CENTER);
+    DrawReference(ref, big, text, rc, DT_CENTER);
+    EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+}
+
+}  // namespace
+}  // namespace mirelo::win32
