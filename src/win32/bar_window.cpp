@@ -34,6 +34,30 @@ bool RegisterBarClass(HINSTANCE instance, WNDPROC proc) {
     return RegisterClassExW(&wc) != 0;
 }
 
+// The bar asks for a repaint at every change of its range, which a list
+// filled row by row makes thousands of times before it paints once; under
+// Wine every InvalidateRect is a round trip to the server. A window whose
+// whole client area already waits for its paint needs no second request.
+// Only the bar's own paint handler validates its window.
+class BarWindowPort final : public ChildWindowPort {
+public:
+    using ChildWindowPort::ChildWindowPort;
+    void InvalidateRect(bool erase) override {
+        if (pending_ && (erasing_ || !erase)) return;
+        ChildWindowPort::InvalidateRect(erase);
+        pending_ = true;
+        erasing_ = erasing_ || erase;
+    }
+    DeviceContext& BeginPaint() override {
+        pending_ = erasing_ = false;
+        return ChildWindowPort::BeginPaint();
+    }
+
+private:
+    bool pending_ = false;  // invalidated since the last paint began
+    bool erasing_ = false;  // and with its background to be erased
+};
+
 }  // namespace
 
 const wchar_t* BarWindow::ClassName() { return L"MireloScrollBar"; }
@@ -81,7 +105,7 @@ LRESULT CALLBACK BarWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 }
 
 void BarWindow::Attach() {
-    window_ = std::make_unique<ChildWindowPort>(hwnd_);
+    window_ = std::make_unique<BarWindowPort>(hwnd_);
     bar_.AttachWindow(BarWindowPorts{window_.get(), &timers_, &cursor_, &hooks_});
 }
 
