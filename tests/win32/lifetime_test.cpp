@@ -53,9 +53,9 @@ long long HeapBytesInUse() {
     return total;
 }
 
-// The process's private commit. Wine leaves PrivateUsage 0 and answers this
-// one (from the data segment size the kernel reports): a figure for the
-// record, too coarse to test a leak of a few bytes a cycle with.
+// The process's private commit, which also sees memory taken outside the
+// heaps. Wine leaves PrivateUsage 0 and keeps the figure here, as Windows
+// also does.
 long long PrivateBytes() {
     PROCESS_MEMORY_COUNTERS counters = {};
     counters.cb = sizeof(counters);
@@ -92,7 +92,9 @@ void OneCycle() {
     // The column gestures: the marker, its still picture and the pointer
     // shapes are windows and GDI objects that come and go with each drag.
     if (g_gapX < 0) g_gapX = FindBorderGap(list);
-    if (g_gapX >= 0) EXPECT_TRUE(DragBorder(list, g_gapX, 10)) << "the marker came up on the first list only";
+    if (g_gapX >= 0) {
+        EXPECT_TRUE(DragBorder(list, g_gapX, 10)) << "the marker came up on the first list only";
+    }
     Click(list, g_gapX >= 0 ? g_gapX + 20 : 40, kHeaderY);  // sorts on that column
     UpdateWindow(list);
     Disconnect(host.control(), DIID___MireloList, events);
@@ -152,6 +154,9 @@ TEST(Lifetime, AThousandCyclesLeaveNothingBehind) {
     EXPECT_EQ(LiveGdiObjects(), gdi);
     EXPECT_EQ(LiveWindows(), windows);
     EXPECT_LT(heapGrowth, kTolerance) << "heap bytes grew from cycle " << kSettled << " to " << kCycles;
+    if (privateSettled > 0) {
+        EXPECT_LT(privateGrowth, kTolerance) << "private bytes grew from cycle " << kSettled << " to " << kCycles;
+    }
 }
 
 TEST(Lifetime, ServerLocksAndLiveObjectsKeepTheModuleLoaded) {
