@@ -37,6 +37,20 @@ int LiveWindows() {
     return n;
 }
 
+// Cursors and icons share the windows' handle table; a pointer shape loaded
+// from a file and never destroyed shows here, not among the GDI objects.
+int LiveCursors() {
+    int n = 0;
+    for (ULONG_PTR h = 0x20; h < 0x10000; h += 2) {
+        ICONINFO info;
+        if (!GetIconInfo(reinterpret_cast<HICON>(h), &info)) continue;
+        ++n;
+        if (info.hbmMask) DeleteObject(info.hbmMask);
+        if (info.hbmColor) DeleteObject(info.hbmColor);
+    }
+    return n;
+}
+
 // Bytes handed out by every heap of the process: the C runtime's, COM's task
 // allocator, BSTRs and the system's own bookkeeping for GDI and windows.
 long long HeapBytesInUse() {
@@ -89,13 +103,16 @@ void OneCycle() {
     HWND list = host.controlWindow();
     Click(list, 60, 60);
     UpdateWindow(list);
-    // The column gestures: the marker, its still picture and the pointer
-    // shapes are windows and GDI objects that come and go with each drag.
+    // The column gestures: the marker and its still picture are windows and
+    // bitmaps, the pointer shapes cursors read from files, all coming and
+    // going with each drag.
     if (g_gapX < 0) g_gapX = FindBorderGap(list);
     if (g_gapX >= 0) {
         EXPECT_TRUE(DragBorder(list, g_gapX, 10)) << "the marker came up on the first list only";
     }
-    Click(list, g_gapX >= 0 ? g_gapX + 20 : 40, kHeaderY);  // sorts on that column
+    const int second = g_gapX >= 0 ? g_gapX + 30 : 120;
+    Click(list, second, kHeaderY);  // sorts on that column
+    Drag(list, second, 20, kHeaderY);
     UpdateWindow(list);
     Disconnect(host.control(), DIID___MireloList, events);
     Disconnect(host.control(), IID_IPropertyNotifySink, changes);
@@ -107,14 +124,17 @@ TEST(Lifetime, AThousandCyclesLeaveNothingBehind) {
     if (HasFatalFailure()) return;
     PumpMessages();
     if (g_gapX < 0) std::printf("note: the hosted list shows no border marker; cycles skip the border drag\n");
-    const int gdi = LiveGdiObjects(), windows = LiveWindows();
+    const int gdi = LiveGdiObjects(), windows = LiveWindows(), cursors = LiveCursors();
     ASSERT_GT(gdi, 0) << "the GDI probe sees nothing on this platform";
 
-    // The probes see leaks: one brush more, and a kilobyte a cycle for as
-    // many cycles as are compared below.
+    // The probes see leaks: one brush more, one cursor more, and a kilobyte
+    // a cycle for as many cycles as are compared below.
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(LiveGdiObjects(), gdi + 1);
     DeleteObject(brush);
+    HCURSOR cursor = CopyCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)));  // a copy of the arrow
+    EXPECT_EQ(LiveCursors(), cursors + 1);
+    DestroyCursor(cursor);
     constexpr int kCycles = 1000, kSettled = 100;
     constexpr long long kLeakOfAKilobyteACycle = 1024LL * (kCycles - kSettled);
     constexpr long long kTolerance = kLeakOfAKilobyteACycle / 4;
@@ -153,6 +173,7 @@ TEST(Lifetime, AThousandCyclesLeaveNothingBehind) {
     EXPECT_EQ(CanUnloadNow(), S_OK);
     EXPECT_EQ(LiveGdiObjects(), gdi);
     EXPECT_EQ(LiveWindows(), windows);
+    EXPECT_EQ(LiveCursors(), cursors);
     EXPECT_LT(heapGrowth, kTolerance) << "heap bytes grew from cycle " << kSettled << " to " << kCycles;
     if (privateSettled > 0) {
         EXPECT_LT(privateGrowth, kTolerance) << "private bytes grew from cycle " << kSettled << " to " << kCycles;
