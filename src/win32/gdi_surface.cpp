@@ -231,6 +231,17 @@ HPEN GdiSurface::MakePen(OleColor rgb) const { return CreatePen(PS_SOLID, drawWi
 
 void GdiSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
     HDC dc = Dc();
+    if (drawWidth_ == 1 && (x1 == x2 || y1 == y2)) {
+        // The row separators and the border line: a one-pixel pen along an
+        // axis covers exactly the rectangle between the end points, both
+        // included, and filling it costs half of making, selecting and
+        // dropping a pen under Wine.
+        RECT rc = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1};
+        HBRUSH brush = CreateSolidBrush(rgb & 0xFFFFFF);
+        ::FillRect(dc, &rc, brush);
+        DeleteObject(brush);
+        return;
+    }
     HPEN pen = MakePen(rgb);
     {
         Selected keep(dc, pen);

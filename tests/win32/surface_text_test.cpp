@@ -1,7 +1,8 @@
 // The surface draws plain single-line cell texts itself instead of through
-// DrawTextW; every pixel and the answer must stay what DrawTextW gives, for
-// every alignment, clipping, a text that DrawTextW treats apart, and a font
-// changed between measuring and drawing.
+// DrawTextW, and one-pixel lines along an axis as filled rectangles; every
+// pixel and answer must stay what DrawTextW and a pen give, for every
+// alignment, clipping, a text that DrawTextW treats apart, a font changed
+// between measuring and drawing, and lines in every direction.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -129,6 +130,40 @@ TEST(SurfaceText, AWidthMeasuredBeforeAFontChangeIsNotReused) {
     surface.DrawText(text, Rect{rc.left, rc.top, rc.right, rc.bottom}, DT_CENTER);
     DrawReference(ref, big, text, rc, DT_CENTER);
     EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+}
+
+TEST(SurfaceLines, OnePixelLinesCoverWhatAPenDraws) {
+    struct Line {
+        const char* name;
+        int x1, y1, x2, y2;
+        int16_t width;
+    };
+    const std::vector<Line> lines = {
+        {"down", 10, 2, 10, 20, 1},      {"up", 12, 20, 12, 2, 1},        {"right", 3, 5, 150, 5, 1},
+        {"left", 150, 7, 3, 7, 1},       {"one point", 40, 9, 40, 9, 1},  {"past the edges", -5, 22, 170, 22, 1},
+        {"diagonal", 20, 2, 40, 20, 1},  {"wide pen", 60, 2, 60, 20, 3},  {"wide across", 5, 12, 90, 12, 2},
+    };
+    constexpr COLORREF kLine = RGB(128, 128, 129);
+    GdiSurface surface;
+    surface.SetOffscreenSize(kW, kH);
+    Reference ref;
+    for (const Line& l : lines) {
+        SCOPED_TRACE(l.name);
+        surface.SetDrawWidth(l.width);
+        Clear(surface.Dc());
+        surface.Line(l.x1, l.y1, l.x2, l.y2, kLine);
+        // What a pen of that width draws from the first point to the last,
+        // the last included.
+        Clear(ref.dc);
+        HPEN pen = CreatePen(PS_SOLID, l.width, kLine);
+        HGDIOBJ old = SelectObject(ref.dc, pen);
+        MoveToEx(ref.dc, l.x1, l.y1, nullptr);
+        LineTo(ref.dc, l.x2, l.y2);
+        if (l.width == 1) SetPixelV(ref.dc, l.x2, l.y2, kLine);
+        SelectObject(ref.dc, old);
+        DeleteObject(pen);
+        EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+    }
 }
 
 }  // namespace
