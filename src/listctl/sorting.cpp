@@ -23,15 +23,25 @@ void MireloList::SortByColumn(int16_t s) {
 
     SortMap.assign(static_cast<size_t>(n), 0);
     if (ascending) {
-        // The row-number column sorts by the numbers it shows, as text.
-        std::vector<Text> numbers;
-        std::vector<std::u16string_view> keys(static_cast<size_t>(n));
+        // The keys are copied side by side first: the sort compares each of
+        // them many times, and read from the rows' own blocks, spread over
+        // the heap, nearly every comparison would wait for memory. The
+        // row-number column sorts by the numbers it shows, as text.
         const bool numberKeys = s == 0 && YnNeedNumCol_ != kFalse;
+        std::vector<Text> numbers;
         if (numberKeys) numbers.reserve(static_cast<size_t>(n));
+        std::vector<std::u16string_view> keys(static_cast<size_t>(n));
+        size_t total = 0;
         for (int32_t i = 0; i < n; ++i) {
             if (numberKeys) numbers.push_back(DecimalText(n - i));
             keys[i] = numberKeys ? std::u16string_view(numbers.back()) : Items[i].Cell(s);
+            total += keys[i].size();
             SortMap[i] = static_cast<int16_t>(i);
+        }
+        Text pool(total, u'\0');
+        for (size_t i = 0, at = 0; i < keys.size(); at += keys[i].size(), ++i) {
+            keys[i].copy(pool.data() + at, keys[i].size());
+            keys[i] = std::u16string_view(pool.data() + at, keys[i].size());
         }
         SortKeys(keys, SortMap, 0, n - 1);
     } else {
