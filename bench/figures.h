@@ -17,6 +17,8 @@ void TimedFigure(const std::string& name, const std::string& ours, const std::st
 
 // Every benchmark of a timed figure runs a few times and counts its fastest
 // run: on a shared machine the minimum is the figure least disturbed by others.
+// A comment line after the figure gives both sides' fastest and slowest runs:
+//   # <name> ours <min>..<max> anchor <min>..<max>
 //   BENCHMARK(X)->Apply(Repeated);
 void Repeated(benchmark::internal::Benchmark* b);
 void ItemsPerIteration(benchmark::State& state, int64_t items);

@@ -44,7 +44,9 @@ public:
         for (const Run& r : runs) {
             if (r.error_occurred) continue;
             const bool fastest = r.run_type == Run::RT_Aggregate && r.aggregate_name == "min";
-            if (!fastest && (r.run_type != Run::RT_Iteration || r.repetitions > 1)) continue;
+            const bool slowest = r.run_type == Run::RT_Aggregate && r.aggregate_name == "max";
+            const bool single = r.run_type == Run::RT_Iteration && r.repetitions <= 1;
+            if (!fastest && !slowest && !single) continue;
             // Processor time: the machine is shared, and time spent waiting
             // for a processor belongs to neither side of a ratio.
             double ns = r.GetAdjustedCPUTime() * NanosecondsPer(r.time_unit);
@@ -52,10 +54,13 @@ public:
             if (items != r.counters.end() && items->second.value > 0) ns /= items->second.value;
             // Keyed without the run options (min_time, iterations) the name carries.
             const auto& n = r.run_name;
-            perItem[n.args.empty() ? n.function_name : n.function_name + "/" + n.args] = ns;
+            const std::string key = n.args.empty() ? n.function_name : n.function_name + "/" + n.args;
+            if (!slowest) perItem[key] = ns;
+            if (!fastest) slowestPerItem[key] = ns;
         }
     }
-    std::map<std::string, double> perItem;
+    std::map<std::string, double> perItem;         // the fastest repetition
+    std::map<std::string, double> slowestPerItem;  // the slowest one
 };
 
 // A time in the unit that keeps three or four significant digits readable.
@@ -78,8 +83,11 @@ void TimedFigure(const std::string& name, const std::string& ours, const std::st
 }
 
 void Repeated(benchmark::internal::Benchmark* b) {
-    b->Repetitions(5)->DisplayAggregatesOnly(true)->MinTime(0.1)->ComputeStatistics(
-        "min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); });
+    b->Repetitions(5)
+        ->DisplayAggregatesOnly(true)
+        ->MinTime(0.1)
+        ->ComputeStatistics("min", [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); })
+        ->ComputeStatistics("max", [](const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); });
 }
 
 void ItemsPerIteration(benchmark::State& state, int64_t items) {
@@ -107,6 +115,11 @@ int main(int argc, char** argv) {
         auto o = collector.perItem.find(t.ours), a = collector.perItem.find(t.anchor);
         if (o == collector.perItem.end() || a == collector.perItem.end()) continue;  // filtered out
         Line(t.name, Duration(o->second), Duration(a->second), o->second / a->second);
+        // The spread of the repetitions, for judging how far to trust the line.
+        auto os = collector.slowestPerItem.find(t.ours), as = collector.slowestPerItem.find(t.anchor);
+        if (os != collector.slowestPerItem.end() && as != collector.slowestPerItem.end())
+            std::printf("# %s ours %s..%s anchor %s..%s\n", t.name.c_str(), Duration(o->second).c_str(),
+                        Duration(os->second).c_str(), Duration(a->second).c_str(), Duration(as->second).c_str());
     }
     for (const auto& [name, c] : CountedList()) {
         char ours[32], anchor[32];
