@@ -108,8 +108,6 @@ HDC GdiSurface::Dc() const {
 }
 
 void GdiSurface::Prepare(HDC dc) {
-    // A new context may take the handle of one gone.
-    measuredDc_ = nullptr;
     SelectObject(dc, hfont_);
     SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, textColor_ & 0xFFFFFF);
@@ -154,7 +152,7 @@ void GdiSurface::SetFont(const FontDesc& f) {
     HFONT next = CreateGdiFont(f);
     if (!next) Raise(kInvalidPropertyValue);
     font_ = f;
-    measuredDc_ = nullptr;
+    extents_.clear();
     lineHeight_ = -1;
     HFONT old = std::exchange(hfont_, next);
     SelectObject(offscreen_.dc, hfont_);
@@ -185,26 +183,30 @@ int32_t GdiSurface::DrawText(const Text& text, const Rect& r, uint32_t format) {
     // What DrawTextW answers for one line: the font's height, and 0 if the
     // text could not be drawn.
     if (!text.empty()) {
-        const int x = PlainLineLeft(rc, MeasuredWidth(dc, text), format);
+        const int x = PlainLineLeft(rc, Extent(dc, text).cx, format);
         if (!ExtTextOutW(dc, x, rc.top, ETO_CLIPPED, &rc, Wide(text), static_cast<UINT>(text.size()), nullptr))
             return 0;
     }
     return std::max(LineHeight(dc), 1);
 }
 
-double GdiSurface::TextWidth(const Text& text) {
-    HDC dc = Dc();
+double GdiSurface::TextWidth(const Text& text) { return Extent(Dc(), text).cx; }
+
+SIZE GdiSurface::Extent(HDC dc, const Text& text) {
+    // Every context the surface draws on is screen-compatible and holds the
+    // same font, so a text measures the same on each.
+    constexpr size_t kLongest = 64, kMostTexts = 4096;
+    if (text.size() <= kLongest) {
+        const auto known = extents_.find(text);
+        if (known != extents_.end()) return known->second;
+    }
     SIZE size = {};
     GetTextExtentPoint32W(dc, Wide(text), static_cast<int>(text.size()), &size);
-    measured_ = text;
-    measuredDc_ = dc;
-    measuredWidth_ = size.cx;
-    return size.cx;
-}
-
-int GdiSurface::MeasuredWidth(HDC dc, const Text& text) {
-    if (dc == measuredDc_ && text == measured_) return measuredWidth_;
-    return static_cast<int>(TextWidth(text));
+    if (text.size() <= kLongest) {
+        if (extents_.size() >= kMostTexts) extents_.clear();
+        extents_.emplace(text, size);
+    }
+    return size;
 }
 
 int GdiSurface::LineHeight(HDC dc) {
@@ -222,9 +224,7 @@ double GdiSurface::TextHeight(const Text& text) {
         GetTextMetricsW(Dc(), &tm);
         return tm.tmHeight;
     }
-    SIZE size = {};
-    GetTextExtentPoint32W(Dc(), Wide(text), static_cast<int>(text.size()), &size);
-    return size.cy;
+    return Extent(Dc(), text).cy;
 }
 
 HPEN GdiSurface::MakePen(OleColor rgb) const { return CreatePen(PS_SOLID, drawWidth_, rgb & 0xFFFFFF); }

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <unordered_map>
 
 #include "platform/surface.h"
 
@@ -75,7 +76,7 @@ private:
 
     void Prepare(HDC dc);  // selects the font, text colour and transparent mode
     HPEN MakePen(OleColor rgb) const;
-    int MeasuredWidth(HDC dc, const Text& text);
+    SIZE Extent(HDC dc, const Text& text);
     int LineHeight(HDC dc);
 
     std::function<void()> paint_;
@@ -89,11 +90,10 @@ private:
     OleColor back_ = 0xFFFFFF;
     OleColor textColor_ = 0;
     int16_t drawWidth_ = 1;
-    // The last text measured: a cell is measured to see whether it fits and
-    // then drawn, and drawing a plain line needs its width again.
-    Text measured_;
-    HDC measuredDc_ = nullptr;  // none while the font may have changed
-    int measuredWidth_ = 0;
+    // Extents of texts in the current font. A row's cells are measured at
+    // every repaint of the row, to see whether they fit and again to place
+    // them, and each measurement is a trip into the font engine.
+    std::unordered_map<Text, SIZE> extents_;
     int lineHeight_ = -1;  // the font's height, -1 until asked
 };
 
