@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds and runs the benchmarks that exist: bench/*.cpp natively, bench/win32/*.cpp under Wine.
+# BENCH_RUNS=N: how many times each Wine figure runs (default 5); docs/benchmarks.md says more.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ran=
@@ -10,7 +11,8 @@ if ls bench/*.cpp >/dev/null 2>&1; then
   build/bench/bench_native "$@"; ran=1
 fi
 if ls bench/win32/*.cpp >/dev/null 2>&1; then
-  cmake --build build/win32 -j"${JOBS:-2}" --target bench_win32
+  # The component too: the benchmark measures whatever MireloList.ocx is registered.
+  cmake --build build/win32 -j"${JOBS:-2}" --target MireloList bench_win32
   [ -f build/win32/MireloList.ocx ] && (cd build/win32 && ../../scripts/wine-run.sh regsvr32 /s MireloList.ocx)
   (cd build/win32 && ../../scripts/wine-run.sh bench_win32.exe "$@"); ran=1
 fi
