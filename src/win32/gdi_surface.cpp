@@ -6,7 +6,6 @@
 #include "base/error.h"
 #include "win32/gdi_font.h"
 #include "platform/memdc.h"
-#include "win32/gdi_surface_text.h"
 #include "win32/hdc_source.h"
 #include "win32/wide_text.h"
 
@@ -174,57 +173,6 @@ int32_t GdiSurface::FillRect(const Rect& r, BrushHandle brush) {
 void GdiSurface::SetTextColor(OleColor rgb) {
     textColor_ = rgb;
     ::SetTextColor(Dc(), rgb & 0xFFFFFF);
-}
-
-int32_t GdiSurface::DrawText(const Text& text, const Rect& r, uint32_t format) {
-    RECT rc = ToRect(r);
-    HDC dc = Dc();
-    if (!IsPlainLine(text, format)) return ::DrawTextW(dc, Wide(text), static_cast<int>(text.size()), &rc, format);
-    // What DrawTextW answers for one line: the font's height, and 0 if the
-    // text could not be drawn.
-    if (!text.empty()) {
-        const int x = PlainLineLeft(rc, Extent(dc, text).cx, format);
-        if (!ExtTextOutW(dc, x, rc.top, ETO_CLIPPED, &rc, Wide(text), static_cast<UINT>(text.size()), nullptr))
-            return 0;
-    }
-    return std::max(LineHeight(dc), 1);
-}
-
-double GdiSurface::TextWidth(const Text& text) { return Extent(Dc(), text).cx; }
-
-SIZE GdiSurface::Extent(HDC dc, const Text& text) {
-    // Every context the surface draws on is screen-compatible and holds the
-    // same font, so a text measures the same on each.
-    constexpr size_t kLongest = 64, kMostTexts = 4096;
-    if (text.size() <= kLongest) {
-        const auto known = extents_.find(text);
-        if (known != extents_.end()) return known->second;
-    }
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, Wide(text), static_cast<int>(text.size()), &size);
-    if (text.size() <= kLongest) {
-        if (extents_.size() >= kMostTexts) extents_.clear();
-        extents_.emplace(text, size);
-    }
-    return size;
-}
-
-int GdiSurface::LineHeight(HDC dc) {
-    if (lineHeight_ < 0) {
-        TEXTMETRICW tm = {};
-        GetTextMetricsW(dc, &tm);
-        lineHeight_ = tm.tmHeight;
-    }
-    return lineHeight_;
-}
-
-double GdiSurface::TextHeight(const Text& text) {
-    if (text.empty()) {
-        TEXTMETRICW tm = {};
-        GetTextMetricsW(Dc(), &tm);
-        return tm.tmHeight;
-    }
-    return Extent(Dc(), text).cy;
 }
 
 HPEN GdiSurface::MakePen(OleColor rgb) const { return CreatePen(PS_SOLID, drawWidth_, rgb & 0xFFFFFF); }
