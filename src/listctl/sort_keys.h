@@ -14,6 +14,10 @@ namespace mirelo {
 // -1, 0 or 1 as a sorts before, with or after b; a prefix sorts first.
 int OrdinalCompare(std::u16string_view a, std::u16string_view b);
 
+// The first four code units as one number: a smaller head means a text that
+// sorts first; equal heads say nothing.
+uint64_t OrdinalHead(std::u16string_view text);
+
 // Sorts keys[lo..hi] ascending and exchanges map the same way, so that map[k]
 // ends up telling where the k-th smallest key was.
 void SortKeys(std::vector<std::u16string_view>& keys, std::vector<int16_t>& map, int32_t lo, int32_t hi);

@@ -65,10 +65,11 @@ void OnSmallStack(const std::function<void()>& f) {
     pthread_attr_destroy(&attr);
 }
 
-TEST(SortKeysTest, OrdinalCompareIsCodeUnitOrder) {
+TEST(SortKeysTest, OrdinalCompareAndHeadsAreCodeUnitOrder) {
     // Shared beginnings of every length, differences in every unit of a block
-    // of four, high and low halves of surrogate pairs, prefixes.
-    const std::vector<char16_t> units = {u'a', u'b', 0x00E9, 0xD83D, 0xDE00, 0xFF21, 0x0100, 0x0001};
+    // of four, high and low halves of surrogate pairs, prefixes, and the unit
+    // 0 that a short text's head is padded with.
+    const std::vector<char16_t> units = {u'a', u'b', 0x00E9, 0xD83D, 0xDE00, 0xFF21, 0x0100, 0x0001, 0x0000};
     std::mt19937 rng(7);
     for (int round = 0; round < 20000; ++round) {
         Text a;
@@ -80,6 +81,13 @@ TEST(SortKeysTest, OrdinalCompareIsCodeUnitOrder) {
         const int want = a.compare(b) < 0 ? -1 : a.compare(b) > 0 ? 1 : 0;
         ASSERT_EQ(OrdinalCompare(a, b), want) << round;
         ASSERT_EQ(OrdinalCompare(b, a), -want) << round;
+        const uint64_t ha = OrdinalHead(a), hb = OrdinalHead(b);
+        if (ha != hb) {
+            ASSERT_EQ(ha < hb ? -1 : 1, want) << round;
+        }
+        if (want == 0) {
+            ASSERT_EQ(ha, hb) << round;
+        }
     }
 }
 
