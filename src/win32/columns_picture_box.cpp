@@ -2,29 +2,14 @@
 
 #include <windowsx.h>
 
+#include "win32/mouse_buttons.h"
+
 namespace mirelo::win32 {
 
 namespace {
 
 constexpr float kTwipsPerPixel = 15;
-constexpr int16_t kLeft = 1, kRight = 2, kMiddle = 4;
 const wchar_t* const kClassName = L"MireloListPictureBox";
-
-int16_t ShiftState() {
-    int16_t shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    return shift;
-}
-
-int16_t HeldButtons(WPARAM wParam) {
-    int16_t buttons = 0;
-    if (wParam & MK_LBUTTON) buttons |= kLeft;
-    if (wParam & MK_RBUTTON) buttons |= kRight;
-    if (wParam & MK_MBUTTON) buttons |= kMiddle;
-    return buttons;
-}
 
 float Twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 

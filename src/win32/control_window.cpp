@@ -2,31 +2,14 @@
 
 #include <windowsx.h>
 
+#include "win32/mouse_buttons.h"
+
 #include "win32/accessible_window.h"
 #include "win32/bar_window.h"
 
 namespace mirelo::win32 {
 
 namespace {
-
-constexpr int16_t kLeft = 1, kRight = 2, kMiddle = 4;
-
-// The form runtime's Shift argument: 1 Shift, 2 Ctrl, 4 Alt.
-int16_t ShiftState() {
-    int16_t shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    return shift;
-}
-
-int16_t HeldButtons(WPARAM wParam) {
-    int16_t buttons = 0;
-    if (wParam & MK_LBUTTON) buttons |= kLeft;
-    if (wParam & MK_RBUTTON) buttons |= kRight;
-    if (wParam & MK_MBUTTON) buttons |= kMiddle;
-    return buttons;
-}
 
 float X(LPARAM lParam) { return static_cast<float>(GET_X_LPARAM(lParam)); }
 float Y(LPARAM lParam) { return static_cast<float>(GET_Y_LPARAM(lParam)); }

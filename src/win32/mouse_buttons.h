@@ -1,0 +1,30 @@
+#pragma once
+// Mouse input as the form runtime reports it to a control's handlers.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace mirelo::win32 {
+
+// Button arguments: 1 left, 2 right, 4 middle.
+constexpr int16_t kLeft = 1, kRight = 2, kMiddle = 4;
+
+// The Shift argument: 1 Shift, 2 Ctrl, 4 Alt, as held now.
+inline int16_t ShiftState() {
+    int16_t shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    return shift;
+}
+
+// The buttons a mouse message says are held.
+inline int16_t HeldButtons(WPARAM wParam) {
+    int16_t buttons = 0;
+    if (wParam & MK_LBUTTON) buttons |= kLeft;
+    if (wParam & MK_RBUTTON) buttons |= kRight;
+    if (wParam & MK_MBUTTON) buttons |= kMiddle;
+    return buttons;
+}
+
+}  // namespace mirelo::win32
