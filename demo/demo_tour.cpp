@@ -55,6 +55,8 @@ public:
         Key(VK_DOWN);
         Say(L"Down key", L"ListIndex " + std::to_wstring(GetLong(list_, L"ListIndex")));
         Wheel(-2);
+        ClickAt(8, RowY(1));  // the check box sits at the left edge of a row
+        Say(L"click on the second row's check box", L"checked rows " + CheckedRows());
 
         std::vector<int> gaps = Gaps();
         if (gaps.size() < 3) {
@@ -86,6 +88,15 @@ private:
                                          static_cast<int>(bytes.size()), nullptr, nullptr));
         fwrite(bytes.data(), 1, bytes.size(), stdout);
         fflush(stdout);
+    }
+    std::wstring CheckedRows() {
+        VARIANT v;
+        VariantInit(&v);
+        std::wstring text;
+        if (SUCCEEDED(Call(list_, L"GetCheckItemId", DISPATCH_METHOD, {}, &v)) && V_VT(&v) == VT_BSTR && V_BSTR(&v))
+            text = V_BSTR(&v);
+        VariantClear(&v);
+        return text;
     }
     int RowY(long row) const {
         return 1 + rowHeight_ + static_cast<int>(row - GetLong(list_, L"FirstIndex")) * rowHeight_ + rowHeight_ / 2;
