@@ -51,7 +51,9 @@ public:
         DoubleClickRow(6);
         Say(L"double-click on the seventh row", L"PlayIndex " + std::to_wstring(GetLong(list_, L"PlayIndex")));
         Wheel(2);
-        Say(L"wheel two notches down", L"FirstIndex " + std::to_wstring(GetLong(list_, L"FirstIndex")));
+        Say(L"wheel two notches down", L"rows " + std::to_wstring(GetLong(list_, L"FirstIndex")) + L" to " +
+                                            std::to_wstring(GetLong(list_, L"LastIndex")) + L" of " +
+                                            std::to_wstring(GetLong(list_, L"ListCount")) + L" in view");
         Key(VK_DOWN);
         Say(L"Down key", L"ListIndex " + std::to_wstring(GetLong(list_, L"ListIndex")));
         Wheel(-2);
