@@ -2,6 +2,29 @@
 
 namespace mirelo {
 
+namespace {
+
+// The callback's result and message parameters are declared 32-bit. Where the
+// platform's are wider, the callback sees their low 32 bits; a value it leaves
+// alone goes on whole, and one it rewrites is sign-extended, as C widens a
+// 32-bit value: -1 stays -1, a handle keeps the platform's form, and words
+// packed into the low half (points, wheel deltas) read back unchanged.
+class Narrowed {
+public:
+    explicit Narrowed(MsgParam& full) : full_(full), seen_(static_cast<int32_t>(full)), value_(seen_) {}
+    int32_t& value() { return value_; }
+    void Merge() {
+        if (value_ != seen_) full_ = value_;
+    }
+
+private:
+    MsgParam& full_;
+    const int32_t seen_;
+    int32_t value_;
+};
+
+}  // namespace
+
 void HookTable::Slot::Hook(HWnd hWnd) {
     ++generation_;
     entry_.hWnd = hWnd;
@@ -18,8 +41,8 @@ void HookTable::Slot::Unhook() {
     port_.RestoreWndProc(hWnd, previous);
 }
 
-int32_t HookTable::Slot::WindowProc(HWnd hWnd, int32_t uMsg, int32_t wParam, int32_t lParam) {
-    int32_t lReturn = 0;
+MsgParam HookTable::Slot::WindowProc(HWnd hWnd, int32_t uMsg, MsgParam wParam, MsgParam lParam) {
+    MsgParam lReturn = 0;
     Bool16 bHandled = kFalse;
     const uint32_t generation = generation_;
     const WndProcAddress previous = entry_.OldWndProc;
@@ -37,13 +60,18 @@ int32_t HookTable::Slot::WindowProc(HWnd hWnd, int32_t uMsg, int32_t wParam, int
     return lReturn;
 }
 
-void HookTable::Slot::CallOwner(bool before, Bool16& bHandled, int32_t& lReturn, int32_t& hWnd, int32_t& uMsg,
-                                int32_t& wParam, int32_t& lParam) {
+void HookTable::Slot::CallOwner(bool before, Bool16& bHandled, MsgParam& lReturn, int32_t& hWnd, int32_t& uMsg,
+                                MsgParam& wParam, MsgParam& lParam) {
+    Narrowed ret(lReturn), w(wParam), l(lParam);
     try {
-        owner_.zSubclass_Proc(before, bHandled, lReturn, hWnd, uMsg, wParam, lParam);
+        owner_.zSubclass_Proc(before, bHandled, ret.value(), hWnd, uMsg, w.value(), l.value());
     } catch (...) {
         // A failing callback ends only itself; the message still takes its course.
     }
+    // What it wrote before failing stands, as it would through references.
+    ret.Merge();
+    w.Merge();
+    l.Merge();
 }
 
 }  // namespace mirelo

@@ -16,11 +16,11 @@ public:
     HookEntry& entry() { return entry_; }
     const HookEntry& entry() const { return entry_; }
 
-    int32_t WindowProc(HWnd hWnd, int32_t uMsg, int32_t wParam, int32_t lParam) override;
+    MsgParam WindowProc(HWnd hWnd, int32_t uMsg, MsgParam wParam, MsgParam lParam) override;
 
 private:
-    void CallOwner(bool before, Bool16& bHandled, int32_t& lReturn, int32_t& hWnd, int32_t& uMsg,
-                   int32_t& wParam, int32_t& lParam);
+    void CallOwner(bool before, Bool16& bHandled, MsgParam& lReturn, int32_t& hWnd, int32_t& uMsg,
+                   MsgParam& wParam, MsgParam& lParam);
 
     HookOwner& owner_;
     WindowProcPort& port_;

@@ -6,7 +6,9 @@
 
 namespace mirelo::win32 {
 
-static_assert(sizeof(WndProcAddress) == sizeof(LONG_PTR), "window procedures are 32-bit addresses here");
+static_assert(sizeof(WndProcAddress) == sizeof(LONG_PTR) && sizeof(MsgParam) == sizeof(LPARAM) &&
+                  sizeof(MsgParam) == sizeof(LRESULT),
+              "the core carries procedures and message parameters at the platform's width");
 
 namespace {
 
@@ -78,18 +80,17 @@ void Settle(HWND hwnd, Chain& chain) {
     while (!chain.links.back()->target) chain.links.pop_back();
 }
 
-int32_t Run(HWND hwnd, Chain& chain, size_t index, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT Run(HWND hwnd, Chain& chain, size_t index, UINT msg, WPARAM wParam, LPARAM lParam);
 
-int32_t Forward(HWND hwnd, Chain* chain, WndProcAddress previous, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT Forward(HWND hwnd, Chain* chain, WndProcAddress previous, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (chain) {
         const int below = IndexOf(*chain, previous);
         if (below >= 0) return Run(hwnd, *chain, static_cast<size_t>(below), msg, wParam, lParam);
     }
-    return static_cast<int32_t>(
-        CallWindowProcW(reinterpret_cast<WNDPROC>(static_cast<LONG_PTR>(previous)), hwnd, msg, wParam, lParam));
+    return CallWindowProcW(reinterpret_cast<WNDPROC>(previous), hwnd, msg, wParam, lParam);
 }
 
-int32_t Run(HWND hwnd, Chain& chain, size_t index, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT Run(HWND hwnd, Chain& chain, size_t index, UINT msg, WPARAM wParam, LPARAM lParam) {
     struct Depth {
         HWND hwnd;
         Chain& chain;
@@ -101,7 +102,7 @@ int32_t Run(HWND hwnd, Chain& chain, size_t index, UINT msg, WPARAM wParam, LPAR
     const Link& link = *chain.links[index];
     if (link.target) {
         return link.target->WindowProc(static_cast<HWnd>(reinterpret_cast<intptr_t>(hwnd)), static_cast<int32_t>(msg),
-                                       static_cast<int32_t>(wParam), static_cast<int32_t>(lParam));
+                                       static_cast<MsgParam>(wParam), lParam);
     }
     return Forward(hwnd, &chain, link.previous, msg, wParam, lParam);
 }
@@ -164,8 +165,8 @@ void WindowProcHook::RestoreWndProc(HWnd hWnd, WndProcAddress previous) {
     if (chain->depth == 0) Settle(hwnd, *chain);
 }
 
-int32_t WindowProcHook::CallWindowProc(WndProcAddress previous, HWnd hWnd, int32_t uMsg, int32_t wParam,
-                                       int32_t lParam) {
+MsgParam WindowProcHook::CallWindowProc(WndProcAddress previous, HWnd hWnd, int32_t uMsg, MsgParam wParam,
+                                        MsgParam lParam) {
     const HWND hwnd = ToHwnd(hWnd);
     return Forward(hwnd, Find(hwnd), previous, static_cast<UINT>(uMsg), static_cast<WPARAM>(wParam),
                    static_cast<LPARAM>(lParam));

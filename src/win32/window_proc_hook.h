@@ -19,8 +19,8 @@ class WindowProcHook : public WindowProcPort {
 public:
     WndProcAddress ReplaceWndProc(HWnd hWnd, MessageTarget* target) override;
     void RestoreWndProc(HWnd hWnd, WndProcAddress previous) override;
-    int32_t CallWindowProc(WndProcAddress previous, HWnd hWnd, int32_t uMsg, int32_t wParam,
-                           int32_t lParam) override;
+    MsgParam CallWindowProc(WndProcAddress previous, HWnd hWnd, int32_t uMsg, MsgParam wParam,
+                            MsgParam lParam) override;
 
     // What GetWindowLongPtr(GWLP_WNDPROC) shows for a window hooked here.
     static WNDPROC Procedure();

@@ -93,6 +93,48 @@ TEST_F(HookDispatchTest, RewrittenArgumentsReachThePreviousProcedureAndTheAfterC
     EXPECT_EQ(owner.calls.back(), "A 16 h=43 w=-1 l=2147418112 r=77");
 }
 
+// On a 64-bit platform the callback's Longs hold the low halves of the
+// message parameters and result; what it does not rewrite must reach the
+// previous procedure and the system whole (pointers travel in lParam).
+struct WideCase {
+    const char* name;
+    bool before;  // the timing that rewrites
+    int which;    // 0 nothing, 1 wParam, 2 lParam, 3 result
+    int32_t written;
+    MsgParam wParam, lParam, result;  // what the previous procedure and the system get
+};
+
+TEST_F(HookDispatchTest, WideValuesPassWholeUnlessTheCallbackRewritesThem) {
+    if (sizeof(MsgParam) < 8) GTEST_SKIP() << "32-bit platform: the callback sees every bit";
+    const auto wide = [](uint64_t v) { return static_cast<MsgParam>(v); };
+    const MsgParam w = wide(0x123456789ABCDEF0), l = wide(0x00007FF612340010), r = wide(0x100000004D);
+    const WideCase cases[] = {
+        {"read only", true, 0, 0, w, l, r},
+        {"wParam rewritten", true, 1, 5, 5, l, r},
+        {"lParam rewritten to -1", true, 2, -1, w, -1, r},
+        {"result rewritten after", false, 3, -1, w, l, -1},
+        {"result left after", false, 0, 0, w, l, r},
+    };
+    table.AddHookMessage(kWnd, 15, HookBefore | HookAfter);
+    port.originalResult = r;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.original.clear();
+        owner.calls.clear();
+        owner.action = [&](bool before, Bool16&, int32_t& ret, int32_t&, int32_t&, int32_t& wp, int32_t& lp) {
+            if (before != c.before) return;
+            int32_t* target[] = {nullptr, &wp, &lp, &ret};
+            if (target[c.which]) *target[c.which] = c.written;
+        };
+        EXPECT_EQ(port.Send(kWnd, 15, w, l), c.result);
+        ASSERT_EQ(port.original.size(), 1u);
+        EXPECT_EQ(port.original[0].wParam, c.wParam);
+        EXPECT_EQ(port.original[0].lParam, c.lParam);
+        EXPECT_EQ(owner.calls.front(), "B 15 h=42 w=" + std::to_string(static_cast<int32_t>(w)) +
+                                           " l=" + std::to_string(static_cast<int32_t>(l)) + " r=0");
+    }
+}
+
 TEST_F(HookDispatchTest, AFreedSlotLetsWmNullThrough) {
     table.AddHookMessage(kWnd, 15, HookAfter);
     port.Send(kWnd, 0);

@@ -16,7 +16,8 @@ class FakeWndProcs : public WindowProcPort {
 public:
     struct Call {
         HWnd hWnd;
-        int32_t uMsg, wParam, lParam;
+        int32_t uMsg;
+        MsgParam wParam, lParam;
     };
 
     static WndProcAddress OriginalOf(HWnd h) { return 0x400000u + static_cast<WndProcAddress>(h); }
@@ -37,8 +38,8 @@ public:
         current_[hWnd] = previous;
         ++restored;
     }
-    int32_t CallWindowProc(WndProcAddress previous, HWnd hWnd, int32_t uMsg, int32_t wParam,
-                           int32_t lParam) override {
+    MsgParam CallWindowProc(WndProcAddress previous, HWnd hWnd, int32_t uMsg, MsgParam wParam,
+                            MsgParam lParam) override {
         auto it = hooks_.find(previous);
         if (it != hooks_.end()) return it->second->WindowProc(hWnd, uMsg, wParam, lParam);
         original.push_back({hWnd, uMsg, wParam, lParam});
@@ -46,12 +47,12 @@ public:
         return originalResult;
     }
     // Delivers a message as the system would: to the window's current procedure.
-    int32_t Send(HWnd hWnd, int32_t uMsg, int32_t wParam = 0, int32_t lParam = 0) {
+    MsgParam Send(HWnd hWnd, int32_t uMsg, MsgParam wParam = 0, MsgParam lParam = 0) {
         return CallWindowProc(Current(hWnd), hWnd, uMsg, wParam, lParam);
     }
 
     std::vector<Call> original;  // what reached an original procedure
-    int32_t originalResult = 77;
+    MsgParam originalResult = 77;
     std::function<void()> onOriginal;
     int replaced = 0, restored = 0;
 
