@@ -4,14 +4,14 @@ CMAKE  := cmake --log-level=WARNING
 BUILD  := cmake --build
 MAKEFLAGS += --no-print-directory
 
-PUBLIC := all deps native asan win32 test quick demo bench fuzz
+PUBLIC := all deps native asan win32 win64 test quick demo bench fuzz
 .PHONY: $(PUBLIC) $(addprefix _,$(PUBLIC)) clean
 
 # Several people share one work tree: builds and test runs take turns on build/.
 $(PUBLIC):
 	@mkdir -p build && flock build/.lock $(MAKE) _$@
 
-_all: _native _win32
+_all: _native _win32 _win64
 
 _deps:
 	@scripts/install-deps.sh
@@ -30,7 +30,13 @@ _win32: _deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	@$(BUILD) build/win32 -j$(JOBS)
 
-_test: _native _asan _win32 _fuzzbuild
+# The same sources for 64-bit hosts (64-bit Office, x64 .NET, the 64-bit script hosts).
+_win64: _deps
+	@$(CMAKE) -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+	@$(BUILD) build/win64 -j$(JOBS)
+
+_test: _native _asan _win32 _win64 _fuzzbuild
 	@scripts/run-tests.sh
 
 # Native unit tests only: the fast loop while working on the core.

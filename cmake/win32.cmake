@@ -10,6 +10,13 @@ enable_language(RC)
 
 # --- type library: MireloList.idl -> MireloList.tlb, MireloList_h.h, MireloList_i.c ---------
 set(IDL ${SRC}/server/MireloList.idl)
+# The 64-bit component embeds a type library made for 64-bit (SYS_WIN64, 8-byte pointers),
+# importing the 64-bit stdole2.tlb.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(WIDL_TARGET --win64 -L/usr/lib/x86_64-linux-gnu/wine/x86_64-windows)
+else()
+  set(WIDL_TARGET --win32 -L/usr/lib/i386-linux-gnu/wine/i386-windows)
+endif()
 set(TLB_DEPENDS)
 if(EXISTS ${IDL})
   if(NOT MIRELO_WIDL)
@@ -20,8 +27,7 @@ if(EXISTS ${IDL})
   add_custom_command(
     OUTPUT ${GEN}/MireloList.tlb ${GEN}/MireloList_h.h ${GEN}/MireloList_i.c
     COMMAND iconv -f UTF-8 -t CP936 ${IDL} -o ${GEN}/MireloList.idl
-    COMMAND ${MIRELO_WIDL} --win32 -I${SRC}/server -I/usr/include/wine/wine/windows
-            -L/usr/lib/i386-linux-gnu/wine/i386-windows
+    COMMAND ${MIRELO_WIDL} ${WIDL_TARGET} -I${SRC}/server -I/usr/include/wine/wine/windows
             -h -H ${GEN}/MireloList_h.h -t -T ${GEN}/MireloList.tlb -u -U ${GEN}/MireloList_i.c
             ${GEN}/MireloList.idl
     DEPENDS ${IDL}

@@ -25,7 +25,7 @@ void Put16(std::vector<uint8_t>& d, size_t at, uint32_t v) {
 }
 
 void Put32(std::vector<uint8_t>& d, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) d[at + i] = static_cast<uint8_t>(v >> (8 * i));
+    for (size_t i = 0; i < 4; ++i) d.at(at + i) = static_cast<uint8_t>(v >> (8 * i));
 }
 
 // An icon file of `count` entries; entry i is (w, h, colours, bits) with
@@ -109,8 +109,7 @@ TEST(ClsIcon, RefusedDataLeavesNoImages) {
     auto good = IconFile({{12, 12, 0, 32, 8}});
     auto shortDir = IconFile({{12, 12, 0, 32, 8}, {12, 12, 0, 32, 8}});
     shortDir.resize(6 + 16 + 4);  // the second entry is cut
-    auto pastEnd = good;
-    pastEnd.pop_back();  // image bytes one short
+    const std::vector<uint8_t> pastEnd(good.begin(), good.end() - 1);  // image bytes one short
     auto farOffset = good;
     Put32(farOffset, 6 + 12, 0xFFFFFFF0u);  // offset + length wraps 32 bits
     auto hugeLength = good;

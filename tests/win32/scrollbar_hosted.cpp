@@ -65,12 +65,18 @@ void PumpFor(DWORD ms, const std::function<bool()>& until) {
 namespace {
 
 // Wine keeps the process's GDI handle table where Windows does (the PEB's
-// GdiSharedHandleTable), with 24-byte entries whose type byte is at offset
-// 14 and 0 for a free entry.
+// GdiSharedHandleTable, at 0x94 in a 32-bit PEB and 0xF8 in a 64-bit one),
+// with 24-byte entries in both whose type byte is at offset 14 and 0 for a
+// free entry.
 int CountHandleTable() {
     const BYTE* peb = nullptr;
+#ifdef _WIN64
+    asm("movq %%gs:0x60, %0" : "=r"(peb));
+    const BYTE* table = *reinterpret_cast<const BYTE* const*>(peb + 0xF8);
+#else
     asm("movl %%fs:0x30, %0" : "=r"(peb));
     const BYTE* table = *reinterpret_cast<const BYTE* const*>(peb + 0x94);
+#endif
     if (!table) return -1;
     int live = 0;
     for (int i = 0; i < 0x10000; ++i) live += table[i * 24 + 14] != 0;
