@@ -1,6 +1,12 @@
 // Self-registration: the class, its ProgID and the type library. The control
 // registers as a control and nothing more: it is not marked safe for
 // scripting or for initialisation by untrusted callers.
+//
+// The 32-bit and the 64-bit component can be registered on one machine at
+// once, each in its own registry view. The class keys are per view; the
+// ProgID and the type library's key are one key seen by both (Windows shares
+// them, and so does Wine), as are, in Wine, the interfaces' keys. Taking one
+// component away therefore leaves those to the other while it is registered.
 #include <ole2.h>
 #include <olectl.h>
 
@@ -46,6 +52,18 @@ bool CreateKey(const std::wstring& key) {
 
 void DeleteTree(const std::wstring& key) { RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str()); }
 
+// Whether the component of the other width has the class registered in its
+// view. Without a 64-bit system there is one view, and the flag is ignored.
+bool OtherViewRegistersClass(const std::wstring& clsidKey) {
+    const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    HKEY h;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, (clsidKey + L"\\InprocServer32").c_str(), 0, KEY_READ | otherView, &h) !=
+        ERROR_SUCCESS)
+        return false;
+    RegCloseKey(h);
+    return true;
+}
+
 HRESULT RegisterClassKeys() {
     const std::wstring path = ModulePath();
     const std::wstring clsid = L"CLSID\\" + GuidText(CLSID_MireloList);
@@ -83,13 +101,22 @@ STDAPI DllRegisterServer() {
 STDAPI DllUnregisterServer() {
     const std::wstring clsid = L"CLSID\\" + GuidText(CLSID_MireloList);
     DeleteTree(clsid);
-    DeleteTree(kProgId);
+    const bool otherStays = OtherViewRegistersClass(clsid);
+    if (!otherStays) DeleteTree(kProgId);
     // Unregister exactly what registration entered: the library's own attributes.
     ITypeLib* lib = nullptr;
     if (SUCCEEDED(LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, &lib))) {
         TLIBATTR* attr = nullptr;
         if (SUCCEEDED(lib->GetLibAttr(&attr))) {
-            UnRegisterTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid, attr->syskind);
+            if (otherStays) {
+                // Only this width's path (TypeLib\{...}\1.0\0\win32 or win64). The whole
+                // unregistration would also drop the interfaces' keys the other needs.
+                DeleteTree(L"TypeLib\\" + GuidText(attr->guid) + L"\\" + std::to_wstring(attr->wMajorVerNum) +
+                           L"." + std::to_wstring(attr->wMinorVerNum) + L"\\" + std::to_wstring(attr->lcid) +
+                           (attr->syskind == SYS_WIN64 ? L"\\win64" : L"\\win32"));
+            } else {
+                UnRegisterTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid, attr->syskind);
+            }
             lib->ReleaseTLibAttr(attr);
         }
         lib->Release();

@@ -93,7 +93,9 @@ TEST(Registration, ControlIsNotMarkedSafeForScripting) {
 }
 
 TEST(Registration, TypeLibraryAndInterfacesAreRegistered) {
-    EXPECT_TRUE(EndsWith(Value(kTypeLibKey + L"\\1.0\\0\\win32"), L"MireloList.ocx"));
+    // Each build enters its own path: the 64-bit one beside a 32-bit one on the same machine.
+    const wchar_t* platform = sizeof(void*) == 8 ? L"win64" : L"win32";
+    EXPECT_TRUE(EndsWith(Value(kTypeLibKey + L"\\1.0\\0\\" + platform), L"MireloList.ocx"));
     // The dual interface is marshalled by the automation marshaler.
     EXPECT_EQ(Value(kInterfaceKey + L"\\ProxyStubClsid32"), L"{00020424-0000-0000-C000-000000000046}");
     EXPECT_TRUE(KeyExists(kEventsKey));
@@ -101,6 +103,11 @@ TEST(Registration, TypeLibraryAndInterfacesAreRegistered) {
     ASSERT_EQ(LoadRegTypeLib(LIBID_MireloListProj, 1, 0, 0, lib.Out()), S_OK);
     ComPtr<ITypeInfo> coclass;
     EXPECT_EQ(lib->GetTypeInfoOfGuid(CLSID_MireloList, coclass.Out()), S_OK);
+    // Made for this platform: the members' method-table offsets are pointer-sized.
+    TLIBATTR* attr = nullptr;
+    ASSERT_EQ(lib->GetLibAttr(&attr), S_OK);
+    EXPECT_EQ(attr->syskind, sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
+    lib->ReleaseTLibAttr(attr);
 }
 
 // The version block names the library and tells installers it registers itself.
