@@ -197,10 +197,25 @@ HWND TestDesktop() {
     return desktop;
 }
 
+HWND NewForm(int width, int height) {
+    return CreateWindowExW(0, HostClass(), L"form", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height,
+                           TestDesktop(), nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
 HostedControl::HostedControl(bool userMode, std::wstring displayName) {
     host_ = CreateWindowExW(0, HostClass(), L"host", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300,
                             TestDesktop(), nullptr, GetModuleHandleW(nullptr), nullptr);
     site_ = new TestSite(host_, userMode, std::move(displayName));
+    Start();
+}
+
+HostedControl::HostedControl(HWND form, const RECT& where) : host_(form), ownsHost_(false) {
+    site_ = new TestSite(host_, true, L"MireloList1");
+    site_->position = where;
+    Start();
+}
+
+void HostedControl::Start() {
     control_ = NewControl();
     if (!host_ || !control_) {
         failure_ = host_ ? "no control (is the component registered?)" : "no host window";
@@ -246,7 +261,7 @@ void HostedControl::Close() {
 
 HostedControl::~HostedControl() {
     Close();
-    if (host_) DestroyWindow(host_);
+    if (host_ && ownsHost_) DestroyWindow(host_);
     if (site_) site_->Release();
     PumpMessages();
 }

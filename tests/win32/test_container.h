@@ -136,11 +136,15 @@ void Disconnect(IUnknown* control, REFIID iid, DWORD cookie);
 
 // The window the tests' host windows live in.
 HWND TestDesktop();
+// A form on it for several controls at once; the caller destroys it.
+HWND NewForm(int width, int height);
 
 // A host window with one control: site set first, InitNew, then in place.
 class HostedControl {
 public:
     explicit HostedControl(bool userMode = true, std::wstring displayName = L"MireloList1");
+    // One of several controls on a form the test owns, at `where` in its client area (run mode).
+    HostedControl(HWND form, const RECT& where);
     ~HostedControl();
     HostedControl(const HostedControl&) = delete;
     HostedControl& operator=(const HostedControl&) = delete;
@@ -159,7 +163,10 @@ public:
     HWND controlWindow() const;
 
 private:
+    void Start();
+
     HWND host_ = nullptr;
+    bool ownsHost_ = true;
     TestSite* site_ = nullptr;
     ComPtr<IUnknown> control_;
     ComPtr<IDispatch> dispatch_;
