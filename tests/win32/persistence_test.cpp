@@ -3,131 +3,10 @@
 // through a stream, and initialisation that happens exactly once.
 #include <gtest/gtest.h>
 
-#include <map>
-
-#include "com_support.h"
+#include "saved_control.h"
 
 namespace mltest {
 namespace {
-
-// A bag that keeps values the way a form file does: objects saved through
-// their IPersistStream and loaded back as new objects.
-class MemoryPropertyBag : public IPropertyBag {
-public:
-    std::map<std::wstring, Var> values;
-    std::map<std::wstring, ComPtr<IStream>> objects;
-    std::vector<std::wstring> order;
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IPropertyBag) return E_NOINTERFACE;
-        *out = static_cast<IPropertyBag*>(this);
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-
-    STDMETHODIMP Read(LPCOLESTR name, VARIANT* out, IErrorLog*) override {
-        const VARTYPE wanted = V_VT(out);
-        if (auto it = objects.find(name); it != objects.end()) {
-            LARGE_INTEGER zero = {};
-            it->second->Seek(zero, STREAM_SEEK_SET, nullptr);
-            IDispatch* object = nullptr;
-            if (FAILED(OleLoadFromStream(it->second.Get(), IID_IDispatch, reinterpret_cast<void**>(&object))))
-                return E_FAIL;
-            V_VT(out) = VT_DISPATCH;
-            V_DISPATCH(out) = object;
-            return S_OK;
-        }
-        auto it = values.find(name);
-        if (it == values.end()) return E_INVALIDARG;
-        if (wanted == VT_EMPTY) return VariantCopy(out, it->second.get());
-        return VariantChangeType(out, it->second.get(), 0, wanted);
-    }
-
-    STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override {
-        order.push_back(name);
-        if (V_VT(value) == VT_DISPATCH || V_VT(value) == VT_UNKNOWN) {
-            ComPtr<IPersistStream> persist;
-            if (FAILED(V_UNKNOWN(value)->QueryInterface(IID_IPersistStream, reinterpret_cast<void**>(persist.Out()))))
-                return E_INVALIDARG;
-            ComPtr<IStream> stream;
-            CreateStreamOnHGlobal(nullptr, TRUE, stream.Out());
-            if (FAILED(OleSaveToStream(persist.Get(), stream.Get()))) return E_FAIL;
-            objects[name] = stream;
-            types[name] = V_VT(value);
-            return S_OK;
-        }
-        VariantCopy(values[name].get(), value);
-        types[name] = V_VT(value);
-        return S_OK;
-    }
-
-    std::map<std::wstring, VARTYPE> types;
-};
-
-// Every persisted property with a value that differs from its default.
-struct Setting {
-    const wchar_t* key;
-    Var value;
-    VARTYPE stored;
-};
-
-std::vector<Setting> NonDefaults() {
-    return {
-        {L"BackColor", Var::I4(0x102030), VT_I4},      {L"ItemHeight", Var::I4(21), VT_I4},
-        {L"ItemBkColor1", Var::I4(0x010101), VT_I4},   {L"ItemBkColor2", Var::I4(0x020202), VT_I4},
-        {L"ItemSelBkColor", Var::I4(0x030303), VT_I4}, {L"ItemNorTextColor", Var::I4(0x040404), VT_I4},
-        {L"ItemSelTextColor", Var::I4(0x050505), VT_I4}, {L"ItemPlyTextColor", Var::I4(0x060606), VT_I4},
-        {L"ItemErrTextColor", Var::I4(0x070707), VT_I4}, {L"HeaderBackColor", Var::I4(0x080808), VT_I4},
-        {L"YnNeedNumCol", Var::Bool(false), VT_BOOL},    {L"Border", Var::Bool(false), VT_BOOL},
-        {L"BorderColor", Var::I4(0x090909), VT_I4},      {L"BorderWidth", Var::I4(3), VT_I2},
-        {L"CheckBox", Var::Bool(true), VT_BOOL},         {L"bSeleArrow", Var::Bool(false), VT_BOOL},
-    };
-}
-
-struct FontFacts {
-    std::wstring name;
-    long size, bold, italic;
-    bool operator==(const FontFacts& o) const {
-        return name == o.name && size == o.size && bold == o.bold && italic == o.italic;
-    }
-};
-
-FontFacts FontOf(IDispatch* d) {
-    CallResult font = Get(d, L"Font");
-    IDispatch* f = V_DISPATCH(font.value.get());
-    return {Get(f, L"Name").value.AsString(), Get(f, L"Size").value.AsLong(), Get(f, L"Bold").value.AsLong(),
-            Get(f, L"Italic").value.AsLong()};
-}
-
-// A control with every persisted property changed from its default.
-ComPtr<IDispatch> ChangedControl() {
-    ComPtr<IDispatch> d = NewDispatch();
-    if (!d) return d;
-    d.As<IPersistStreamInit>(IID_IPersistStreamInit)->InitNew();
-    for (const Setting& s : NonDefaults()) EXPECT_EQ(Put(d.Get(), s.key, s.value).hr, S_OK);
-    CallResult font = Get(d.Get(), L"Font");
-    IDispatch* f = V_DISPATCH(font.value.get());
-    // A face the standard font's own stream can keep: it stores the name in
-    // the ANSI code page, where a Chinese name does not survive on a Western system.
-    Put(f, L"Name", Var::Str(L"Tahoma"));
-    Put(f, L"Size", Var::I4(12));
-    Put(f, L"Bold", Var::Bool(true));
-    Put(f, L"Italic", Var::Bool(true));
-    return d;
-}
-
-void ExpectSameValues(IDispatch* loaded, IDispatch* original) {
-    for (const Setting& s : NonDefaults()) {
-        SCOPED_TRACE(std::string(s.key, s.key + wcslen(s.key)));
-        EXPECT_EQ(Get(loaded, s.key).value.AsLong(), s.value.AsLong());
-    }
-    const FontFacts a = FontOf(loaded), b = FontOf(original);
-    EXPECT_TRUE(a == b) << std::string(a.name.begin(), a.name.end()) << " " << a.size << " " << a.bold << " " << a.italic << " / "
-                        << std::string(b.name.begin(), b.name.end()) << " " << b.size << " " << b.bold << " " << b.italic;
-    EXPECT_EQ(FontOf(loaded).size, 12);
-}
 
 TEST(Persistence, PropertyBagRoundTripKeepsAllSeventeenValues) {
     ComPtr<IDispatch> original = ChangedControl();
@@ -205,12 +84,7 @@ TEST(Persistence, StreamsThatAreNotOursAreRefused) {
     ComPtr<IStream> good;
     CreateStreamOnHGlobal(nullptr, TRUE, good.Out());
     original.As<IPersistStreamInit>(IID_IPersistStreamInit)->Save(good.Get(), FALSE);
-    STATSTG stat = {};
-    good->Stat(&stat, STATFLAG_NONAME);
-    std::vector<char> bytes(stat.cbSize.QuadPart);
-    LARGE_INTEGER zero = {};
-    good->Seek(zero, STREAM_SEEK_SET, nullptr);
-    good->Read(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr);
+    const std::vector<char> bytes = BytesOf(good.Get());
 
     struct Case {
         const char* what;
@@ -224,10 +98,7 @@ TEST(Persistence, StreamsThatAreNotOursAreRefused) {
     cases[2].data[4] = 2;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ComPtr<IStream> stream;
-        CreateStreamOnHGlobal(nullptr, TRUE, stream.Out());
-        stream->Write(c.data.data(), static_cast<ULONG>(c.data.size()), nullptr);
-        stream->Seek(zero, STREAM_SEEK_SET, nullptr);
+        ComPtr<IStream> stream = StreamOf(c.data);
         ComPtr<IPersistStreamInit> fresh = NewControl().As<IPersistStreamInit>(IID_IPersistStreamInit);
         EXPECT_TRUE(FAILED(fresh->Load(stream.Get())));
         // Refused before anything was read into it: the control can still start new.
