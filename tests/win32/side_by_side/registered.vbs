@@ -1,14 +1,17 @@
 ' What a script host of either width finds while the 32-bit and the 64-bit component are
-' registered side by side. The argument names the components that should be registered
-' ("32 64", "32" or "64"); the host's own width decides which one it can create.
+' registered side by side. The arguments name the components that should be registered
+' (32 64, 32 or 64); the host's own width decides which one it can create.
 Option Explicit
 Const LIBKEY = "HKCR\TypeLib\{791011F9-50F5-4B73-B506-3D4688709F6A}\1.0\0\"
 Const CLSKEY = "HKCR\CLSID\{E53F74D3-255A-4C2B-A82B-3C136C4D0F85}\InprocServer32\"
 Const PROGID = "MireloListProj.MireloList"
 
-Dim sh, expected, own, failures
+Dim sh, expected, own, failures, i
 Set sh = CreateObject("WScript.Shell")
-expected = " " & WScript.Arguments(0) & " "
+expected = " "
+For i = 0 To WScript.Arguments.Count - 1
+    expected = expected & WScript.Arguments(i) & " "
+Next
 If sh.ExpandEnvironmentStrings("%PROCESSOR_ARCHITECTURE%") = "AMD64" Then own = "64" Else own = "32"
 failures = 0
 
