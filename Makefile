@@ -47,7 +47,7 @@ _quick: _native
 _demo: _native _win32
 	@scripts/demo.sh
 
-_bench: _win32
+_bench: _win32 _win64
 	@scripts/bench.sh
 
 _fuzz: _deps

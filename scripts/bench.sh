@@ -14,6 +14,15 @@ if ls bench/win32/*.cpp >/dev/null 2>&1; then
   # The component too: the benchmark measures whatever MireloList.ocx is registered.
   cmake --build build/win32 -j"${JOBS:-2}" --target MireloList bench_win32
   [ -f build/win32/MireloList.ocx ] && (cd build/win32 && ../../scripts/wine-run.sh regsvr32 /s MireloList.ocx)
+  echo "=== the 32-bit component"
   (cd build/win32 && ../../scripts/wine-run.sh bench_win32.exe "$@"); ran=1
+  # And the 64-bit one, in the 64-bit prefix under the 64-bit loader.
+  if [ -f build/win64/CMakeCache.txt ]; then
+    cmake --build build/win64 -j"${JOBS:-2}" --target MireloList bench_win32
+    export MIRELO_BITS=64
+    (cd build/win64 && ../../scripts/wine-run.sh regsvr32 /s MireloList.ocx)
+    echo "=== the 64-bit component"
+    (cd build/win64 && ../../scripts/wine-run.sh bench_win32.exe "$@")
+  fi
 fi
 [ -n "$ran" ] || echo "bench: not built yet (no bench/*.cpp)"

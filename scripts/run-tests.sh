@@ -4,8 +4,13 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
-WIN=build/win32
+WIN=build/win32 WIN64=build/win64
 LOGS=$ROOT/build/test-logs
+# Commands in the 64-bit prefix: W64 wine ... starts 32-bit programs there (its SysWOW64),
+# W64 "$WINE64" ... 64-bit ones.
+W64=(env WINEPREFIX="$WINEPREFIX64" WINEARCH=win64)
+# Each component saves a stream and a bag here for the other one to load (CrossBuild tests).
+export MIRELO_CROSS_DIR="Z:$ROOT/build/cross"
 # A hung suite (a modal window nobody closes) must not eat CI's time; seconds.
 SUITE_TIMEOUT=${SUITE_TIMEOUT:-900} SCRIPT_TIMEOUT=${SCRIPT_TIMEOUT:-120}
 mkdir -p "$LOGS"
@@ -14,6 +19,7 @@ mkdir -p "$LOGS"
 wine_work() { compgen -G "$WIN/*.exe" || compgen -G "$WIN/*.ocx" || compgen -G "tests/win32/*.vbs"; }
 if [ -z "${MIRELO_XVFB:-}" ] && wine_work >/dev/null; then
   scripts/wine-prefix.sh || exit 1
+  if [ -f "$WIN64/MireloList.ocx" ]; then MIRELO_BITS=64 scripts/wine-prefix.sh || exit 1; fi
   export MIRELO_XVFB=1
   exec xvfb-run "${XVFB_ARGS[@]}" "$0" "$@"
 fi
@@ -25,8 +31,8 @@ passed=0 failed=0
 # as one more failure: the tests it did not reach are not counted as passed.
 gtest() {
   local name=$1; shift
-  local log=$LOGS/$name.log xml=$LOGS/$name.xml out=$LOGS/$name.xml
-  [ "$1" = wine ] && out="Z:$xml"
+  local log=$LOGS/$name.log xml=$LOGS/$name.xml out=$LOGS/$name.xml a
+  for a in "$@"; do case $a in *.exe) out="Z:$xml" ;; esac; done
   rm -f "$xml"
   echo "=== $name"
   timeout -k 10 "$SUITE_TIMEOUT" "$@" --gtest_brief=1 --gtest_color=no --gtest_output="xml:$out" \
@@ -45,23 +51,56 @@ gtest() {
   fi
 }
 
-# vbs FILE: a script client passes if it exits with 0, prints no line starting with FAIL, and
-# raises no script error (Wine's cscript ends silently with status 0 on one, so its fixme
-# trace is the only sign).
+# vbs LABEL FILE DIR "ARGS" WINE...: a script client passes if it exits with 0, prints no line
+# starting with FAIL, and raises no script error (Wine's cscript ends silently with status 0
+# on one, so its fixme trace is the only sign). It runs in DIR as WINE... cscript FILE ARGS.
 vbs() {
-  local name; name=$(basename "$1")
-  local log=$LOGS/$name.log
-  cp "$1" "$WIN/$name"
-  echo "=== $name"
-  (cd "$WIN" && WINEDEBUG=-all,fixme+wscript timeout -k 10 "$SCRIPT_TIMEOUT" \
-     wine cscript //nologo "$name") 2>&1 \
+  local label=$1 file=$2 dir=$3 args=$4; shift 4
+  local name; name=$(basename "$file")
+  local log=$LOGS/${label// /_}.log
+  cp "$file" "$dir/$name"
+  echo "=== $label"
+  # shellcheck disable=SC2086 # ARGS are words
+  (cd "$dir" && WINEDEBUG=-all,fixme+wscript timeout -k 10 "$SCRIPT_TIMEOUT" \
+     "$@" cscript //nologo "$name" $args) 2>&1 \
     | tr -d '\r' | grep -v ':set_host_properties ' | tee "$log"
   local rc=${PIPESTATUS[0]}
   if [ "$rc" -ne 0 ] || grep -q -e '^FAIL' -e 'OnScriptError' "$log"; then
-    echo "[  FAILED  ] $name (status $rc)"; failed=$((failed + 1))
+    echo "[  FAILED  ] $label (status $rc)"; failed=$((failed + 1))
   else
-    echo "[  PASSED  ] $name"; passed=$((passed + 1))
+    echo "[  PASSED  ] $label"; passed=$((passed + 1))
   fi
+}
+
+# registration NAME WINE...: regsvr32 MireloList.ocx in the current directory.
+registration() {
+  local name=$1; shift
+  echo "=== regsvr32 MireloList.ocx ($name)"
+  if "$@" regsvr32 /s MireloList.ocx; then
+    echo "[  PASSED  ] $name"; passed=$((passed + 1))
+  else
+    echo "[  FAILED  ] $name"; failed=$((failed + 1))
+  fi
+}
+
+# Both components registered in the 64-bit prefix at once, each by its own regsvr32; taking
+# either away first leaves the other working. The script checks, from a 32-bit and a 64-bit
+# script host, what each should find registered.
+SIDE=tests/win32/side_by_side/registered.vbs
+side_by_side() {
+  local reg32=("${W64[@]}" wine regsvr32 /s) reg64=("${W64[@]}" "$WINE64" regsvr32 /s)
+  expect() {
+    vbs "side-by-side $1, 32-bit host" "$SIDE" "$WIN" "$2" "${W64[@]}" wine
+    vbs "side-by-side $1, 64-bit host" "$SIDE" "$WIN64" "$2" "${W64[@]}" "$WINE64"
+  }
+  (cd "$WIN" && "${reg32[@]}" MireloList.ocx) && (cd "$WIN64" && "${reg64[@]}" MireloList.ocx)
+  expect "both registered" "32 64"
+  (cd "$WIN" && "${reg32[@]}" /u MireloList.ocx)
+  expect "32-bit unregistered first" "64"
+  (cd "$WIN" && "${reg32[@]}" MireloList.ocx) && (cd "$WIN64" && "${reg64[@]}" /u MireloList.ocx)
+  expect "64-bit unregistered first" "32"
+  # Back to the 64-bit component alone, as the 64-bit suite expects the prefix.
+  (cd "$WIN64" && "${reg64[@]}" MireloList.ocx) && (cd "$WIN" && "${reg32[@]}" /u MireloList.ocx)
 }
 
 # fuzz NAME: a short run of one fuzz target on its corpus; any finding (crash,
@@ -89,20 +128,36 @@ fuzz() {
 for f in build/fuzz/fuzz_*; do [ -x "$f" ] && fuzz "${f#build/fuzz/fuzz_}"; done
 
 if [ -n "${MIRELO_XVFB:-}" ]; then
+  mkdir -p build/cross
   # Run from the build dir: the control reads and writes files by bare name there.
   cd $WIN
   [ -f native_tests.exe ] && gtest native-wine wine native_tests.exe
-  if [ -f MireloList.ocx ]; then
-    echo "=== regsvr32 MireloList.ocx"
-    if wine regsvr32 /s MireloList.ocx; then
-      echo "[  PASSED  ] registration"; passed=$((passed + 1))
-    else
-      echo "[  FAILED  ] registration"; failed=$((failed + 1))
-    fi
-  fi
+  [ -f MireloList.ocx ] && registration registration wine
   [ -f win32_tests.exe ] && gtest win32 wine win32_tests.exe
   cd "$ROOT"
-  for s in tests/win32/*.vbs; do [ -f "$s" ] && vbs "$s"; done
+  for s in tests/win32/*.vbs; do [ -f "$s" ] && vbs "$(basename "$s")" "$s" "$WIN" "" wine; done
+
+  # The 64-bit component: the same suites in the 64-bit prefix, by 64-bit programs.
+  if [ -f "$WIN64/MireloList.ocx" ]; then
+    cd $WIN64
+    [ -f native_tests.exe ] && gtest native-wine64 "${W64[@]}" "$WINE64" native_tests.exe
+    # A run stopped during the side-by-side steps may have left the 32-bit one registered.
+    (cd "$ROOT/$WIN" && "${W64[@]}" wine regsvr32 /s /u MireloList.ocx 2>/dev/null) || true
+    registration "registration (64-bit)" "${W64[@]}" "$WINE64"
+    [ -f win32_tests.exe ] && MIRELO_CROSS_FROM=win32 gtest win64 "${W64[@]}" "$WINE64" win32_tests.exe
+    cd "$ROOT"
+    for s in tests/win32/*.vbs; do
+      [ -f "$s" ] && vbs "$(basename "$s") (64-bit)" "$s" "$WIN64" "" "${W64[@]}" "$WINE64"
+    done
+    # The 32-bit component reads what the 64-bit one saved.
+    if [ -f "$WIN/win32_tests.exe" ]; then
+      cd $WIN
+      MIRELO_CROSS_FROM=win64 GTEST_FILTER='CrossBuild.*' gtest cross-win32 wine win32_tests.exe
+      cd "$ROOT"
+    fi
+    [ -f "$WIN/MireloList.ocx" ] && side_by_side
+    "${W64[@]}" wineserver -k 2>/dev/null
+  fi
   wineserver -k 2>/dev/null
 fi
 

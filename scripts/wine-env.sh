@@ -1,7 +1,16 @@
-# Sourced by the Wine scripts: the project's own 32-bit prefix inside the build tree.
+# Sourced by the Wine scripts: the project's own prefixes inside the build tree.
+# MIRELO_BITS=64 selects the 64-bit one (WINEARCH=win64), whose programs run under Wine's
+# 64-bit loader; Debian's `wine` always starts the 32-bit one (docs/wine.md).
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wineprefix}"
-export WINEARCH=win32
+WINEPREFIX64="${WINEPREFIX64:-$ROOT/build/wineprefix64}"
+WINE64=/usr/lib/wine/wine64
+if [ "${MIRELO_BITS:-32}" = 64 ]; then
+  export WINEPREFIX="$WINEPREFIX64" WINEARCH=win64
+  WINE=$WINE64
+else
+  export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wineprefix}" WINEARCH=win32
+  WINE=wine
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 # Wine derives its ANSI code page from the locale; pin it so runs agree everywhere.

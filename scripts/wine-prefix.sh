@@ -2,6 +2,7 @@
 # Creates the project's Wine prefix once: no Mono/Gecko dialogs, no crash dialog (it would
 # wait for a click forever under Xvfb), and the Chinese UI font ("宋体" / SimSun) mapped to
 # WenQuanYi Zen Hei so CJK text has real glyphs. Bump VERSION when the settings change.
+# MIRELO_BITS=64: the same for the 64-bit prefix (it also runs 32-bit programs, its SysWOW64).
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 VERSION=2
