@@ -20,12 +20,15 @@ DIST = os.path.join(BUILD, "dist")
 WORK = os.path.join(BUILD, "package-tests")
 VERSION = open(os.path.join(ROOT, "VERSION")).read().strip()
 OLD_VERSION = "0.9.0"  # an earlier release, built here as the upgrade's source
-PREFIX_VERSION = "2"
+PREFIX_VERSION = "3"
 
-# Where each build lives on a 64-bit machine and which regsvr32/cscript load it.
+# Where each build lives on a 64-bit machine, and the loader and folder of the programs that
+# load it. Debian's `wine` is the 32-bit loader, and for a 32-bit process system32 is
+# syswow64: a 64-bit program has to be started by the 64-bit loader.
 ARCHS = {
-    "x86": {"folder": "Program Files (x86)", "system": "syswow64", "view": "wow6432node\\"},
-    "x64": {"folder": "Program Files", "system": "system32", "view": ""},
+    "x86": {"folder": "Program Files (x86)", "system": "syswow64", "loader": "wine"},
+    "x64": {"folder": "Program Files", "system": "system32",
+            "loader": shutil.which("wine64") or "/usr/lib/wine/wine64"},
 }
 
 passed = failed = 0
@@ -51,10 +54,10 @@ def wine_env(prefix, debug="-all"):
     return env
 
 
-def wine(prefix, *args, debug="-all", timeout=300):
+def wine(prefix, *args, debug="-all", timeout=300, loader="wine"):
     """Runs one Windows program and waits for the prefix's server to write the registry out."""
     try:
-        run = subprocess.run(["wine", *args], env=wine_env(prefix, debug), capture_output=True,
+        run = subprocess.run([loader, *args], env=wine_env(prefix, debug), capture_output=True,
                              text=True, errors="replace", timeout=timeout)
         rc, out = run.returncode, run.stdout + run.stderr
     except subprocess.TimeoutExpired:
@@ -78,7 +81,8 @@ def make_base():
     empty = os.path.join(WORK, "empty.vbs")
     open(empty, "w").write("\r\n")
     for arch in ARCHS.values():
-        wine(base, f"C:\\windows\\{arch['system']}\\cscript.exe", "//nologo", "Z:" + empty.replace("/", "\\"))
+        wine(base, f"C:\\windows\\{arch['system']}\\cscript.exe", "//nologo", "Z:" + empty.replace("/", "\\"),
+             loader=arch["loader"])
     open(mark, "w").write(PREFIX_VERSION)
     return base
 
@@ -174,12 +178,15 @@ def uses(prefix, arch):
     """The control works from the script host of that bitness: create, columns, rows."""
     script = "Z:" + os.path.join(ROOT, "tests", "package", "use_installed.vbs").replace("/", "\\")
     host = f"C:\\windows\\{ARCHS[arch]['system']}\\cscript.exe"
-    rc, out = wine(prefix, host, "//nologo", script, debug="-all,fixme+wscript", timeout=120)
+    rc, out = wine(prefix, host, "//nologo", script, debug="-all,fixme+wscript", timeout=120,
+                   loader=ARCHS[arch]["loader"])
     ok = rc == 0 and "used 2 rows" in out and "FAIL" not in out and "OnScriptError" not in out
     return ok, out.strip()
 
 
 def msiexec(prefix, verb, package):
+    # The 32-bit msiexec, which `wine msiexec` starts: Wine's 64-bit one writes a 32-bit
+    # component's ProgID under Wow6432Node, where 32-bit programs do not look for it.
     rc, out = wine(prefix, "msiexec", verb, "Z:" + package.replace("/", "\\"), "/qn")
     return rc == 0, f"msiexec {verb} {os.path.basename(package)}: status {rc}\n{out.strip()}"
 
@@ -206,13 +213,13 @@ def main():
         os.makedirs(folder, exist_ok=True)
         shutil.copy(os.path.join(DIST, f"stage-{a}", "MireloList.ocx"), folder)
         rc, out = wine(prefix, f"C:\\windows\\{ARCHS[a]['system']}\\regsvr32.exe", "/s",
-                       f"C:\\{ARCHS[a]['folder']}\\MireloList\\MireloList.ocx")
+                       f"C:\\{ARCHS[a]['folder']}\\MireloList\\MireloList.ocx", loader=ARCHS[a]["loader"])
         check(f"{a}: regsvr32 registers the packaged component", rc == 0, out)
         want[a] = added(base_rows, read_classes(prefix))
         if a == "x86":
-            # Wine's type library registration also copies a 32-bit library's interfaces into
-            # the 64-bit view; a 32-bit package cannot write there, and only 64-bit clients of
-            # an out-of-process server would read them.
+            # Registering a 32-bit type library also copies its interfaces into the 64-bit
+            # view; a 32-bit package cannot write there, and only 64-bit clients of an
+            # out-of-process server would read them.
             want[a] = {r for r in want[a] if not r[0].startswith("interface\\")}
 
     prefix = clone(base, "msiexec")
