@@ -162,9 +162,14 @@ def same_keys(name, got, want):
           "\nonly from regsvr32:\n" + show(want - got))
 
 
+def tree(folder):
+    """The files under a folder, by relative path, with their sizes."""
+    return sorted((os.path.relpath(os.path.join(d, f), folder), os.path.getsize(os.path.join(d, f)))
+                  for d, _, files in os.walk(folder) for f in files)
+
+
 def installed_files(prefix, arch):
-    folder = os.path.join(prefix, "drive_c", ARCHS[arch]["folder"], "MireloList")
-    return sorted(os.listdir(folder)) if os.path.isdir(folder) else []
+    return tree(os.path.join(prefix, "drive_c", ARCHS[arch]["folder"], "MireloList"))
 
 
 def products(prefix):
@@ -232,8 +237,9 @@ def main():
         check(f"{a}: the upgrade leaves one product", products(prefix) == [f"MireloList {VERSION} ({a})"],
               str(products(prefix)))
         same_keys(f"{a}: after the upgrade the keys are regsvr32's", added(base_rows, read_classes(prefix)), want[a])
-        check(f"{a}: installs MireloList.ocx alone in its folder", installed_files(prefix, a) == ["MireloList.ocx"],
-              str(installed_files(prefix, a)))
+        staged = tree(os.path.join(DIST, f"stage-{a}"))
+        check(f"{a}: installs the component and the kit, nothing else", installed_files(prefix, a) == staged,
+              f"installed {installed_files(prefix, a)}\npackaged {staged}")
         ok, out = uses(prefix, a)
         check(f"{a}: the control works from the {a} script host without regsvr32", ok, out)
         ok, out = msiexec(prefix, "/x", new[a])
