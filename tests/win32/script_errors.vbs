@@ -56,8 +56,19 @@ Err.Clear
 l.SetItemData 5, "p,q"
 Check "SetItemData on a missing row", Err.Number, 9
 
+Err.Clear
+l.AddItemA 21, "X,Y,Z", "50,50,50", "0,0,0"
+Check "a 22nd column", Err.Number, 9
+Err.Clear
+l.AddItem "d,e,f"
+l.ResizeHead
+l.Refresh
+l.SetItemData 1, "g"
+Check "the control works on after the refused columns", Err.Number, 0
+
 On Error GoTo 0
-Check "rows after the failed calls", l.ListCount, 1
+Check "rows after the failed calls", l.ListCount, 2
+Check "columns kept", l.item(1, 2), "f"
 Check "pen width after the failed call", l.BorderWidth, 1
 
 If failures = 0 Then WScript.Echo "ok: run-time errors by number"
