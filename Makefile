@@ -4,7 +4,7 @@ CMAKE  := cmake --log-level=WARNING
 BUILD  := cmake --build
 MAKEFLAGS += --no-print-directory
 
-PUBLIC := all deps native asan win32 win64 test quick demo bench fuzz
+PUBLIC := all deps native asan win32 win64 test quick demo bench fuzz kit package
 .PHONY: $(PUBLIC) $(addprefix _,$(PUBLIC)) clean
 
 # Several people share one work tree: builds and test runs take turns on build/.
@@ -36,8 +36,12 @@ _win64: _deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
 	@$(BUILD) build/win64 -j$(JOBS)
 
-_test: _native _asan _win32 _win64 _fuzzbuild
+_test: _native _asan _win32 _win64 _fuzzbuild _package
 	@scripts/run-tests.sh
+
+# The installer packages (package/, wixl) of the stripped components: build/dist/*.msi.
+_package: _win32
+	@scripts/package.sh x86 build/win32
 
 # Native unit tests only: the fast loop while working on the core.
 _quick: _native
@@ -46,6 +50,10 @@ _quick: _native
 
 _demo: _native _win32
 	@scripts/demo.sh
+
+# The kit for C++ hosts: build/dist/MireloList-<VERSION>-sdk.zip.
+_kit: _win32
+	@scripts/kit.sh
 
 _bench: _win32 _win64
 	@scripts/bench.sh

@@ -16,7 +16,7 @@ SUITE_TIMEOUT=${SUITE_TIMEOUT:-900} SCRIPT_TIMEOUT=${SCRIPT_TIMEOUT:-120}
 mkdir -p "$LOGS"
 
 # Everything under Wine shares one Xvfb display and one wineserver session.
-wine_work() { compgen -G "$WIN/*.exe" || compgen -G "$WIN/*.ocx" || compgen -G "tests/win32/*.vbs"; }
+wine_work() { compgen -G "$WIN/*.exe" || compgen -G "$WIN/*.ocx" || compgen -G "tests/win32/*.[vj]s"; }
 if [ -z "${MIRELO_XVFB:-}" ] && wine_work >/dev/null; then
   scripts/wine-prefix.sh || exit 1
   if [ -f "$WIN64/MireloList.ocx" ]; then MIRELO_BITS=64 scripts/wine-prefix.sh || exit 1; fi
@@ -51,9 +51,10 @@ gtest() {
   fi
 }
 
-# vbs LABEL FILE DIR "ARGS" WINE...: a script client passes if it exits with 0, prints no line
-# starting with FAIL, and raises no script error (Wine's cscript ends silently with status 0
-# on one, so its fixme trace is the only sign). It runs in DIR as WINE... cscript FILE ARGS.
+# vbs LABEL FILE DIR "ARGS" WINE...: a script client (VBScript or JScript) passes if it exits
+# with 0, prints no line starting with FAIL, and raises no script error (Wine's cscript ends
+# silently with status 0 on one, so its fixme trace is the only sign). It runs in DIR as
+# WINE... cscript FILE ARGS.
 vbs() {
   local label=$1 file=$2 dir=$3 args=$4; shift 4
   local name; name=$(basename "$file")
@@ -122,6 +123,17 @@ fuzz() {
   fi
 }
 
+# kit: the kit for C++ hosts, built and run from its zip alone (scripts/kit-test.sh).
+kit() {
+  local log=$LOGS/kit.log
+  echo "=== kit"
+  if timeout -k 10 "$SUITE_TIMEOUT" scripts/kit-test.sh >"$log" 2>&1; then
+    echo "[  PASSED  ] kit"; passed=$((passed + 1))
+  else
+    cat "$log"; echo "[  FAILED  ] kit (log $log)"; failed=$((failed + 1))
+  fi
+}
+
 [ -x build/native/native_tests ] && gtest native build/native/native_tests
 [ -x build/asan/native_tests ] && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   gtest asan build/asan/native_tests
@@ -135,7 +147,8 @@ if [ -n "${MIRELO_XVFB:-}" ]; then
   [ -f MireloList.ocx ] && registration registration wine
   [ -f win32_tests.exe ] && gtest win32 wine win32_tests.exe
   cd "$ROOT"
-  for s in tests/win32/*.vbs; do [ -f "$s" ] && vbs "$(basename "$s")" "$s" "$WIN" "" wine; done
+  for s in tests/win32/*.vbs tests/win32/*.js; do [ -f "$s" ] && vbs "$(basename "$s")" "$s" "$WIN" "" wine; done
+  [ -f "$WIN/MireloList.ocx" ] && kit
 
   # The 64-bit component: the same suites in the 64-bit prefix, by 64-bit programs.
   if [ -f "$WIN64/MireloList.ocx" ]; then
@@ -146,7 +159,7 @@ if [ -n "${MIRELO_XVFB:-}" ]; then
     registration "registration (64-bit)" "${W64[@]}" "$WINE64"
     [ -f win32_tests.exe ] && MIRELO_CROSS_FROM=win32 gtest win64 "${W64[@]}" "$WINE64" win32_tests.exe
     cd "$ROOT"
-    for s in tests/win32/*.vbs; do
+    for s in tests/win32/*.vbs tests/win32/*.js; do
       [ -f "$s" ] && vbs "$(basename "$s") (64-bit)" "$s" "$WIN64" "" "${W64[@]}" "$WINE64"
     done
     # The 32-bit component reads what the 64-bit one saved.
@@ -159,6 +172,17 @@ if [ -n "${MIRELO_XVFB:-}" ]; then
     "${W64[@]}" wineserver -k 2>/dev/null
   fi
   wineserver -k 2>/dev/null
+  # The installer packages in fresh 64-bit prefixes of their own (tests/package).
+  if compgen -G "build/dist/MireloList-$(cat VERSION)-*.msi" >/dev/null; then
+    echo "=== installer packages"
+    log=$LOGS/packages.log
+    timeout -k 10 "$SUITE_TIMEOUT" python3 tests/package/package_tests.py build 2>&1 | tee "$log"
+    if read -r p f < <(tail -1 "$log" | sed -n 's/^\([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p'); then
+      passed=$((passed + p)); failed=$((failed + f))
+    else
+      echo "*** installer packages: ended before finishing its run"; failed=$((failed + 1))
+    fi
+  fi
 fi
 
 echo "$passed passed, $failed failed"
