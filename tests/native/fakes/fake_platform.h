@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "listctl/list_property.h"
 #include "platform/gdi.h"
 #include "platform/memdc.h"
 #include "platform/property_bag.h"
@@ -98,7 +99,11 @@ class FakeSite : public Site {
 public:
     bool UserMode() override { return userMode; }
     Text DisplayName() override { return name; }
-    void PropertyChanged(const Text& key) override { changed.push_back(Utf8(key)); }
+    // Recorded by key, as the list's property table names it.
+    void PropertyChanged(int32_t dispid) override {
+        const ListProperty* p = FindListProperty(dispid);
+        changed.push_back(p ? Utf8(p->key) : std::to_string(dispid));
+    }
     bool userMode = true;
     Text name = u"MireloList1";
     std::vector<std::string> changed;
@@ -107,10 +112,13 @@ public:
 class FakeAbout : public AboutWindow {
 public:
     bool IsShown() override { return shown; }
-    void Close() override { shown = false; log.push_back("close"); }
-    void ShowModal() override { log.push_back("show"); }
+    void Close() override { shown = false; }
+    void ShowModal() override {
+        if (shown) ++stacked;
+        shown = true;
+    }
     bool shown = false;
-    std::vector<std::string> log;
+    int stacked = 0;  // windows shown over one still open
 };
 
 class FakeResources : public Resources {
