@@ -19,6 +19,7 @@
 #include "listctl/child_box.h"
 #include "listctl/column_cursors.h"
 #include "listctl/item_record.h"
+#include "listctl/list_property.h"
 #include "platform/cursor.h"
 #include "platform/font.h"
 #include "platform/gdi.h"
@@ -64,6 +65,18 @@ constexpr int32_t kNoBorderDrag = 2147483647;  // SplitterGrabX while no border 
 extern const Text kSortUp;    // "▲" appended to a caption sorted ascending
 extern const Text kSortDown;  // "▼" appended to a caption sorted descending
 
+// The slots of the list's seven solid brushes.
+enum BrushSlot : int8_t {
+    kRowBrush1,        // ItemBkColor1: rows at even distance from the top row
+    kRowBrush2,        // ItemBkColor2: the other rows
+    kSelectionBrush,   // ItemSelBkColor
+    kBackBrush,        // the surface background, under and beside the rows
+    kHeaderBrush,      // HeaderBackColor
+    kPressedBrush,     // black: a pressed header cell
+    kDropTargetBrush,  // the header cell a dragged column would land on
+    kBrushCount
+};
+
 class MireloList : public HookOwner {
 public:
     // Creation: runs the initialize handler (check images, brushes, state,
@@ -76,7 +89,9 @@ public:
     void SetEvents(MireloListEvents* sink) { events_ = sink; }
     void SetAccessibilityEvents(AccessibilityEvents* sink) { access_ = sink; }
 
-    // Persistence.
+    // Persistence: every persisted or notified property, one row each
+    // (property_table.cpp).
+    static const std::array<ListProperty, 19> kProperties;
     void InitProperties();
     void ReadProperties(PropertyBag& bag);
     void WriteProperties(PropertyBag& bag);
@@ -224,7 +239,20 @@ private:
     class BarEvents;
     friend class BarEvents;
 
-    void Notify(const char16_t* key);
+    // A member property took a new value: store it and tell the host, rebuild
+    // and repaint as its row says. Skips an unchanged value unless `always`.
+    template <class V>
+    void Assign(V MireloList::*field, V v, bool always = false) {
+        if (!always && this->*field == v) return;
+        this->*field = v;
+        Changed(RowOf(field));
+    }
+    void Changed(const ListProperty& p);
+    static const ListProperty& RowOf(PropertyField field);
+    static const ListProperty& RowOf(PropertyType surfaceType);
+    OleColor ColourOf(const ListProperty& p) const;
+    Variant Stored(const ListProperty& p) const;  // the value as the bag holds it
+    void Load(const ListProperty& p, const Variant& v);
     bool IsValidIndex(int32_t i) const;
     static int16_t ClampedLastIndex(double v);
     void BuildBrushes();
@@ -272,7 +300,8 @@ private:
     AccessibilityEvents* access_ = nullptr;  // present while a window answers for the list
     std::function<void(const std::string&)> trace_;
 
-    // Persisted look.
+    // Persisted look: each has its row in kProperties; only its setter changes it
+    // after loading.
     Bool16 CheckBox_ = kFalse;           // rows show a check box
     int32_t ItemHeight_ = 0;             // row and header height, pixels
     OleColor ItemBkColor1_ = 0;          // rows at even distance from the top row
@@ -306,7 +335,7 @@ private:
     int32_t LastWidth_ = 0, LastHeight_ = 0;  // surface size after the last resize handling
 
     // Painting.
-    std::array<OwnedBrush, 7> Brushes;  // bk1, bk2, selection, back, header, pressed, drop target
+    std::array<OwnedBrush, kBrushCount> Brushes;  // by BrushSlot
     std::unique_ptr<MemDC> CheckImages; // "CHK": empty box, play arrow, checked box
     std::unique_ptr<ClsIcon> PlayIcon;  // "PLAYICON", run mode only
     Bool16 AltPhase_ = kFalse;          // flipped per scroll so row colours follow the rows
