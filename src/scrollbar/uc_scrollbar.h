@@ -146,7 +146,6 @@ private:
     void RepeatStep();
     void DragThumb();
     void HoverAt();
-    void MakeHot(bool& flag);
     void Fire(void (ScrollbarEvents::*event)());
 
     Gdi& gdi_;
