@@ -34,15 +34,9 @@ const BarPartInfo* FindBarPart(int16_t part) {
     return nullptr;
 }
 
+// A thumb too big for its track is not drawn, whatever its rectangle.
 Rect PartRect(const BarLayout& g, ScrollPart part) {
-    switch (part) {
-    case ScrollPart::Button1: return g.Btn1Rect;
-    case ScrollPart::Button2: return g.Btn2Rect;
-    case ScrollPart::Track1: return g.Track1Rect;
-    case ScrollPart::Track2: return g.Track2Rect;
-    case ScrollPart::Thumb: return g.ThumbVisible ? g.ThumbRect : Rect{};
-    default: return Rect{};
-    }
+    return part == ScrollPart::Thumb && !g.ThumbVisible ? Rect{} : g.PartRect(part);
 }
 
 Text WithoutMarker(const Text& caption) {
@@ -236,31 +230,11 @@ AccessibleState AccessibilityModel::BarPartState(int16_t part) const {
     AccessibleState s;
     // An empty page area (the thumb at that end) is not there to see.
     s.invisible = !bar.Visible() || IsRectEmpty(PartRect(bar.Layout(), p));
+    s.pressed = input.Pressed(p);
     const bool atMin = bar.Value() <= bar.Min(), atMax = bar.Value() >= bar.Max();
-    switch (p) {
-    case ScrollPart::Button1:
-        s.pressed = input.Btn1Pressed;
-        s.unavailable = atMin;
-        break;
-    case ScrollPart::Track1:
-        s.pressed = input.Track1Pressed;
-        s.unavailable = atMin;
-        break;
-    case ScrollPart::Thumb:
-        s.pressed = input.ThumbPressed;
-        s.unavailable = atMin && atMax;
-        break;
-    case ScrollPart::Track2:
-        s.pressed = input.Track2Pressed;
-        s.unavailable = atMax;
-        break;
-    case ScrollPart::Button2:
-        s.pressed = input.Btn2Pressed;
-        s.unavailable = atMax;
-        break;
-    default: break;
-    }
-    s.unavailable = s.unavailable || !bar.Enabled();
+    const bool up = p == ScrollPart::Button1 || p == ScrollPart::Track1;
+    const bool down = p == ScrollPart::Button2 || p == ScrollPart::Track2;
+    s.unavailable = !bar.Enabled() || (up && atMin) || (down && atMax) || (p == ScrollPart::Thumb && atMin && atMax);
     return s;
 }
 
