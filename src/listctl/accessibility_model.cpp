@@ -25,6 +25,14 @@ Text WithoutMarker(const Text& caption) {
 AccessibilityModel::AccessibilityModel(MireloList& list, int32_t clientWidth, int32_t clientHeight)
     : list_(list), width_(clientWidth), height_(clientHeight) {}
 
+ListGeometry AccessibilityModel::Geometry() const {
+    // The model's client size may differ from the surface's while a window is resized.
+    ListGeometry g = list_.Geometry();
+    g.width = width_;
+    g.height = height_;
+    return g;
+}
+
 int32_t AccessibilityModel::ListChildCount() const { return list_.ListCount() + 2; }
 
 bool AccessibilityModel::ListChild(int32_t id, AccessibleElement& out) const {
@@ -150,24 +158,20 @@ AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listH
     return s;
 }
 
-int32_t AccessibilityModel::ListWidth() const {
-    const int32_t bar = list_.Bar().Visible() ? list_.Bar().Width() : 0;
-    return ToInt32(static_cast<int64_t>(width_) - bar - 2 * static_cast<int64_t>(list_.Inset()));
-}
-
 Rect AccessibilityModel::Location(const AccessibleElement& e) const {
-    const int32_t inset = list_.Inset();
-    const int32_t h = list_.ItemHeight();
+    const ListGeometry g = Geometry();
+    const int32_t inset = g.Inset();
+    const int32_t h = g.itemHeight;
     switch (e.part) {
     case AccessiblePart::List: return Rect{0, 0, width_, height_};
-    case AccessiblePart::Header: return Rect{inset, inset, inset + ListWidth(), inset + h};
+    case AccessiblePart::Header: return Rect{inset, inset, inset + g.ListWidth(), inset + h};
     case AccessiblePart::HeaderCell: {
-        const int32_t left = inset + list_.ColumnLeft(e.index);
+        const int32_t left = g.CellLeft(e.index);
         return Rect{left, inset, left + list_.ColWidth(e.index), inset + h};
     }
     case AccessiblePart::Row: {
-        const int32_t top = ToInt32(inset + static_cast<int64_t>(h) * (1 + e.index - list_.FirstIndex()));
-        return Rect{inset, top, inset + ListWidth(), ToInt32(static_cast<int64_t>(top) + h)};
+        const int32_t top = g.RowTop(e.index);
+        return Rect{inset, top, inset + g.ListWidth(), ToInt32(static_cast<int64_t>(top) + h)};
     }
     case AccessiblePart::Bar: {
         const ucScrollbar& bar = list_.Bar();
@@ -181,14 +185,18 @@ bool AccessibilityModel::HitTest(int32_t x, int32_t y, AccessibleElement& out) c
     if (!PtInRect(Rect{0, 0, width_, height_}, x, y)) return false;
     if (list_.Bar().Visible() && PtInRect(Location({AccessiblePart::Bar, -1}), x, y)) {
         out = {AccessiblePart::Bar, -1};
-    } else if (y < list_.BorderWidth() + list_.ItemHeight()) {
-        // The band the mouse treats as header, cut into cells as a press is.
-        const int16_t c = list_.HeaderCellAt(static_cast<float>(x));
-        out = c <= list_.ColNumCount() ? AccessibleElement{AccessiblePart::HeaderCell, c}
-                                       : AccessibleElement{AccessiblePart::Header, -1};
+        return true;
+    }
+    // The mouse's hit test: its click band is the header, cut into cells as a
+    // drag's drop target is.
+    const ListHit hit = Geometry().HitTest(x, y);
+    if (hit.header) {
+        out = hit.cell ? AccessibleElement{AccessiblePart::HeaderCell, *hit.cell}
+                       : AccessibleElement{AccessiblePart::Header, -1};
     } else {
-        const int16_t row = list_.IndexFromPoint(Variant(x), Variant(y));
-        out = row >= 0 ? AccessibleElement{AccessiblePart::Row, row} : AccessibleElement{AccessiblePart::List, -1};
+        out = list_.ListCount() > 0 && hit.OnRow(list_.ListCount())
+                  ? AccessibleElement{AccessiblePart::Row, static_cast<int16_t>(hit.row)}
+                  : AccessibleElement{AccessiblePart::List, -1};
     }
     return true;
 }

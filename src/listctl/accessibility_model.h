@@ -10,6 +10,7 @@
 
 #include "base/rect.h"
 #include "base/text.h"
+#include "geometry/list_geometry.h"
 
 namespace mirelo {
 
@@ -60,7 +61,7 @@ public:
 private:
     std::vector<int16_t> ShownColumns() const;
     Text RowName(int16_t row) const;
-    int32_t ListWidth() const;
+    ListGeometry Geometry() const;
 
     MireloList& list_;
     int32_t width_, height_;

@@ -58,12 +58,9 @@ MireloList::MireloList(const ListPorts& ports) : ports_(ports), surface_(ports.s
 
     CheckImages = ports_.gdi.CreateMemDC();
     CheckImages->CreateFromResource(u"CHK");
-    DropColumn_ = 0;
     Brushes[6].Rebuild(ports_.gdi, kDropTargetColor);
-    HeaderPressed_ = kFalse;
     BarWidthCol_ = 1;
     MinColWidth_ = 30;
-    SplitterGrabX_ = kNoBorderDrag;
     SuppressPaint_ = kFalse;
     AltPhase_ = kFalse;
     ListIndex_ = -1;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "base/numeric.h"
 #include "base/text.h"
 #include "base/variant.h"
+#include "geometry/list_geometry.h"
 #include "listctl/accessibility_events.h"
 #include "listctl/events.h"
 #include "listctl/child_box.h"
@@ -60,7 +62,6 @@ constexpr int32_t kTimer1Id = 1;  // the one-shot repaint timer on the control's
 constexpr int32_t kWmMouseWheel = 522;
 
 constexpr OleColor kSeparatorColor = Rgb(255, 255, 247);
-constexpr int32_t kNoBorderDrag = 2147483647;  // SplitterGrabX while no border is dragged
 extern const Text kSortUp;    // "▲" appended to a caption sorted ascending
 extern const Text kSortDown;  // "▼" appended to a caption sorted descending
 
@@ -160,6 +161,8 @@ public:
     void OnMouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    // The control's window lost the pointer while a button was held.
+    void OnCaptureLost();
     // The column-border marker's own mouse notifications: X and Y in twips
     // from the marker's top left, as its window reports them.
     void Splitter_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
@@ -197,11 +200,12 @@ public:
     Bool16 AltPhase() const { return AltPhase_; }
     BrushHandle Brush(int i) const { return Brushes.at(i).handle(); }
     int16_t CursorKind() const { return CursorKind_; }
-    bool BorderDragging() const { return SplitterGrabX_ != kNoBorderDrag; }
+    bool BorderDragging() const { return borderDrag_.has_value(); }
     const ChildBox& Splitter() const { return Splitter_; }
     Text AmbientDisplayName() const { return ports_.site.DisplayName(); }
-    // The header cell under x by the header gestures' own test; ColNumCount + 1 for none.
-    int16_t HeaderCellAt(float X) const;
+    // Where everything lies now: what the painter, the hit tests and the
+    // accessibility model all read.
+    ListGeometry Geometry() const;
 
     // Every routine that paints or lays out reports its name here first, so
     // tests can check which repaints an operation asks for and in what order.
@@ -215,8 +219,6 @@ public:
     void PaintHeader();
     void PaintAll();
     void DrawBorderBox();
-    int16_t ColumnLeft(int16_t column) const;
-    int32_t Inset() const;
 
 private:
     class BarEvents;
@@ -224,7 +226,6 @@ private:
 
     void Notify(const char16_t* key);
     bool IsValidIndex(int32_t i) const;
-    static int16_t ClampedLastIndex(double v);
     void BuildBrushes();
     void RunModeSetup();
     void HookOwnWindow();
@@ -237,22 +238,36 @@ private:
     void RemoveAt(int index);
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
     void ScrollHandling();
-    int16_t RowFromY(double y) const;
     void SetPropertyIndex(bool play, int16_t& v);
+    // A header cell held down, from its press to the release.
+    struct HeaderPressGesture {
+        int16_t column;           // the pressed slot
+        int16_t cellLeft;         // the pressed cell as it was painted, to repaint it there
+        int16_t cellWidth;
+        // The cell lit as drop target, none while over no cell. It starts at
+        // slot 0 (the first move repaints that cell normal, which shows
+        // nothing), so a drag straight onto slot 0 lights nothing.
+        std::optional<int16_t> drop;
+    };
+    // A column border dragged, from the press on its marker to the release.
+    struct BorderDragGesture {
+        int16_t startX;  // the border's x at the press, pixels
+    };
     // Header band gestures: press, drag over and release of a header cell or
-    // a column border. HeaderMove says whether MouseMove is still to be raised.
-    void HeaderPress(int16_t Button, float X, float Y);
-    bool HeaderMove(int16_t Button, float X, float Y);
-    void HeaderRelease(int16_t Button, float X, float Y);
+    // hover over a column border. HeaderMove says whether MouseMove is still to be raised.
+    void HeaderPress(const ListHit& hit);
+    bool HeaderMove(float X, float Y);
+    void HeaderRelease(float X, float Y);
+    void EndHeaderPress();
     enum class CellLook { Normal, Pressed, DropTarget };
-    bool HeaderDrag(float X, float Y);
-    void PaintHeaderCell(int16_t c, CellLook look);
+    bool HeaderDrag(HeaderPressGesture& press, const ListHit& hit, float X);
+    void PaintHeaderCell(std::optional<int16_t> c, CellLook look);  // none paints nothing
     void PaintHeaderCell(int32_t left, int32_t width, const Text& caption, CellLook look);
     void ShowCursorKind(int16_t kind);
-    int LastColumnSlot() const;
-    void BorderHover(float X, float Y);
-    void ResizeRight();
-    void ResizeLeft();
+    void MoveDragLine(int32_t x);
+    // Widths after a border drag of d pixels to the right or e to the left.
+    void ResizeRight(int32_t d);
+    void ResizeLeft(int32_t e);
     void EndResize();
     void SortOrExchange(int16_t target, int16_t source);
     void ExchangeColumns(int16_t target, int16_t source);
@@ -315,17 +330,13 @@ private:
     // Interaction.
     int16_t LastButton_ = 0, LastShift_ = 0;
     float LastX_ = 0, LastY_ = 0;
-    Bool16 HeaderPressed_ = kFalse;
-    int16_t PressedColumn_ = 0;
-    int16_t DropColumn_ = 0;
+    std::optional<HeaderPressGesture> press_;
+    std::optional<BorderDragGesture> borderDrag_;
     Bool16 SuppressPaint_ = kFalse;
-    int32_t SplitterGrabX_ = kNoBorderDrag;
     int16_t MinColWidth_ = 30;
     int16_t CursorKind_ = 0;
     ColumnCursors Cursors_{ports_.cursors};  // holds DefaultCursor, taken at creation
-    int16_t PressedCellLeft_ = 0, PressedCellWidth_ = 0;  // the pressed cell as it was painted
     int16_t SplitColumn_ = 0;                 // shown column left of the border under the marker
-    int16_t DragStartX_ = 0, DragEndX_ = 0;   // border x at the press and at the release of a drag
     ChildBox Splitter_{ports_.splitter, kSeparatorColor};
     ChildBox picBack_{ports_.picBack, Rgb(224, 224, 224)};
     std::vector<int16_t> SortMap;             // pre-sort row of each position after a sort

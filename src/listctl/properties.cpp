@@ -47,7 +47,7 @@ void MireloList::SetItemHeight(int32_t v) {
     if (v == ItemHeight_) return;
     ItemHeight_ = v;
     Notify(u"ItemHeight");
-    LastIndex_ = ClampedLastIndex(Int(static_cast<double>(RowAreaHeight_) / ItemHeight_) + FirstIndex_ + 1);
+    LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, ItemHeight_, FirstIndex_);
     UpdateLayout();
     OnPaint();
 }
@@ -166,7 +166,7 @@ void MireloList::AmbientChanged() {
 
 void MireloList::OnPaint() {
     Trace("OnPaint");
-    if (SplitterGrabX_ != kNoBorderDrag || SuppressPaint_) return;
+    if (borderDrag_ || SuppressPaint_) return;
     PaintAll();
 }
 

@@ -18,7 +18,7 @@ void DropMarker(Text& caption) {
 void MireloList::SortByColumn(int16_t s) {
     const int32_t n = ListCount();
     if (n == 0) return;
-    const int last = LastColumnSlot();  // before anything moves
+    const int last = Geometry().LastSlot();  // before anything moves
     const bool ascending = EndsWith(HeadCaption_.at(s), kSortDown);
 
     SortMap.assign(static_cast<size_t>(n), 0);

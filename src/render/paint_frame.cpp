@@ -55,7 +55,7 @@ void MireloList::PaintHeader() {
     for (int v = 0; v <= ColNumCount_; ++v) {
         if (v > kMaxColumn) Raise(kSubscriptOutOfRange);
         if (ColWidth_[v] <= 0) continue;
-        const int32_t x = x0 + ColumnLeft(static_cast<int16_t>(v));
+        const int32_t x = Geometry().CellLeft(v);
         DrawCellText(HeadCaption_[v], x, HeaderTextTop_, ColWidth_[v], ItemHeight_, DT_CENTER_);
         if (v == 0) continue;
         // One pixel below the band: the first row paints over it.

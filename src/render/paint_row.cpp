@@ -10,11 +10,9 @@ namespace mirelo {
 
 namespace {
 
-constexpr int32_t kCheckSize = 13;       // one image of the "CHK" strip
-constexpr int32_t kCheckEmptyX = 0;
+constexpr int32_t kCheckEmptyX = 0;       // images of the "CHK" strip
 constexpr int32_t kCheckPlayX = 13;
 constexpr int32_t kCheckCheckedX = 26;
-constexpr int32_t kCheckLeft = 2;        // the same with or without a border
 constexpr int32_t kPlayIconHeight = 12;  // centres the play icon in its row
 
 }  // namespace
@@ -40,13 +38,11 @@ void MireloList::PaintList() {
 }
 
 void MireloList::ComputeRowMetrics() {
-    const int32_t pen = surface_.DrawWidth();
-    TopInset_ = Inset();
-    ListWidth_ = ToInt32(static_cast<int64_t>(surface_.ScaleWidth()) - (ucBar->Visible() ? ucBar->Width() : 0) -
-                         2 * TopInset_);
-    RowAreaHeight_ = ToInt32(static_cast<int64_t>(surface_.ScaleHeight()) - ItemHeight_ - 2 * TopInset_);
-    // Here the pen width stands where the resize handling adds 1.
-    LastIndex_ = ClampedLastIndex(FirstIndex_ + Int(static_cast<double>(RowAreaHeight_) / ItemHeight_) + pen);
+    const ListGeometry g = Geometry();
+    TopInset_ = g.Inset();
+    ListWidth_ = g.ListWidth();
+    RowAreaHeight_ = g.RowAreaHeight();
+    LastIndex_ = g.PaintedLastIndex();
 }
 
 void MireloList::PaintRow(int16_t index) {
@@ -106,7 +102,7 @@ void MireloList::PaintRow(int16_t index) {
             DrawCellText(first, inset, textTop, colW, textH, format);
             continue;
         }
-        const int32_t x = inset + ColumnLeft(static_cast<int16_t>(v));
+        const int32_t x = Geometry().CellLeft(v);
         DrawCellText(Text(row.Cell(v)), x + 2, textTop, colW - inset - 4, textH, format);
         const int32_t bottom = top + fillH - 1;
         surface_.Line(x - 2, top, x - 2, bottom, kSeparatorColor);

@@ -1,0 +1,119 @@
+// The list's geometry: places and what a point hits, from a plain value.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "base/error.h"
+#include "fakes/error_of.h"
+#include "geometry/list_geometry.h"
+
+namespace mirelo {
+namespace {
+
+// 400 x 200, pen 1, rows 16 high, three columns 30, 100, 100 (cells from the
+// pen: 1..31, 33..133, 135..235), top row 5 of 20.
+ListGeometry Sample(bool border = true, int32_t pen = 1) {
+    ListGeometry g;
+    g.width = 400;
+    g.height = 200;
+    g.fullHeight = 200;
+    g.pen = pen;
+    g.border = border;
+    g.itemHeight = 16;
+    g.firstIndex = 5;
+    g.rowCount = 20;
+    g.columnCount = 2;
+    g.widths = {30, 100, 100};
+    return g;
+}
+
+// What a point hits, as one short line.
+std::string Hit(const ListGeometry& g, double x, double y) {
+    const ListHit h = g.HitTest(x, y);
+    auto opt = [](const auto& o) { return o ? std::to_string(*o) : std::string("-"); };
+    if (h.header)
+        return std::string(h.dragBand ? "drag " : "header ") + "press " + opt(h.pressCell) + " cell " +
+               opt(h.cell) + " gap " + (h.gap ? std::to_string(h.gap->leftColumn) : "-");
+    std::string s = !std::isfinite(h.row) ? "row none" : "row " + std::to_string(static_cast<int>(h.row));
+    if (h.onRowsEdge) s += " edge";
+    return s + (h.beforeCheck ? " before" : h.onCheck ? " check" : " cells");
+}
+
+TEST(ListGeometryTest, WhatAPointHits) {
+    struct Case { double x, y; const char* hit; };
+    const Case cases[] = {
+        {50, 8, "drag press 1 cell 1 gap -"},
+        {34.9, 8, "drag press - cell 1 gap -"},    // a press leaves a cell's two side pixels alone
+        {35, 8, "drag press 1 cell 1 gap -"},
+        {32, 8, "drag press - cell - gap 0"},      // the gap, not yet the cell
+        {33, 8, "drag press - cell 1 gap 0"},      // the gap's right edge is the cell's left one
+        {0.5, 8, "drag press - cell - gap -"},     // no border left of the first column
+        {50, 2, "header press 1 cell 1 gap -"},    // the click band reaches higher than the drag band
+        {50, 16.5, "header press 1 cell 1 gap -"}, // and lower: pen + row height
+        {50, 17, "row 5 edge cells"},
+        {50, 32.9, "row 5 cells"},                 // a row's last pixel line is still that row
+        {50, 33, "row 6 cells"},
+        {2, 40, "row 6 before"},
+        {2.5, 40, "row 6 check"},
+        {14.9, 40, "row 6 check"},
+        {15, 40, "row 6 cells"},
+        {50, 500, "row 35 cells"},                 // below the rows: the caller checks the count
+    };
+    const ListGeometry g = Sample();
+    for (const Case& c : cases) EXPECT_EQ(Hit(g, c.x, c.y), c.hit) << c.x << "," << c.y;
+
+    ListGeometry hidden = Sample();
+    hidden.widths[1] = 0;  // a hidden slot takes no drop and makes no border of its own
+    EXPECT_EQ(Hit(hidden, 31.5, 8), "drag press - cell - gap -");
+    EXPECT_EQ(Hit(hidden, 35, 8), "drag press - cell 2 gap 0");
+    ListGeometry flat = Sample();
+    flat.itemHeight = 0;  // rows of no height: no row anywhere
+    EXPECT_EQ(Hit(flat, 50, 40), "row none cells");
+    ListGeometry many = Sample();
+    many.columnCount = 21;
+    EXPECT_EQ(ErrorOf([&] { many.HitTest(50, 8); }), kSubscriptOutOfRange);
+    EXPECT_EQ(Hit(many, 50, 40), "row 6 cells");
+}
+
+TEST(ListGeometryTest, Places) {
+    struct Case { bool border; int32_t pen, barWidth, firstIndex; Rect header, row7, bar; int16_t lastPainted; };
+    const Case cases[] = {
+        {true, 1, 0, 5, {1, 1, 399, 17}, {1, 49, 399, 65}, {382, 1, 399, 199}, 17},
+        {true, 3, 17, 5, {3, 3, 380, 19}, {3, 51, 380, 67}, {380, 3, 397, 197}, 19},  // the pen, not 1, past the rows
+        {false, 3, 17, 5, {0, 0, 383, 16}, {0, 48, 383, 64}, {383, 0, 400, 200}, 19},
+        {true, 1, 0, 32760, {1, 1, 399, 17}, {1, -524031, 399, -524015}, {382, 1, 399, 199}, 32767},
+    };
+    for (const Case& c : cases) {
+        ListGeometry g = Sample(c.border, c.pen);
+        g.barWidth = c.barWidth;
+        g.firstIndex = static_cast<int16_t>(c.firstIndex);
+        const int32_t in = g.Inset(), w = g.ListWidth();
+        EXPECT_EQ((Rect{in, in, in + w, in + g.itemHeight}), c.header) << c.pen;
+        EXPECT_EQ((Rect{in, g.RowTop(7), in + w, g.RowTop(7) + g.itemHeight}), c.row7) << c.pen;
+        EXPECT_EQ(g.BarBox(17), c.bar) << c.pen;
+        EXPECT_EQ(g.PaintedLastIndex(), c.lastPainted) << c.pen;
+    }
+    // The layout counts the partly visible row with 1 whatever the pen.
+    EXPECT_EQ(ListGeometry::LayoutLastIndex(182, 16, 5), 17);
+    EXPECT_EQ(ListGeometry::LayoutLastIndex(182, 16, 32760), 32767);
+}
+
+TEST(ListGeometryTest, ColumnsAndGestureCells) {
+    const ListGeometry g = Sample(false, 2);
+    EXPECT_EQ(g.ColumnLeft(0), 0);
+    EXPECT_EQ(g.ColumnLeft(2), 134);
+    EXPECT_EQ(g.ColumnLeft(21), 230 + 42);  // one past the last slot: the header's right end
+    EXPECT_EQ(ErrorOf([&] { g.ColumnLeft(22); }), kSubscriptOutOfRange);
+    // Without a border the painter starts at 0, the gestures at the pen.
+    EXPECT_EQ(g.CellLeft(1), 32);
+    EXPECT_EQ(g.GestureCell(1), (Rect{34, 2, 134, 18}));
+    EXPECT_EQ(g.GapMarker(g.GestureLeft(1)), (Rect{32, 2, 34, 18}));
+    EXPECT_EQ(g.DragLine(90), (Rect{90, 2, 91, 202}));
+    ListGeometry wide = g;
+    wide.widths = {32000, 32000};
+    EXPECT_EQ(ErrorOf([&] { wide.ColumnLeft(2); }), kOverflow);
+}
+
+}  // namespace
+}  // namespace mirelo
