@@ -38,6 +38,30 @@ int32_t ListGeometry::RowTop(int32_t index) const {
     return ToInt32(Inset() + static_cast<int64_t>(itemHeight) * (index - firstIndex + 1));
 }
 
+bool ListGeometry::BelowClient(int32_t rowTop) const { return rowTop >= RoundHalfEven(fullHeight) - 1; }
+
+int32_t ListGeometry::RowFillHeight(int32_t rowTop) const {
+    if (fullHeight - itemHeight - pen < rowTop) return ToInt32(fullHeight - rowTop - pen);
+    return itemHeight;
+}
+
+int32_t ListGeometry::RowTextTop(int32_t rowTop, double textHeight) const {
+    return ToInt32((itemHeight - textHeight) / 2 + rowTop);
+}
+
+int32_t ListGeometry::RowTextHeight(int32_t textTop, double textHeight) const {
+    if (textTop + textHeight > fullHeight - pen - 1) return ToInt32(fullHeight - pen - textTop);
+    return ToInt32(textHeight);
+}
+
+Rect ListGeometry::CellTextBox(int column, int32_t textTop, int32_t textHeight) const {
+    const int32_t in = Inset();
+    const int32_t bottom = ToInt32(static_cast<int64_t>(textTop) + textHeight);
+    if (column == 0) return Rect{in, textTop, ToInt32(static_cast<int64_t>(in) + widths[0]), bottom};
+    const int32_t left = CellLeft(column) + kColumnGap;
+    return Rect{left, textTop, ToInt32(static_cast<int64_t>(left) + widths.at(column) - in - 2 * kColumnGap), bottom};
+}
+
 int ListGeometry::LastSlot() const {
     if (columnCount > kMaxColumn) Raise(kSubscriptOutOfRange);
     return columnCount;

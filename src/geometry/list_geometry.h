@@ -88,6 +88,17 @@ struct ListGeometry {
     static int16_t LayoutLastIndex(int32_t rowAreaHeight, int32_t itemHeight, int16_t firstIndex);
     // Top of row `index` as painted.
     int32_t RowTop(int32_t index) const;
+    // A row starting this low is not painted at all.
+    bool BelowClient(int32_t rowTop) const;
+    // A row's fill: cut by the client's bottom, it stops the pen width above it.
+    int32_t RowFillHeight(int32_t rowTop) const;
+    // A row's text band for a font `textHeight` high: centred, cut like the fill.
+    int32_t RowTextTop(int32_t rowTop, double textHeight) const;
+    int32_t RowTextHeight(int32_t textTop, double textHeight) const;
+    // Column `column`'s text in a row: column 0 from the frame; the others
+    // 2 pixels right of their separators and narrower by the inset besides.
+    Rect CellTextBox(int column, int32_t textTop, int32_t textHeight) const;
+    Rect CheckBox(int32_t textTop) const { return Rect{kCheckLeft, textTop, kCheckLeft + kCheckSize, textTop + kCheckSize}; }
 
     // The last column slot; error 9 while more columns are claimed than exist.
     int LastSlot() const;

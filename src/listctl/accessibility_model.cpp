@@ -14,12 +14,6 @@ const Text kHeaderName = u"Header";
 const Text kBarName = u"Vertical";
 const Text kPlayAction = u"Play";
 
-Text WithoutMarker(const Text& caption) {
-    for (const Text* marker : {&kSortUp, &kSortDown})
-        if (EndsWith(caption, *marker)) return caption.substr(0, caption.size() - marker->size());
-    return caption;
-}
-
 }  // namespace
 
 AccessibilityModel::AccessibilityModel(MireloList& list, int32_t clientWidth, int32_t clientHeight)
@@ -82,12 +76,11 @@ int32_t AccessibilityModel::HeaderChildId(int16_t column) const {
 Text AccessibilityModel::RowName(int16_t row) const {
     const ItemRecord& record = list_.Rows().at(row);
     const bool numbered = list_.YnNeedNumCol() != kFalse;
-    // Numbered as painted: counting down while column 0 is sorted descending.
-    const bool descending = EndsWith(list_.HeadCaption(0), kSortDown);
-    const int32_t count = list_.ListCount();
     Text name;
     for (int16_t c : ShownColumns()) {
-        const Text cell = c == 0 && numbered ? DecimalText(descending ? count - row : row + 1) : Text(record.Cell(c));
+        // Numbered as painted.
+        const Text cell =
+            c == 0 && numbered ? RowNumberText(list_.HeadCaption(0), list_.ListCount(), row) : Text(record.Cell(c));
         if (cell.empty()) continue;
         if (!name.empty()) name += u", ";
         name += cell;
@@ -102,7 +95,7 @@ Text AccessibilityModel::Name(const AccessibleElement& e) const {
         return name.empty() ? kListName : name;
     }
     case AccessiblePart::Header: return kHeaderName;
-    case AccessiblePart::HeaderCell: return WithoutMarker(list_.HeadCaption(e.index));
+    case AccessiblePart::HeaderCell: return WithoutSortMarker(list_.HeadCaption(e.index));
     case AccessiblePart::Row: return RowName(e.index);
     case AccessiblePart::Bar: return kBarName;
     }

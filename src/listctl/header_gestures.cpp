@@ -7,16 +7,6 @@
 
 namespace mirelo {
 
-void MireloList::PaintHeaderCell(int32_t left, int32_t width, const Text& caption, CellLook look) {
-    if (width < 1) return;  // a hidden slot has no cell to paint
-    const int brush = look == CellLook::Pressed ? 5 : look == CellLook::DropTarget ? 6 : 4;
-    FillBox(left, BorderWidth(), width, ItemHeight_, Brushes[brush].handle());
-    // Rows leave their own text colour behind; a caption is never drawn in it.
-    surface_.SetTextColor(look == CellLook::Pressed ? ItemSelTextColor_ : ItemNorTextColor_);
-    DrawCellText(caption, left, HeaderTextTop_, width, ItemHeight_, DT_CENTER_);
-    if (look == CellLook::Pressed) surface_.SetTextColor(ItemNorTextColor_);
-}
-
 void MireloList::PaintHeaderCell(std::optional<int16_t> c, CellLook look) {
     if (!c || *c < 0 || *c > ColNumCount_ || *c > kMaxColumn) return;
     const Rect cell = Geometry().GestureCell(*c);

@@ -9,9 +9,6 @@
 
 namespace mirelo {
 
-const Text kSortUp = u"\u25B2";
-const Text kSortDown = u"\u25BC";
-
 namespace {
 
 constexpr OleColor kDropTargetColor = Rgb(123, 166, 33);

@@ -32,6 +32,8 @@
 #include "platform/surface.h"
 #include "platform/timers.h"
 #include "platform/window_proc.h"
+#include "render/captions.h"
+#include "render/list_painter.h"
 #include "scrollbar/uc_scrollbar.h"
 #include "subclass/hook_owner.h"
 
@@ -61,9 +63,6 @@ struct ListPorts {
 constexpr int32_t kTimer1Id = 1;  // the one-shot repaint timer on the control's window
 constexpr int32_t kWmMouseWheel = 522;
 
-constexpr OleColor kSeparatorColor = Rgb(255, 255, 247);
-extern const Text kSortUp;    // "▲" appended to a caption sorted ascending
-extern const Text kSortDown;  // "▼" appended to a caption sorted descending
 
 class MireloList : public HookOwner {
 public:
@@ -259,7 +258,6 @@ private:
     bool HeaderMove(float X, float Y);
     void HeaderRelease(float X, float Y);
     void EndHeaderPress();
-    enum class CellLook { Normal, Pressed, DropTarget };
     bool HeaderDrag(HeaderPressGesture& press, const ListHit& hit, float X);
     void PaintHeaderCell(std::optional<int16_t> c, CellLook look);  // none paints nothing
     void PaintHeaderCell(int32_t left, int32_t width, const Text& caption, CellLook look);
@@ -273,11 +271,9 @@ private:
     void ExchangeColumns(int16_t target, int16_t source);
     void SortByColumn(int16_t s);
 
-    // Painting helpers (render/).
-    void ComputeRowMetrics();  // TopInset, ListWidth, RowAreaHeight, LastIndex for the current top row
-    int32_t FillBox(int32_t left, int32_t top, int32_t width, int32_t height, BrushHandle brush);
-    int32_t DrawCellText(const Text& text, int32_t left, int32_t top, int32_t width, int32_t height,
-                         uint32_t format);
+    // What the painter reads, and the row metrics a row paint leaves behind.
+    ListView View(const ListGeometry& g) const;
+    void TakeRowMetrics(const ListGeometry& g);
 
     ListPorts ports_;
     Surface& surface_;
@@ -323,9 +319,7 @@ private:
     std::unique_ptr<MemDC> CheckImages; // "CHK": empty box, play arrow, checked box
     std::unique_ptr<ClsIcon> PlayIcon;  // "PLAYICON", run mode only
     Bool16 AltPhase_ = kFalse;          // flipped per scroll so row colours follow the rows
-    int32_t TopInset_ = 0;
-    int32_t ListWidth_ = 0;
-    int16_t HeaderTextTop_ = 0;
+    ListPainter painter_{surface_};
 
     // Interaction.
     int16_t LastButton_ = 0, LastShift_ = 0;
