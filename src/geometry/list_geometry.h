@@ -27,6 +27,7 @@ using ColumnWidths = std::array<int16_t, kMaxColumn + 1>;
 // the row, one at or left of its left edge does nothing.
 constexpr int32_t kCheckLeft = 2;
 constexpr int32_t kCheckSize = 13;
+constexpr double kTwipsPerPixel = 15;  // outer sizes and the marker's input come in twips
 constexpr int32_t kColumnGap = 2;   // between neighbouring cells, where the separators stand
 constexpr int32_t kCellEdge = 2;    // a press this near a cell's side presses nothing
 constexpr int32_t kSideMargin = 2;  // a header drag this near the client's sides has left the header
@@ -62,7 +63,7 @@ struct ListHit {
 };
 
 struct ListGeometry {
-    // What it is computed from (MireloList::Geometry).
+    // What it is computed from (the list's Geometry()).
     int32_t width = 0, height = 0;  // client size, pixels
     double fullHeight = 0;          // client height from the outer height in twips (/ 15): the rows' bottom
     int32_t pen = 1;                // border pen width, counted by the hit tests even without a border

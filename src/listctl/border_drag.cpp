@@ -10,7 +10,6 @@ namespace mirelo {
 namespace {
 
 constexpr OleColor kDragLineColor = Rgb(24, 24, 24);
-constexpr double kTwipsPerPixel = 15;
 
 }  // namespace
 

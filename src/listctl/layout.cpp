@@ -11,7 +11,7 @@ ListGeometry MireloList::Geometry() const {
     ListGeometry g;
     g.width = surface_.ScaleWidth();
     g.height = surface_.ScaleHeight();
-    g.fullHeight = surface_.HeightTwips() / 15.0;
+    g.fullHeight = surface_.HeightTwips() / kTwipsPerPixel;
     g.pen = surface_.DrawWidth();
     g.border = Border_ != kFalse;
     g.itemHeight = ItemHeight_;

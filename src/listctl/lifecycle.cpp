@@ -57,7 +57,6 @@ MireloList::MireloList(const ListPorts& ports) : ports_(ports), surface_(ports.s
     CheckImages->CreateFromResource(u"CHK");
     Brushes[6].Rebuild(ports_.gdi, kDropTargetColor);
     BarWidthCol_ = 1;
-    MinColWidth_ = 30;
     SuppressPaint_ = kFalse;
     AltPhase_ = kFalse;
     ListIndex_ = -1;

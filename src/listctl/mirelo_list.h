@@ -1,8 +1,9 @@
 #pragma once
-// The MireloList control object: its state, properties, persistence, rows,
-// columns and layout, painting and interaction. One class, as hosts see one
-// control; its operations live in files by concept (items.cpp, layout.cpp,
-// render/..., mouse.cpp, ...).
+// The MireloList control object: the host-facing surface (properties,
+// methods, events, persistence) over the parts it owns: rows, columns, the
+// scroll bar, the painter (render/list_painter.h), the gestures under way
+// (listctl/gestures.h). Where things lie is computed by its Geometry()
+// (geometry/list_geometry.h); operations live in files by concept.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -20,6 +21,7 @@
 #include "listctl/events.h"
 #include "listctl/child_box.h"
 #include "listctl/column_cursors.h"
+#include "listctl/gestures.h"
 #include "listctl/item_record.h"
 #include "platform/cursor.h"
 #include "platform/font.h"
@@ -187,7 +189,7 @@ public:
     ucScrollbar& Bar() { return *ucBar; }
     const ucScrollbar& Bar() const { return *ucBar; }
 
-    // Read access for painting, hit tests, accessibility and tests.
+    // Read access for the accessibility model, the platform and tests.
     const std::vector<ItemRecord>& Rows() const { return Items; }
     int16_t ColNumCount() const { return ColNumCount_; }
     const Text& HeadCaption(int c) const { return HeadCaption_.at(c); }
@@ -238,20 +240,6 @@ private:
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
     void ScrollHandling();
     void SetPropertyIndex(bool play, int16_t& v);
-    // A header cell held down, from its press to the release.
-    struct HeaderPressGesture {
-        int16_t column;           // the pressed slot
-        int16_t cellLeft;         // the pressed cell as it was painted, to repaint it there
-        int16_t cellWidth;
-        // The cell lit as drop target, none while over no cell. It starts at
-        // slot 0 (the first move repaints that cell normal, which shows
-        // nothing), so a drag straight onto slot 0 lights nothing.
-        std::optional<int16_t> drop;
-    };
-    // A column border dragged, from the press on its marker to the release.
-    struct BorderDragGesture {
-        int16_t startX;  // the border's x at the press, pixels
-    };
     // Header band gestures: press, drag over and release of a header cell or
     // hover over a column border. HeaderMove says whether MouseMove is still to be raised.
     void HeaderPress(const ListHit& hit);
@@ -302,7 +290,10 @@ private:
     int16_t ListIndex_ = -1;   // selected row
     int16_t PlayIndex_ = -1;   // row made current by double-click
     int16_t FirstIndex_ = 0;   // top visible row (the bar's Value)
-    int16_t LastIndex_ = 0;    // bottom visible row as last computed; may lie past the last row
+    // Bottom visible row as last computed (ListGeometry::LayoutLastIndex by the
+    // resize handling and ItemHeight, PaintedLastIndex by every row paint);
+    // may lie past the last row.
+    int16_t LastIndex_ = 0;
 
     // Columns.
     int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part
@@ -311,28 +302,32 @@ private:
     std::array<int16_t, kMaxColumn + 1> ColAlign_{};
     int16_t ColWidthSum_ = 0;                 // width total as the column operations keep it
     int16_t BarWidthCol_ = 1;                 // slot that last gave up the bar's width
-    int32_t RowAreaHeight_ = 0;               // row area below the header, pixels
+    int32_t RowAreaHeight_ = 0;               // row area below the header, pixels, as the last layout or row paint left it
     int32_t LastWidth_ = 0, LastHeight_ = 0;  // surface size after the last resize handling
 
     // Painting.
-    std::array<OwnedBrush, 7> Brushes;  // bk1, bk2, selection, back, header, pressed, drop target
+    std::array<OwnedBrush, kBrushCount> Brushes;  // by ListBrush: bk1, bk2, selection, back, header, pressed, drop target
     std::unique_ptr<MemDC> CheckImages; // "CHK": empty box, play arrow, checked box
     std::unique_ptr<ClsIcon> PlayIcon;  // "PLAYICON", run mode only
     Bool16 AltPhase_ = kFalse;          // flipped per scroll so row colours follow the rows
     ListPainter painter_{surface_};
 
     // Interaction.
+    // The last mouse-down's button, shift state and place (client pixels):
+    // Click and DblClick report them, and the double-click plays that row.
     int16_t LastButton_ = 0, LastShift_ = 0;
     float LastX_ = 0, LastY_ = 0;
     std::optional<HeaderPressGesture> press_;
     std::optional<BorderDragGesture> borderDrag_;
+    // Set while the border marker stands and after a border drag's release;
+    // the paint handler then paints nothing. Cleared by every pointer move
+    // over the control; the timer's repaint does not wait for that.
     Bool16 SuppressPaint_ = kFalse;
-    int16_t MinColWidth_ = 30;
-    int16_t CursorKind_ = 0;
+    int16_t CursorKind_ = 0;  // the header gesture's pointer shape showing now (HeaderCursorKind)
     ColumnCursors Cursors_{ports_.cursors};  // holds DefaultCursor, taken at creation
     int16_t SplitColumn_ = 0;                 // shown column left of the border under the marker
     ChildBox Splitter_{ports_.splitter, kSeparatorColor};
-    ChildBox picBack_{ports_.picBack, Rgb(224, 224, 224)};
+    ChildBox picBack_{ports_.picBack, Rgb(224, 224, 224)};  // still picture of the control during a border drag
     std::vector<int16_t> SortMap;             // pre-sort row of each position after a sort
 
     bool runModeReady_ = false;
