@@ -4,7 +4,7 @@ CMAKE  := cmake --log-level=WARNING
 BUILD  := cmake --build
 MAKEFLAGS += --no-print-directory
 
-PUBLIC := all deps native asan win32 test quick demo bench fuzz
+PUBLIC := all deps native asan win32 test quick demo bench fuzz kit
 .PHONY: $(PUBLIC) $(addprefix _,$(PUBLIC)) clean
 
 # Several people share one work tree: builds and test runs take turns on build/.
@@ -40,6 +40,10 @@ _quick: _native
 
 _demo: _native _win32
 	@scripts/demo.sh
+
+# The kit for C++ hosts: build/dist/MireloList-<VERSION>-sdk.zip.
+_kit: _win32
+	@scripts/kit.sh
 
 _bench: _win32
 	@scripts/bench.sh

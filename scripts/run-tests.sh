@@ -11,7 +11,7 @@ SUITE_TIMEOUT=${SUITE_TIMEOUT:-900} SCRIPT_TIMEOUT=${SCRIPT_TIMEOUT:-120}
 mkdir -p "$LOGS"
 
 # Everything under Wine shares one Xvfb display and one wineserver session.
-wine_work() { compgen -G "$WIN/*.exe" || compgen -G "$WIN/*.ocx" || compgen -G "tests/win32/*.vbs"; }
+wine_work() { compgen -G "$WIN/*.exe" || compgen -G "$WIN/*.ocx" || compgen -G "tests/win32/*.[vj]s"; }
 if [ -z "${MIRELO_XVFB:-}" ] && wine_work >/dev/null; then
   scripts/wine-prefix.sh || exit 1
   export MIRELO_XVFB=1
@@ -45,9 +45,9 @@ gtest() {
   fi
 }
 
-# vbs FILE: a script client passes if it exits with 0, prints no line starting with FAIL, and
-# raises no script error (Wine's cscript ends silently with status 0 on one, so its fixme
-# trace is the only sign).
+# vbs FILE: a script client (VBScript or JScript) passes if it exits with 0, prints no line
+# starting with FAIL, and raises no script error (Wine's cscript ends silently with status 0
+# on one, so its fixme trace is the only sign).
 vbs() {
   local name; name=$(basename "$1")
   local log=$LOGS/$name.log
@@ -83,6 +83,17 @@ fuzz() {
   fi
 }
 
+# kit: the kit for C++ hosts, built and run from its zip alone (scripts/kit-test.sh).
+kit() {
+  local log=$LOGS/kit.log
+  echo "=== kit"
+  if timeout -k 10 "$SUITE_TIMEOUT" scripts/kit-test.sh >"$log" 2>&1; then
+    echo "[  PASSED  ] kit"; passed=$((passed + 1))
+  else
+    cat "$log"; echo "[  FAILED  ] kit (log $log)"; failed=$((failed + 1))
+  fi
+}
+
 [ -x build/native/native_tests ] && gtest native build/native/native_tests
 [ -x build/asan/native_tests ] && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   gtest asan build/asan/native_tests
@@ -102,7 +113,8 @@ if [ -n "${MIRELO_XVFB:-}" ]; then
   fi
   [ -f win32_tests.exe ] && gtest win32 wine win32_tests.exe
   cd "$ROOT"
-  for s in tests/win32/*.vbs; do [ -f "$s" ] && vbs "$s"; done
+  for s in tests/win32/*.vbs tests/win32/*.js; do [ -f "$s" ] && vbs "$s"; done
+  [ -f "$WIN/MireloList.ocx" ] && kit
   wineserver -k 2>/dev/null
 fi
 

@@ -13,6 +13,7 @@ const Text kListName = u"MireloList";
 const Text kHeaderName = u"Header";
 const Text kBarName = u"Vertical";
 const Text kPlayAction = u"Play";
+const Text kSortAction = u"Sort";
 
 }  // namespace
 
@@ -122,7 +123,21 @@ Text AccessibilityModel::Value(const AccessibleElement& e) const {
 }
 
 Text AccessibilityModel::DefaultAction(const AccessibleElement& e) const {
-    return e.part == AccessiblePart::Row ? kPlayAction : Text();
+    switch (e.part) {
+    case AccessiblePart::Row: return kPlayAction;
+    case AccessiblePart::HeaderCell: return SortableByClick(e.index) ? kSortAction : Text();
+    default: return Text();
+    }
+}
+
+bool AccessibilityModel::SortableByClick(int16_t column) const {
+    // An empty list ignores header clicks. Otherwise a cell sorts when a
+    // press can land on it: the mouse keeps two pixels at either edge for the
+    // borders, and the part of the band under the scroll bar is the bar's.
+    if (list_.ListCount() == 0) return false;
+    const int32_t left = list_.BorderWidth() + list_.ColumnLeft(column);
+    const int32_t right = std::min(left + list_.ColWidth(column) - 2, Location({AccessiblePart::Header, -1}).right);
+    return left + 2 < right;
 }
 
 AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listHasFocus) const {

@@ -60,6 +60,7 @@ public:
 
 private:
     std::vector<int16_t> ShownColumns() const;
+    bool SortableByClick(int16_t column) const;
     Text RowName(int16_t row) const;
     ListGeometry Geometry() const;
 

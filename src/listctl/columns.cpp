@@ -6,7 +6,11 @@ namespace mirelo {
 
 Variant MireloList::AddItemA(const Variant& nColNumCount, const Variant& sHeadCaption, const Variant& nColWidth,
                              const Variant& nAlign) {
-    ColNumCount_ = nColNumCount.ToInt16();
+    // A count past the last slot would leave every later row, repaint and resize failing:
+    // refuse it before any column changes.
+    const int16_t count = nColNumCount.ToInt16();
+    if (count > kMaxColumn) Raise(kSubscriptOutOfRange);
+    ColNumCount_ = count;
     std::vector<Text> captions = SplitText(sHeadCaption.ToText());
     std::vector<Text> widths = SplitText(nColWidth.ToText());
     std::vector<Text> aligns = SplitText(nAlign.ToText());

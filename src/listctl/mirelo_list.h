@@ -155,6 +155,8 @@ public:
     // (wFlag 0), so the host hears and may redirect it as from a click.
     void SelectRow(int16_t row);
     void PlayRow(int16_t row);
+    // A click on a shown column's header cell, released where it was pressed.
+    void SortByHeader(int16_t column);
 
     // Notifications from the platform (the form runtime's events).
     void OnResize();  // the resize handling; also run once at creation

@@ -1,6 +1,7 @@
-// Rows selected and played on behalf of assistive technology. They run the
-// mouse's change protocol (wFlag 0: the user's own doing), so the host hears,
-// and may redirect, the change exactly as from a click or a double-click.
+// Rows selected and played, and columns sorted, on behalf of assistive
+// technology. They run the mouse's own code (wFlag 0: the user's own doing),
+// so the host hears, and may redirect, the change exactly as from a click or
+// a double-click, and a sort is the header click's to the last detail.
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {
@@ -16,6 +17,11 @@ void MireloList::SelectRow(int16_t row) {
 void MireloList::PlayRow(int16_t row) {
     if (!IsValidIndex(row) || row == PlayIndex_) return;
     ChangeIndex(true, PlayIndex_, row, 0);
+}
+
+void MireloList::SortByHeader(int16_t column) {
+    if (column < 0 || column > ColNumCount_ || column > kMaxColumn || ColWidth_[column] < 1) return;
+    SortOrExchange(column, column);
 }
 
 }  // namespace mirelo

@@ -88,7 +88,7 @@ STDMETHODIMP_(ULONG) AccessibleList::Release() {
 STDMETHODIMP AccessibleList::GetTypeInfoCount(UINT* count) {
     if (!count) return E_POINTER;
     *count = 0;
-    return S_OK;
+    return core_ ? S_OK : CO_E_OBJNOTCONNECTED;
 }
 
 AccessibilityModel AccessibleList::Model() const {
@@ -200,10 +200,15 @@ STDMETHODIMP AccessibleList::get_accKeyboardShortcut(VARIANT child, BSTR* out) {
     return TextOf(child, out, nullptr);
 }
 
-STDMETHODIMP AccessibleList::get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) {
-    if (file) *file = nullptr;
-    if (topic) *topic = -1;
-    return S_FALSE;
+STDMETHODIMP AccessibleList::get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) {
+    if (!file || !topic) return E_POINTER;
+    *file = nullptr;
+    *topic = -1;
+    return Live([&] {
+        AccessibleElement e;
+        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
+        return S_FALSE;  // no help file
+    });
 }
 
 STDMETHODIMP AccessibleList::get_accRole(VARIANT child, VARIANT* out) {
@@ -329,8 +334,10 @@ STDMETHODIMP AccessibleList::accDoDefaultAction(VARIANT child) {
     return Live([&] {
         AccessibleElement e;
         if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
-        if (e.part != AccessiblePart::Row) return DISP_E_MEMBERNOTFOUND;
-        core_->PlayRow(e.index);
+        // Only what names an action has one.
+        if (Model().DefaultAction(e).empty()) return DISP_E_MEMBERNOTFOUND;
+        if (e.part == AccessiblePart::Row) core_->PlayRow(e.index);
+        else if (e.part == AccessiblePart::HeaderCell) core_->SortByHeader(e.index);
         return S_OK;
     });
 }

@@ -1,5 +1,7 @@
 // What assistive technology may do to rows, and what the list announces to
 // it as it changes.
+#include <algorithm>
+
 #include "fakes/list_fixture.h"
 
 namespace mirelo::fake {
@@ -37,6 +39,7 @@ protected:
         return out;
     }
     Announcements told;
+    std::string click;
 };
 
 TEST_F(AccessibleActionsTest, SelectAndPlayRunTheMouseProtocol) {
@@ -73,6 +76,41 @@ TEST_F(AccessibleActionsTest, SelectingARowOutOfViewScrollsToIt) {
     EXPECT_EQ(list->FirstIndex(), 2);
     list->SelectRow(5);  // in view: stays put
     EXPECT_EQ(list->FirstIndex(), 2);
+}
+
+TEST_F(AccessibleActionsTest, AReadersSortIsAHeaderClick) {
+    // Per column: the rows, captions, play row and marker left by two header
+    // clicks, against two sorts by a reader on a list in the same state.
+    auto state = [&] {
+        std::string s = std::to_string(list->PlayIndex()) + " " + Utf8(list->HeadCaption(0)) + "|" +
+                        Utf8(list->HeadCaption(1)) + " ";
+        for (int i = 0; i < list->ListCount(); i += 7) s += Utf8(list->item(int16_t(i), 1)) + ",";
+        return s + " marker " + std::to_string(list->Splitter().Left());
+    };
+    struct Case { const char* what; bool numbers; int16_t column; float x; };
+    const Case cases[] = {{"row numbers", true, 0, 15}, {"titles", true, 1, 80}, {"first column", false, 0, 15}};
+    for (const Case& c : cases) {
+        for (bool reader : {false, true}) {
+            SetUp();
+            list->SetYnNeedNumCol(c.numbers ? kTrue : kFalse);
+            list->PlayRow(4);
+            Reset();
+            for (int twice = 0; twice < 2; ++twice) {
+                if (reader) {
+                    list->SortByHeader(c.column);
+                } else {
+                    list->OnMouseDown(1, 0, c.x, 8);
+                    list->OnMouseUp(1, 0, c.x, 8);
+                }
+            }
+            const std::string got = state();
+            if (!reader) click = got;
+            else EXPECT_EQ(got, click) << c.what;
+            EXPECT_EQ(list->PlayIndex(), -1) << c.what;
+            const Lines said = Said();
+            EXPECT_EQ(std::count(said.begin(), said.end(), "rows"), 2) << c.what;
+        }
+    }
 }
 
 TEST_F(AccessibleActionsTest, ChangesAreAnnounced) {

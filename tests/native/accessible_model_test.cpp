@@ -123,8 +123,15 @@ TEST_F(AccessibleModelTest, NamesDescriptionsAndStates) {
     EXPECT_EQ(Name(Part::Row, 1), "2, Other");
     site.name.clear();
     EXPECT_EQ(Name(Part::List), "MireloList");
+    list->Clear();
+    EXPECT_EQ(Utf8(Model().DefaultAction({Part::HeaderCell, 1})), "");  // an empty list ignores header clicks
+    Add("a,Song,Band,Hidden");
+    Add("b,,Other,");
 
     EXPECT_EQ(Utf8(Model().DefaultAction({Part::Row, 0})), "Play");
+    EXPECT_EQ(Utf8(Model().DefaultAction({Part::HeaderCell, 0})), "Sort");  // the numbers sort too
+    EXPECT_EQ(Utf8(Model().DefaultAction({Part::HeaderCell, 2})), "Sort");
+    EXPECT_EQ(Utf8(Model().DefaultAction({Part::Header, -1})), "");
     list->SetPlayIndex(1);
     EXPECT_EQ(Description(Part::Row, 1), "play row");
     EXPECT_EQ(Description(Part::Row, 0), "");

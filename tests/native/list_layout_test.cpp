@@ -36,20 +36,36 @@ TEST_F(ListTest, AddItemAOnAnExactWidthChangesNothing) {
 
 TEST_F(ListTest, AddItemAFailsAtTheFirstMissingOrBadPart) {
     New(400, 300);
-    struct Case { const char* widths; const char* aligns; int error; std::vector<int> set; };
+    struct Case { int count; const char* widths; const char* aligns; int error; std::vector<int> set; };
     const Case cases[] = {
-        {"10,20", "0,0,0", kSubscriptOutOfRange, {10, 20}},
-        {"10,20,30", "0,0", kSubscriptOutOfRange, {10, 20, 30}},
-        {"10,x,30", "0,0,0", kTypeMismatch, {10}},
-        {"10,40000,30", "0,0,0", kOverflow, {10}},
+        {2, "10,20", "0,0,0", kSubscriptOutOfRange, {10, 20}},
+        {2, "10,20,30", "0,0", kSubscriptOutOfRange, {10, 20, 30}},
+        {2, "10,x,30", "0,0,0", kTypeMismatch, {10}},
+        {2, "10,40000,30", "0,0,0", kOverflow, {10}},
+        // Past the last slot: refused before anything changes.
+        {21, "10,20,30", "0,0,0", kSubscriptOutOfRange, {}},
     };
     for (const Case& c : cases) {
-        Columns("a,b,c", "1,1,1", "0,0,0", 0);  // reset to known widths
+        Columns("p,q,r", "1,1,1", "0,0,0", 0);  // reset to known columns
+        const std::vector<int> before = Widths(*list, 3);
         const int16_t sum = list->ColWidthSum();
-        EXPECT_EQ(ErrorOf([&] { Columns("a,b,c", c.widths, c.aligns, 2); }), c.error) << c.widths;
-        for (size_t i = 0; i < c.set.size(); ++i) EXPECT_EQ(list->ColWidth(static_cast<int>(i)), c.set[i]);
+        EXPECT_EQ(ErrorOf([&] { Columns("a,b,c", c.widths, c.aligns, c.count); }), c.error) << c.widths;
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(list->ColWidth(static_cast<int>(i)), i < c.set.size() ? c.set[i] : before[i]) << c.widths;
         EXPECT_EQ(list->ColWidthSum(), sum) << "the total is not updated";
     }
+    EXPECT_EQ(list->ColNumCount(), 0);
+    EXPECT_EQ(ToUtf8(list->HeadCaption(0)), "p");
+    // The control works on after the refused count: rows, repaint, resize and cell data.
+    Fill(2);
+    EXPECT_EQ(ErrorOf([&] {
+        list->Refresh();
+        list->ResizeHead();
+        int32_t row = 1;
+        Text cells = u"x";
+        list->SetItemData(row, cells);
+    }), 0);
+    EXPECT_EQ(ToUtf8(list->item(1, 1)), "x");
     EXPECT_EQ(ErrorOf([&] { Columns("a", "10", "0", 40000); }), kOverflow);
 }
 

@@ -46,7 +46,7 @@ public:
 
     Outcome AddItem(const Text& title, const Text& key, bool append, double index, int16_t id) {
         const auto parts = Split(title);
-        if (parts.size() > kMaxColumn + 1 || colNumCount > kMaxColumn) return {0, 9};
+        if (parts.size() > kMaxColumn + 1) return {0, 9};
         const double p = std::floor(index);
         if (!append && (p < -32768 || p > 32767)) return {0, 6};
         if (!append && (p > Count() || p < 0)) return {-1, 0};
@@ -231,15 +231,17 @@ protected:
                     what << "CheckBox = " << m.checkBox;
                     list->SetCheckBox(m.checkBox ? kTrue : kFalse);
                 } else {
-                    // Up to 20: a count above it refuses rows and fails every row
-                    // paint, which is the painter's rule, not the store's.
-                    m.colNumCount = static_cast<int16_t>(Next(8) == 0 ? 20 : Next(6));
-                    what << "AddItemA " << m.colNumCount;
+                    // Now and then a count past the last slot, which must change nothing.
+                    const int pick = Next(10);
+                    const int16_t count = static_cast<int16_t>(pick == 0 ? 20 : pick == 1 ? 21 : Next(6));
+                    what << "AddItemA " << count;
                     Text captions = u"#", widths = u"20", aligns = u"0";
-                    for (int c = 1; c <= m.colNumCount; ++c) captions += u",c", widths += u",20", aligns += u",0";
-                    ErrorOf([&] {
-                        list->AddItemA(Variant(m.colNumCount), Variant(captions), Variant(widths), Variant(aligns));
+                    for (int c = 1; c <= count; ++c) captions += u",c", widths += u",20", aligns += u",0";
+                    const int error = ErrorOf([&] {
+                        list->AddItemA(Variant(count), Variant(captions), Variant(widths), Variant(aligns));
                     });
+                    if (count <= kMaxColumn) m.colNumCount = count;
+                    else EXPECT_EQ(error, kSubscriptOutOfRange) << what.str();
                 }
                 break;
         }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -227,6 +228,21 @@ TEST_F(Accessible, ActionsRunTheMouseProtocol) {
     EXPECT_EQ(sink.events[0].args, (std::vector<double>{-1, 2, 0}));
     EXPECT_EQ(Row(2).Description(), L"play row");
     EXPECT_EQ(acc->accDoDefaultAction(List().Id()), DISP_E_MEMBERNOTFOUND);
+
+    // A header cell sorts as a click on it does: whole rows, the marker, no play row.
+    EXPECT_EQ(Cell(3).Action(), L"Sort");
+    ASSERT_EQ(header->accDoDefaultAction(Cell(3).Id()), S_OK);
+    EXPECT_EQ(Cell(3).Description(), L"sorted descending");
+    EXPECT_EQ(RowNames(), (std::vector<std::wstring>{L"1, Bass, Mingus", L"2, Alto, Zed", L"3, Cello, Bach"}));
+    EXPECT_EQ(Get(d(), L"PlayIndex").value.AsLong(), -1);
+    ASSERT_EQ(header->accDoDefaultAction(Cell(3).Id()), S_OK);
+    EXPECT_EQ(Cell(3).Description(), L"sorted ascending");
+    EXPECT_EQ(RowNames()[0], L"1, Cello, Bach");
+    EXPECT_EQ(header->accDoDefaultAction(Element({header.Get(), kSelf}).Id()), DISP_E_MEMBERNOTFOUND);
+    // An empty list ignores header clicks: nothing to offer.
+    Method(d(), L"Clear", {});
+    EXPECT_EQ(Cell(3).Action(), L"");
+    EXPECT_EQ(header->accDoDefaultAction(Cell(3).Id()), DISP_E_MEMBERNOTFOUND);
     Disconnect(host.control(), DIID___MireloList, cookie);
 }
 
@@ -261,11 +277,43 @@ TEST_F(Accessible, ChangesAreAnnounced) {
 TEST_F(Accessible, ObjectsKeptPastTheWindowAreCutOff) {
     host.Close();
     PumpMessages();
-    LONG count = 0;
-    EXPECT_EQ(acc->get_accChildCount(&count), CO_E_OBJNOTCONNECTED);
-    BSTR name = nullptr;
-    EXPECT_EQ(header->get_accName(Cell(1).Id(), &name), CO_E_OBJNOTCONNECTED);
-    EXPECT_EQ(acc->accDoDefaultAction(Row(0).Id()), CO_E_OBJNOTCONNECTED);
+    // Every call of every object fails; only COM's own three still work.
+    struct Call { const char* what; std::function<HRESULT(IAccessible*, const VARIANT&)> call; };
+    BSTR text = nullptr;
+    VARIANT v;
+    LONG n = 0, l = 0, t = 0, w = 0, h = 0;
+    UINT types = 0;
+    IDispatch* object = nullptr;
+    ITypeInfo* info = nullptr;
+    const Call calls[] = {
+        {"GetTypeInfoCount", [&](IAccessible* a, const VARIANT&) { return a->GetTypeInfoCount(&types); }},
+        {"GetTypeInfo", [&](IAccessible* a, const VARIANT&) { return a->GetTypeInfo(0, 0, &info); }},
+        {"parent", [&](IAccessible* a, const VARIANT&) { return a->get_accParent(&object); }},
+        {"child count", [&](IAccessible* a, const VARIANT&) { return a->get_accChildCount(&n); }},
+        {"child", [&](IAccessible* a, const VARIANT& c) { return a->get_accChild(c, &object); }},
+        {"name", [&](IAccessible* a, const VARIANT& c) { return a->get_accName(c, &text); }},
+        {"value", [&](IAccessible* a, const VARIANT& c) { return a->get_accValue(c, &text); }},
+        {"description", [&](IAccessible* a, const VARIANT& c) { return a->get_accDescription(c, &text); }},
+        {"role", [&](IAccessible* a, const VARIANT& c) { return a->get_accRole(c, &v); }},
+        {"state", [&](IAccessible* a, const VARIANT& c) { return a->get_accState(c, &v); }},
+        {"help", [&](IAccessible* a, const VARIANT& c) { return a->get_accHelp(c, &text); }},
+        {"help topic", [&](IAccessible* a, const VARIANT& c) { return a->get_accHelpTopic(&text, c, &n); }},
+        {"shortcut", [&](IAccessible* a, const VARIANT& c) { return a->get_accKeyboardShortcut(c, &text); }},
+        {"focus", [&](IAccessible* a, const VARIANT&) { return a->get_accFocus(&v); }},
+        {"selection", [&](IAccessible* a, const VARIANT&) { return a->get_accSelection(&v); }},
+        {"action", [&](IAccessible* a, const VARIANT& c) { return a->get_accDefaultAction(c, &text); }},
+        {"select", [&](IAccessible* a, const VARIANT& c) { return a->accSelect(SELFLAG_TAKESELECTION, c); }},
+        {"location", [&](IAccessible* a, const VARIANT& c) { return a->accLocation(&l, &t, &w, &h, c); }},
+        {"navigate", [&](IAccessible* a, const VARIANT& c) { return a->accNavigate(NAVDIR_NEXT, c, &v); }},
+        {"hit test", [&](IAccessible* a, const VARIANT&) { return a->accHitTest(10, 10, &v); }},
+        {"do action", [&](IAccessible* a, const VARIANT& c) { return a->accDoDefaultAction(c); }},
+        {"put name", [&](IAccessible* a, const VARIANT& c) { return a->put_accName(c, nullptr); }},
+    };
+    for (const Element& e : {List(kSelf), Row(0), Element{header.Get(), kSelf}, Cell(1)}) {
+        for (const Call& c : calls) EXPECT_TRUE(FAILED(c.call(e.acc, e.Id()))) << c.what << " on child " << e.id;
+        HWND window = nullptr;
+        EXPECT_TRUE(FAILED(WindowFromAccessibleObject(e.acc, &window)));
+    }
 }
 
 TEST(AccessibleName, WithoutANameFromTheHostTheListCallsItselfMireloList) {

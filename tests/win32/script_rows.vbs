@@ -34,6 +34,9 @@ Check "item written", l.item(2, 3), "2:06"
 l.ItemId(2) = 7
 Check "ItemId written", l.ItemId(2), 7
 
+Dim numKey: numKey = 5
+l.UpdateItem numKey, "no such row"
+Check "a number passed as a key comes back a String", TypeName(numKey), "String"
 Dim k3: k3 = "k3"
 Dim text: text = "Hotel California (Live),Eagles,7:12"
 l.UpdateItem k3, text
@@ -41,13 +44,19 @@ Check "UpdateItem", l.item(4, 1), "Hotel California (Live)"
 l.SetItemData 0, "Changed"
 Check "SetItemData keeps column 0", l.item(0, 0), "0"
 Check "SetItemData", l.item(0, 1), "Changed"
+Check "SetItemData keeps the cells after its text", l.item(0, 2), "Nobody"
+l.SetItemData 0, ""
+Check "SetItemData of no text changes nothing", l.item(0, 1), "Changed"
 
 l.CheckBox = True
 Dim row, yes: row = 1: yes = True
 l.SetCheckItem row, yes
+Check "an Integer passed as an index comes back a Long", TypeName(row), "Long"
 l.SetCheckItem 3, True
 Check "GetCheckItemId", l.GetCheckItemId(), "1,3"
-l.SetCheckAllItem False
+Dim no: no = 0
+l.SetCheckAllItem no
+Check "a number passed as bCheck comes back a Boolean", TypeName(no), "Boolean"
 Check "SetCheckAllItem", l.GetCheckItemId(), ""
 l.SetCheckItem 2, True
 l.RemoveCheckItems
@@ -59,6 +68,13 @@ l.PlayIndex = 2
 Check "PlayIndex", l.PlayIndex, 2
 Check "GetSelectId is the play row", l.GetSelectId(), 2
 Check "IndexFromPoint on the header", l.IndexFromPoint(50, 3), -1
+' The header band takes in the border's pixels above it: ItemHeight + BorderWidth rows of pixels.
+Dim band
+For Each band In Array(Array(1, 16, -1), Array(1, 17, 0), Array(3, 18, -1), Array(3, 19, 0))
+    l.BorderWidth = band(0)
+    Check "IndexFromPoint at " & band(1) & " with a border of " & band(0), l.IndexFromPoint(0, band(1)), band(2)
+Next
+l.BorderWidth = 1
 l.Refresh
 
 Check "RemoveKeyItem", l.RemoveKeyItem("k1"), 3
@@ -68,6 +84,66 @@ Check "RemoveItem out of range", l.RemoveItem(5), -1
 l.Clear
 Check "Clear", l.ListCount, 0
 Check "Clear resets ListIndex", l.ListIndex, -1
+
+' Removing rows keeps ListIndex and PlayIndex as numbers.
+Sub FillSix()
+    Dim n
+    l.Clear
+    For n = 0 To 5: l.AddItem n & ",t" & n, "k" & n, , 100 + n: Next
+End Sub
+Dim removal
+' removal, its argument, ListIndex and PlayIndex before, ListIndex and PlayIndex after
+For Each removal In Array( _
+        Array("RemoveItem", 1, 3, 4, 3, 4), _
+        Array("RemoveItem", 2, 2, 3, 2, 3), _
+        Array("RemoveItem", 3, 2, 3, 2, -1), _
+        Array("RemoveKeyItem", "k3", 2, 3, 2, -1), _
+        Array("RemoveKeyItem", "k0", 5, 5, 5, 5), _
+        Array("RemoveCheckItems", 3, 2, 3, 2, 3))
+    FillSix
+    l.ListIndex = removal(2): l.PlayIndex = removal(3)
+    Select Case removal(0)
+        Case "RemoveItem": l.RemoveItem removal(1)
+        Case "RemoveKeyItem": l.RemoveKeyItem removal(1)
+        Case "RemoveCheckItems": l.SetCheckItem removal(1), True: l.RemoveCheckItems
+    End Select
+    Check removal(0) & " " & removal(1) & ": ListIndex", l.ListIndex, removal(4)
+    Check removal(0) & " " & removal(1) & ": PlayIndex", l.PlayIndex, removal(5)
+Next
+l.Clear: l.AddItem "0,x", "only": l.ListIndex = 0: l.PlayIndex = 0
+l.RemoveKeyItem "only"
+Check "RemoveKeyItem of the only row: ListIndex", l.ListIndex, 0
+Check "RemoveKeyItem of the only row: PlayIndex", l.PlayIndex, -1
+l.AddItem "0,x": l.PlayIndex = 0
+l.RemoveItem 0
+Check "RemoveItem of the only row clears ListIndex", l.ListIndex, -1
+Check "RemoveItem of the only row clears PlayIndex", l.PlayIndex, -1
+
+' A host keeping its "now playing" row, as docs/using.md shows it.
+' The ItemId of the play row, or -1 when no row plays.
+Function PlayingId(l)
+    PlayingId = -1
+    If l.PlayIndex >= 0 And l.PlayIndex < l.ListCount Then PlayingId = l.ItemId(l.PlayIndex)
+End Function
+
+' After RemoveItem, RemoveKeyItem or RemoveCheckItems: the play row is the row with that id.
+Sub FollowPlaying(l, id)
+    Dim i
+    If id = -1 Then Exit Sub
+    For i = 0 To l.ListCount - 1
+        If l.ItemId(i) = id Then l.PlayIndex = i: Exit Sub
+    Next
+End Sub
+
+Dim id
+FillSix: l.PlayIndex = 4: l.SetCheckItem 1, True: l.SetCheckItem 2, True
+id = PlayingId(l)
+l.RemoveCheckItems
+FollowPlaying l, id      ' raises PlayIndexChanged (wFlag 1) when the number changes
+Check "the play row followed", l.item(l.PlayIndex, 1), "t4"
+l.RemoveItem 0
+FollowPlaying l, id
+Check "the play row followed again", l.item(l.PlayIndex, 1), "t4"
 
 If failures = 0 Then WScript.Echo "ok: rows added, changed and removed by a script"
 WScript.Quit failures
