@@ -135,9 +135,10 @@ bool AccessibilityModel::SortableByClick(int16_t column) const {
     // press can land on it: the mouse keeps two pixels at either edge for the
     // borders, and the part of the band under the scroll bar is the bar's.
     if (list_.ListCount() == 0) return false;
-    const int32_t left = list_.BorderWidth() + list_.ColumnLeft(column);
-    const int32_t right = std::min(left + list_.ColWidth(column) - 2, Location({AccessiblePart::Header, -1}).right);
-    return left + 2 < right;
+    const int32_t left = Geometry().GestureLeft(column);
+    const int32_t right =
+        std::min(left + list_.ColWidth(column) - kCellEdge, Location({AccessiblePart::Header, -1}).right);
+    return left + kCellEdge < right;
 }
 
 AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listHasFocus) const {
