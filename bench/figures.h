@@ -23,7 +23,9 @@ void TimedFigure(const std::string& name, const std::string& ours, const std::st
 void Repeated(benchmark::internal::Benchmark* b);
 void ItemsPerIteration(benchmark::State& state, int64_t items);
 
-// Replaces any earlier value of the same figure.
-void CountedFigure(const std::string& name, double ours, double anchor, const std::string& unit);
+// Replaces any earlier value of the same figure. A note, when given, follows
+// as the figure's comment line (a count has no spread to show).
+void CountedFigure(const std::string& name, double ours, double anchor, const std::string& unit,
+                   const std::string& note = "");
 
 }  // namespace mirelo::bench

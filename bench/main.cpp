@@ -14,7 +14,7 @@ namespace mirelo::bench {
 namespace {
 
 struct Timed { std::string name, ours, anchor; };
-struct Counted { double ours, anchor; std::string unit; };
+struct Counted { double ours, anchor; std::string unit, note; };
 
 std::vector<Timed>& TimedList() {
     static std::vector<Timed> list;
@@ -94,10 +94,11 @@ void ItemsPerIteration(benchmark::State& state, int64_t items) {
     state.counters["items"] = static_cast<double>(items);
 }
 
-void CountedFigure(const std::string& name, double ours, double anchor, const std::string& unit) {
+void CountedFigure(const std::string& name, double ours, double anchor, const std::string& unit,
+                   const std::string& note) {
     for (auto& c : CountedList())
-        if (c.first == name) { c.second = {ours, anchor, unit}; return; }
-    CountedList().push_back({name, {ours, anchor, unit}});
+        if (c.first == name) { c.second = {ours, anchor, unit, note}; return; }
+    CountedList().push_back({name, {ours, anchor, unit, note}});
 }
 
 }  // namespace mirelo::bench
@@ -126,6 +127,7 @@ int main(int argc, char** argv) {
         std::snprintf(ours, sizeof ours, "%.0f%s", c.ours, c.unit.c_str());
         std::snprintf(anchor, sizeof anchor, "%.0f%s", c.anchor, c.unit.c_str());
         Line(name, ours, anchor, c.ours / c.anchor);
+        if (!c.note.empty()) std::printf("# %s %s\n", name.c_str(), c.note.c_str());
     }
     return 0;
 }

@@ -12,54 +12,11 @@
 #include <functional>
 
 #include "figure.h"
+#include "scroll_figures.h"
 
 using namespace mlbench;
 
 namespace {
-
-// The mean seconds of `step` over `times` runs, with `before` untimed ahead of each.
-double Mean(int times, const std::function<void()>& step, const std::function<void()>& before = nullptr) {
-    double total = 0;
-    for (int i = 0; i < times; ++i) {
-        if (before) before();
-        const double start = Now();
-        step();
-        total += Now() - start;
-    }
-    return total / times;
-}
-
-double Once(const std::function<void()>& step) { return Mean(1, step); }
-
-void Repaint(HWND window) {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-}
-
-// Pending paints of a window and its children, so that each figure holds the
-// painting its change asked for.
-void Flush(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
-
-void Key(HWND window, WPARAM key) {
-    SendMessageW(window, WM_KEYDOWN, key, 1);
-    SendMessageW(window, WM_KEYUP, key, 0xC0000001);
-}
-
-LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-HWND CreateFrame() {
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = FrameProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = L"MireloListBench";
-    RegisterClassW(&wc);
-    RECT r = {0, 0, 2 * kWidth + 20, kHeight};
-    AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
-    return CreateWindowExW(0, wc.lpszClassName, L"MireloList bench", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
-                           0, 0, r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
-}
 
 // The largest count, down from `full`, at which the anchor's clear would take
 // at most `budget` seconds, from its time at `probe` rows and its quadratic growth.
@@ -84,7 +41,7 @@ int Runs() {
 int main() {
     if (FAILED(OleInitialize(nullptr))) return 1;
     const int full = 32768, runs = Runs();
-    HWND frame = CreateFrame();
+    HWND frame = CreateFrame(2 * kWidth + 20, L"MireloList bench");
     Ours ours;
     Anchor anchor;
     if (!frame || !ours.Create(frame) || !anchor.Create(frame)) {
@@ -167,6 +124,9 @@ int main() {
     own.anchor = repaint.ours;
     own.Report();
 
+    WheelFigure(ours, anchor, runs).Report();
+    ThumbDragFigure(ours, anchor, runs).Report();
+
     // The key column's header cell: a first click reverses the rows and marks
     // the column descending, the second puts them in ascending key order,
     // which is the one measured. Every run starts from the same shuffle: ours
@@ -201,6 +161,8 @@ int main() {
         clear.anchor.push_back(Once([&] { SendMessageW(anchor.window, LVM_DELETEALLITEMS, 0, 0); Flush(anchor.window); }));
     }
     clear.Report();
+
+    FirstPaintFigure(rows, 1000, runs).Report();
 
     ours.view->Release();
     ours.dual->Release();

@@ -33,6 +33,47 @@ void Settle(int milliseconds) {
     } while (Now() < end);
 }
 
+double Mean(int times, const std::function<void()>& step, const std::function<void()>& before) {
+    double total = 0;
+    for (int i = 0; i < times; ++i) {
+        if (before) before();
+        const double start = Now();
+        step();
+        total += Now() - start;
+    }
+    return total / times;
+}
+
+void Repaint(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+void Flush(HWND window) { RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
+
+void Key(HWND window, WPARAM key) {
+    SendMessageW(window, WM_KEYDOWN, key, 1);
+    SendMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+namespace {
+
+LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+HWND CreateFrame(int width, const wchar_t* title) {
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = FrameProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"MireloListBench";
+    RegisterClassW(&wc);  // fails harmlessly for a second frame
+    RECT r = {0, 0, width, kHeight};
+    AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
+    return CreateWindowExW(0, wc.lpszClassName, title, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
+                           0, 0, r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+}
+
 Rows::Rows(int count) {
     // Distinct keys in a fixed shuffle, so every correct sort agrees and runs
     // compare alike from run to run.
@@ -76,8 +117,9 @@ VARIANT Bstr(const wchar_t* s) {
 }  // namespace
 
 bool Ours::Create(HWND frame) {
-    demo::DemoSite* site = nullptr;
-    dispatch = demo::HostControl(L"MireloListProj.MireloList", frame, RECT{0, 0, kWidth, kHeight}, &site);
+    demo::DemoSite* host = nullptr;
+    dispatch = demo::HostControl(L"MireloListProj.MireloList", frame, RECT{0, 0, kWidth, kHeight}, &host);
+    site = static_cast<IOleClientSite*>(host);
     if (!dispatch) return false;
     if (FAILED(dispatch->QueryInterface(IID__MireloList, reinterpret_cast<void**>(&dual)))) return false;
     if (FAILED(dispatch->QueryInterface(IID_IViewObject, reinterpret_cast<void**>(&view)))) return false;
@@ -98,6 +140,21 @@ bool Ours::Create(HWND frame) {
     VariantClear(&align);
     VariantClear(&result);
     return SUCCEEDED(hr);
+}
+
+void Ours::Destroy() {
+    IOleObject* ole = nullptr;
+    if (dispatch && SUCCEEDED(dispatch->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)))) {
+        ole->Close(OLECLOSE_NOSAVE);
+        ole->SetClientSite(nullptr);
+        ole->Release();
+    }
+    for (IUnknown** p : {reinterpret_cast<IUnknown**>(&view), reinterpret_cast<IUnknown**>(&dual),
+                         reinterpret_cast<IUnknown**>(&dispatch), &site}) {
+        if (*p) (*p)->Release();
+        *p = nullptr;
+    }
+    window = nullptr;
 }
 
 void Ours::Fill(const Rows& rows, int count) {
@@ -134,11 +191,28 @@ void Ours::PutLong(const wchar_t* name, long value) {
     dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
 }
 
-bool Anchor::Create(HWND frame) {
+long Ours::GetLong(const wchar_t* name) {
+    DISPID id;
+    LPOLESTR n = const_cast<LPOLESTR>(name);
+    if (FAILED(dispatch->GetIDsOfNames(IID_NULL, &n, 1, LOCALE_USER_DEFAULT, &id))) return -1;
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    VARIANT result;
+    VariantInit(&result);
+    dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr);
+    VARIANT asLong;
+    VariantInit(&asLong);
+    const long value = SUCCEEDED(VariantChangeType(&asLong, &result, 0, VT_I4)) ? V_I4(&asLong) : -1;
+    VariantClear(&result);
+    return value;
+}
+
+HWND Ours::Bar() const { return FindWindowExW(window, nullptr, L"MireloScrollBar", nullptr); }
+
+bool Anchor::Create(HWND frame, int left) {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&icc);
     window = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
-                             kWidth + 20, 0, kWidth, kHeight, frame, nullptr, GetModuleHandleW(nullptr), nullptr);
+                             left, 0, kWidth, kHeight, frame, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) return false;
     SendMessageW(window, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     static const wchar_t* const kCaptions[] = {L"Id", L"Key", L"Alpha", L"Beta", L"Gamma"};
@@ -152,6 +226,17 @@ bool Anchor::Create(HWND frame) {
         SendMessageW(window, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
     }
     return true;
+}
+
+void Anchor::Destroy() {
+    DestroyWindow(window);
+    window = nullptr;
+}
+
+int Anchor::RowHeight() const {
+    RECT r = {LVIR_BOUNDS, 0, 0, 0};
+    SendMessageW(window, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+    return r.bottom - r.top;
 }
 
 void Anchor::Fill(const Rows& texts, int count) {

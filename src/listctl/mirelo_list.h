@@ -23,6 +23,7 @@
 #include "listctl/column_cursors.h"
 #include "listctl/gestures.h"
 #include "listctl/item_record.h"
+#include "listctl/list_property.h"
 #include "platform/cursor.h"
 #include "platform/font.h"
 #include "platform/gdi.h"
@@ -78,7 +79,9 @@ public:
     void SetEvents(MireloListEvents* sink) { events_ = sink; }
     void SetAccessibilityEvents(AccessibilityEvents* sink) { access_ = sink; }
 
-    // Persistence.
+    // Persistence: every persisted or notified property, one row each
+    // (property_table.cpp).
+    static const std::array<ListProperty, 19> kProperties;
     void InitProperties();
     void ReadProperties(PropertyBag& bag);
     void WriteProperties(PropertyBag& bag);
@@ -227,7 +230,20 @@ private:
     class BarEvents;
     friend class BarEvents;
 
-    void Notify(const char16_t* key);
+    // A member property took a new value: store it and tell the host, rebuild
+    // and repaint as its row says. Skips an unchanged value unless `always`.
+    template <class V>
+    void Assign(V MireloList::*field, V v, bool always = false) {
+        if (!always && this->*field == v) return;
+        this->*field = v;
+        Changed(RowOf(field));
+    }
+    void Changed(const ListProperty& p);
+    static const ListProperty& RowOf(PropertyField field);
+    static const ListProperty& RowOf(PropertyType surfaceType);
+    OleColor ColourOf(const ListProperty& p) const;
+    Variant Stored(const ListProperty& p) const;  // the value as the bag holds it
+    void Load(const ListProperty& p, const Variant& v);
     bool IsValidIndex(int32_t i) const;
     void BuildBrushes();
     void RunModeSetup();
@@ -271,7 +287,8 @@ private:
     AccessibilityEvents* access_ = nullptr;  // present while a window answers for the list
     std::function<void(const std::string&)> trace_;
 
-    // Persisted look.
+    // Persisted look: each has its row in kProperties; only its setter changes it
+    // after loading.
     Bool16 CheckBox_ = kFalse;           // rows show a check box
     int32_t ItemHeight_ = 0;             // row and header height, pixels
     OleColor ItemBkColor1_ = 0;          // rows at even distance from the top row
@@ -308,7 +325,7 @@ private:
     int32_t LastWidth_ = 0, LastHeight_ = 0;  // surface size after the last resize handling
 
     // Painting.
-    std::array<OwnedBrush, kBrushCount> Brushes;  // by ListBrush: bk1, bk2, selection, back, header, pressed, drop target
+    std::array<OwnedBrush, kBrushCount> Brushes;  // by BrushSlot
     std::unique_ptr<MemDC> CheckImages; // "CHK": empty box, play arrow, checked box
     std::unique_ptr<ClsIcon> PlayIcon;  // "PLAYICON", run mode only
     Bool16 AltPhase_ = kFalse;          // flipped per scroll so row colours follow the rows

@@ -29,7 +29,7 @@ void MireloList::SetPropertyIndex(bool play, int16_t& v) {
     if (v < FirstIndex_) ucBar->SetValue(v);
     else if (v > LastIndex_) ucBar->SetValue(v);
     ChangeIndex(play, play ? PlayIndex_ : ListIndex_, v, 1);
-    Notify(play ? u"PlayIndex" : u"ListIndex");
+    Changed(RowOf(play ? &MireloList::PlayIndex_ : &MireloList::ListIndex_));
 }
 
 void MireloList::SetListIndex(int16_t v) { SetPropertyIndex(false, v); }

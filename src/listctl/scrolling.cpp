@@ -23,7 +23,11 @@ void MireloList::OnMouseWheel(int32_t wParam) {
     if (ucBar->Max() < next) next = ucBar->Max();
     if (next == value) return;
     ucBar->SetValue(next);
-    PaintList();
+    // The bar's Change ran the scroll handling, which painted the list from
+    // the new top row: painting it again would only draw the same pixels, at
+    // the cost of a whole list under Wine. Only if the handling did not get
+    // there is the paint left to do here.
+    if (FirstIndex_ != ucBar->Value()) PaintList();
     if (events_) events_->Scroll();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // The container around the control: ambient values and change notification.
+#include <cstdint>
+
 #include "base/text.h"
 
 namespace mirelo {
@@ -9,9 +11,9 @@ public:
     virtual ~Site() = default;
     virtual bool UserMode() = 0;        // run mode; a host that does not answer means True
     virtual Text DisplayName() = 0;     // the control's name in the host, may be empty
-    // The property persisted under `key` changed: the host refreshes its
-    // browser and marks the control's state dirty.
-    virtual void PropertyChanged(const Text& key) = 0;
+    // The property with this dispatch identifier changed: the host refreshes
+    // its browser and marks the control's state dirty.
+    virtual void PropertyChanged(int32_t dispid) = 0;
 };
 
 // The About window; modal, closed by any mouse press on it.

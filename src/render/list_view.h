@@ -18,8 +18,17 @@ class MemDC;
 // The separators between cells, and the border marker at rest.
 constexpr OleColor kSeparatorColor = Rgb(255, 255, 247);
 
-enum ListBrush { kBrushBk1, kBrushBk2, kBrushSelection, kBrushBack, kBrushHeader, kBrushPressed, kBrushDropTarget,
-                 kBrushCount };
+// The slots of the list's seven solid brushes.
+enum BrushSlot : int8_t {
+    kRowBrush1,        // ItemBkColor1: rows at even distance from the top row
+    kRowBrush2,        // ItemBkColor2: the other rows
+    kSelectionBrush,   // ItemSelBkColor
+    kBackBrush,        // the surface background, under and beside the rows
+    kHeaderBrush,      // HeaderBackColor
+    kPressedBrush,     // black: a pressed header cell
+    kDropTargetBrush,  // the header cell a dragged column would land on
+    kBrushCount
+};
 
 struct ListView {
     ListGeometry geometry;

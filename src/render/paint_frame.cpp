@@ -18,7 +18,7 @@ void ListPainter::BorderBox(const ListView& v) {
 
 void ListPainter::EmptyBackground(const ListView& v) {
     const ListGeometry& g = v.geometry;
-    if (v.border) FillBox(g.pen, g.pen, g.width - 2 * g.pen, g.height - 2 * g.pen, v.brushes[kBrushBack]);
+    if (v.border) FillBox(g.pen, g.pen, g.width - 2 * g.pen, g.height - 2 * g.pen, v.brushes[kBackBrush]);
     else surface_.Cls();
 }
 
@@ -34,7 +34,7 @@ void ListPainter::DesignLook(const ListView& v, const Text& name) {
 void ListPainter::Header(const ListView& v) {
     const ListGeometry& g = v.geometry;
     const int32_t pen = g.pen, in = g.Inset();
-    FillBox(in, in, g.ListWidth(), g.itemHeight, v.brushes[kBrushHeader]);
+    FillBox(in, in, g.ListWidth(), g.itemHeight, v.brushes[kHeaderBrush]);
     surface_.SetTextColor(v.norText);
     // The pen width is added with or without a border, which keeps captions
     // at the same height when the border is switched off.
@@ -57,9 +57,9 @@ void ListPainter::Header(const ListView& v) {
 
 void ListPainter::HeaderCell(const ListView& v, int32_t left, int32_t width, const Text& caption, CellLook look) {
     if (width < 1) return;  // a hidden slot has no cell to paint
-    const ListBrush brush = look == CellLook::Pressed      ? kBrushPressed
-                            : look == CellLook::DropTarget ? kBrushDropTarget
-                                                           : kBrushHeader;
+    const BrushSlot brush = look == CellLook::Pressed      ? kPressedBrush
+                            : look == CellLook::DropTarget ? kDropTargetBrush
+                                                           : kHeaderBrush;
     FillBox(left, v.geometry.pen, width, v.geometry.itemHeight, v.brushes[brush]);
     // Rows leave their own text colour behind; a caption is never drawn in it.
     surface_.SetTextColor(look == CellLook::Pressed ? v.selText : v.norText);

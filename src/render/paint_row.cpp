@@ -30,7 +30,7 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
     BrushHandle brush;
     OleColor textColor;
     if (index == v.listIndex) {
-        brush = v.brushes[kBrushSelection];
+        brush = v.brushes[kSelectionBrush];
         textColor = v.selText;
     } else {
         // Counted from the top row, flipped per scroll step, so a row keeps its
@@ -86,7 +86,7 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
         const int64_t used = static_cast<int64_t>(g.itemHeight) * (index - g.firstIndex + 1);
         if (used < g.RowAreaHeight()) {
             const int32_t below = top + g.itemHeight;
-            FillBox(inset, below, listWidth, scaleH - pen - below, v.brushes[kBrushBack]);
+            FillBox(inset, below, listWidth, scaleH - pen - below, v.brushes[kBackBrush]);
         }
         // The filler and the rows may have covered the bottom border line.
         if (v.border) surface_.Line(0, scaleH - pen, g.width, scaleH - pen, v.borderColor);

@@ -3,7 +3,6 @@
 #include <olectl.h>
 
 #include "server/invoke_args.h"
-#include "server/property_table.h"
 #include "win32/wide_text.h"
 
 namespace mirelo::server {
@@ -30,10 +29,6 @@ Text ControlSite::DisplayName() {
     OwnedVariant v;
     if (!Ambient(DISPID_AMBIENT_DISPLAYNAME, VT_BSTR, v.get())) return Text();
     return win32::FromBstr(V_BSTR(v.get()));
-}
-
-void ControlSite::PropertyChanged(const Text& key) {
-    if (changed_) changed_(DispidOfKey(key));
 }
 
 }  // namespace mirelo::server

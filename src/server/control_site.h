@@ -22,7 +22,7 @@ public:
     // leaves the control in run mode with an empty name.
     bool UserMode() override;
     Text DisplayName() override;
-    void PropertyChanged(const Text& key) override;
+    void PropertyChanged(int32_t dispid) override { if (changed_) changed_(dispid); }
 
 private:
     bool Ambient(DISPID id, VARTYPE type, VARIANT* out);

@@ -4,7 +4,6 @@
 
 #include "MireloList_h.h"
 #include "server/module.h"
-#include "server/property_table.h"
 #include "win32/pc_memdc.h"
 #include "win32/window_proc_hook.h"
 

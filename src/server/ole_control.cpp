@@ -2,7 +2,7 @@
 
 #include "MireloList_h.h"
 #include "server/list_control.h"
-#include "server/property_table.h"
+#include "listctl/list_property.h"
 
 namespace mirelo::server {
 
@@ -42,16 +42,20 @@ STDMETHODIMP OleControl::GetGUID(DWORD kind, GUID* guid) {
 
 STDMETHODIMP OleControl::MapPropertyToCategory(DISPID id, PROPCAT* category) {
     if (!category) return E_POINTER;
-    const int c = CategoryOf(id);
-    if (c == 0) return E_FAIL;
-    *category = c;
+    // Categories count from 1; the browser's own are negative.
+    const ListProperty* p = FindListProperty(id);
+    if (!p || p->category == PropertyCategory::None) return E_FAIL;
+    *category = static_cast<PROPCAT>(p->category);
     return S_OK;
 }
 
 STDMETHODIMP OleControl::GetCategoryName(PROPCAT category, LCID, BSTR* name) {
     if (!name) return E_POINTER;
-    const wchar_t* text = CategoryName(category);
-    if (!text) return E_FAIL;
+    // By PropertyCategory, whose values the browser was given.
+    static const wchar_t* const kNames[] = {L"Skin", L"ListBorder", L"List", L"ListItem"};
+    static_assert(static_cast<int>(PropertyCategory::ListItem) == 4, "names follow the categories");
+    if (category < 1 || category > 4) return E_FAIL;
+    const wchar_t* text = kNames[category - 1];
     *name = SysAllocString(text);
     return S_OK;
 }

@@ -9,12 +9,16 @@ namespace mirelo::win32 {
 // Button arguments: 1 left, 2 right, 4 middle.
 constexpr int16_t kLeft = 1, kRight = 2, kMiddle = 4;
 
-// The Shift argument: 1 Shift, 2 Ctrl, 4 Alt, as held now.
+// The Shift argument: 1 Shift, 2 Ctrl, 4 Alt, as held now. Read as one copy
+// of the thread's key states: under Wine every GetKeyState is a round trip to
+// the server, three for each key press and mouse move.
 inline int16_t ShiftState() {
+    BYTE keys[256];
+    if (!GetKeyboardState(keys)) return 0;
     int16_t shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) shift |= 4;
+    if (keys[VK_SHIFT] & 0x80) shift |= 1;
+    if (keys[VK_CONTROL] & 0x80) shift |= 2;
+    if (keys[VK_MENU] & 0x80) shift |= 4;
     return shift;
 }
 

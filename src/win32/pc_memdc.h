@@ -8,6 +8,7 @@
 #include "base/color.h"
 #include "platform/memdc.h"
 #include "win32/hdc_source.h"
+#include "win32/keyed_copy.h"
 
 namespace mirelo::win32 {
 
@@ -52,12 +53,5 @@ private:
     HGDIOBJ previous_ = nullptr;  // selected before ours; put back before deletion
     int32_t width_ = 0, height_ = 0;
 };
-
-// Copies a rectangle of `src` onto `dst`, leaving destination pixels alone
-// where the source pixel equals `key` (an OLE colour, translated through the
-// palette). It composes in a buffer and writes the destination once, so the
-// visible surface does not flicker. With no palette a halftone one is made.
-void TransparentCopy(HDC dst, int32_t xDst, int32_t yDst, int32_t width, int32_t height, HDC src, int32_t xSrc,
-                     int32_t ySrc, OleColor key, HPALETTE palette = nullptr);
 
 }  // namespace mirelo::win32

@@ -1,7 +1,7 @@
 #include "win32/win32_dc.h"
 
+#include "platform/memdc.h"
 #include "win32/hdc_source.h"
-#include "win32/pc_memdc.h"
 
 namespace mirelo::win32 {
 
@@ -35,7 +35,7 @@ void HdcContext::TransparentBlt(int32_t xDst, int32_t yDst, int32_t width, int32
                                 int32_t xSrc, int32_t ySrc, OleColor key) {
     HDC from = SourceOf(src);
     // An empty copy would make zero-sized work bitmaps for nothing.
-    if (hdc_ && from && width > 0 && height > 0) TransparentCopy(hdc_, xDst, yDst, width, height, from, xSrc, ySrc, key);
+    if (hdc_ && from && width > 0 && height > 0) keyed_.Copy(hdc_, xDst, yDst, width, height, from, xSrc, ySrc, key);
 }
 
 }  // namespace mirelo::win32

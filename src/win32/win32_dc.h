@@ -1,10 +1,12 @@
 #pragma once
 // A device context of user32/gdi32 seen through the core's DeviceContext:
 // fills with the core's brushes and copies from off-screen surfaces of this
-// platform (plain, stretched, colour-keyed). It does not own the HDC.
+// platform (plain, stretched, colour-keyed). It does not own the HDC; it keeps
+// the buffers of its keyed copies from one paint to the next.
 #include <windows.h>
 
 #include "platform/device_context.h"
+#include "win32/keyed_copy.h"
 
 namespace mirelo::win32 {
 
@@ -25,6 +27,7 @@ public:
 
 private:
     HDC hdc_ = nullptr;
+    KeyedCopy keyed_;
 };
 
 }  // namespace mirelo::win32

@@ -52,6 +52,7 @@ TEST(Variant, ConvertsLikeTheHostLanguage) {
     EXPECT_EQ(Variant(u"2.5").ToInt16(), 2);
     EXPECT_EQ(Variant(u"3.5").ToInt16(), 4);
     EXPECT_EQ(Variant(u"&HFF").ToInt32(), 255);
+    EXPECT_EQ(Variant(u"&HFFFF").ToInt32(), -1);  // four digits make a 16-bit literal
     EXPECT_EQ(Variant(u"1e3").ToInt32(), 1000);
     EXPECT_EQ(Variant(2.9).ToDouble(), 2.9);
     EXPECT_EQ(Variant().ToInt16(), 0);

@@ -15,23 +15,27 @@ std::vector<int> Widths(const MireloList& l, int n) {
 }
 
 TEST_F(ListTest, AddItemASpreadsTheRestOfTheWidthInProportion) {
+    struct Case { int width; const char* widths; int count; std::vector<int> want; };
+    const Case cases[] = {
+        {400, "30,200,100", 3, {36, 238, 119, 0}},
+        {338, "30,200,100", 3, {30, 200, 100, 0}},  // an exact width changes nothing
+        {408, "100,300,0", 2, {100, 302, 0}},       // shares of 0.5 and 1.5: halves go to the even neighbour
+    };
+    for (const Case& c : cases) {
+        New(c.width, 300);
+        Columns("#,Title,Artist", c.widths, "1,0,0", c.count);
+        EXPECT_EQ(Widths(*list, static_cast<int>(c.want.size())), c.want) << c.width;
+    }
     New(400, 300);
     Columns("#,Title,Artist", "30,200,100", "1,0,0", 3);
-    EXPECT_EQ(Widths(*list, 4), (std::vector<int>{36, 238, 119, 0}));
     EXPECT_EQ(list->ColWidthSum(), 393);
     EXPECT_EQ(list->ColAlign(0), 1);
     EXPECT_EQ(ToUtf8(list->HeadCaption(1)), "Title");
-    EXPECT_TRUE(Requests().empty());  // the new columns show at the next repaint
+    EXPECT_TRUE(surface.ops.empty());  // the new columns show at the next repaint
 
     list->ResizeHead();
     EXPECT_EQ(Widths(*list, 4), (std::vector<int>{34, 227, 114, 0}));
     EXPECT_EQ(list->ColWidthSum(), 375);
-}
-
-TEST_F(ListTest, AddItemAOnAnExactWidthChangesNothing) {
-    New(338, 300);
-    Columns("#,Title,Artist", "30,200,100", "1,0,0", 3);
-    EXPECT_EQ(Widths(*list, 3), (std::vector<int>{30, 200, 100}));
 }
 
 TEST_F(ListTest, AddItemAFailsAtTheFirstMissingOrBadPart) {

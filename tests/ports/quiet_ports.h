@@ -116,7 +116,7 @@ class QuietSite : public Site {
 public:
     bool UserMode() override { return userMode; }
     Text DisplayName() override { return u"MireloList1"; }
-    void PropertyChanged(const Text&) override {}
+    void PropertyChanged(int32_t) override {}
     bool userMode = true;
 };
 

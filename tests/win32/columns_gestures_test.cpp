@@ -28,7 +28,7 @@ class RunSite : public Site {
 public:
     bool UserMode() override { return true; }
     Text DisplayName() override { return u"MireloList1"; }
-    void PropertyChanged(const Text&) override {}
+    void PropertyChanged(int32_t) override {}
 };
 
 class NoHost : public ControlWindowHost {

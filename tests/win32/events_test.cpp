@@ -3,6 +3,8 @@
 // notification under each property's dispatch identifier.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "test_container.h"
 
 namespace mltest {
@@ -93,6 +95,18 @@ TEST_F(Events, MouseEventsComeInThePlatformsOrder) {
     Send(WM_RBUTTONUP, 0, 61, 41);
     ASSERT_EQ(sink.Ids(), (std::vector<DISPID>{kMouseDown, kMouseMove, kMouseUp}));
     EXPECT_EQ(sink.events[1].args, (std::vector<double>{2, 0, 61, 41}));
+
+    // Keys held as the mouse moves: Shift 1, Ctrl 2, Alt 4, added up.
+    BYTE keys[256], held[256];
+    ASSERT_TRUE(GetKeyboardState(keys));
+    std::copy(keys, keys + 256, held);
+    held[VK_SHIFT] = held[VK_MENU] = 0x80;
+    SetKeyboardState(held);
+    sink.events.clear();
+    Send(WM_MOUSEMOVE, 0, 62, 42);
+    SetKeyboardState(keys);
+    ASSERT_EQ(sink.Ids(), (std::vector<DISPID>{kMouseMove}));
+    EXPECT_EQ(sink.events[0].args, (std::vector<double>{0, 5, 62, 42}));
 }
 
 TEST_F(Events, TheMouseIsCapturedFromPressToRelease) {

@@ -142,5 +142,32 @@ TEST(PcMemDC, MagentaLetsTheDestinationShowThrough) {
     EXPECT_EQ(Row(c.dc(), 0, 0, 7), std::vector<COLORREF>(7, kYellow));
 }
 
+// A scroll bar's painter keeps one set of buffers for all its keyed copies:
+// copies larger and smaller than the buffers, at other places, must come out
+// as copies with buffers of their own do.
+TEST(PcMemDC, KeptKeyedBuffersCopyAsFreshOnesDo) {
+    pcMemDC m(GetModuleHandleW(nullptr));
+    m.SetWidth(6);
+    m.SetHeight(4);
+    const COLORREF colours[] = {kMagentaRgb, kBlue, kRed, kMagentaRgb, kWhite, kGreen, kMagentaRgb};
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) SetPixel(m.hdc(), x, y, colours[(x + 2 * y) % 7]);
+    struct Copy { int xDst, yDst, w, h, xSrc, ySrc; };
+    const Copy copies[] = {{0, 0, 3, 2, 0, 0}, {4, 1, 6, 4, 0, 0}, {1, 5, 2, 1, 3, 2}, {9, 6, 5, 3, 1, 1}};
+    Canvas kept(16, 10), fresh(16, 10);
+    for (HDC dc : {kept.dc(), fresh.dc()}) {
+        Fill(dc, 0, 0, 8, 10, kYellow);
+        Fill(dc, 8, 0, 16, 10, kRed);
+    }
+    KeyedCopy buffers;
+    for (const Copy& c : copies) {
+        buffers.Copy(kept.dc(), c.xDst, c.yDst, c.w, c.h, m.hdc(), c.xSrc, c.ySrc, kMagenta);
+        TransparentCopy(fresh.dc(), c.xDst, c.yDst, c.w, c.h, m.hdc(), c.xSrc, c.ySrc, kMagenta);
+    }
+    for (int y = 0; y < 10; ++y) EXPECT_EQ(Row(kept.dc(), y, 0, 16), Row(fresh.dc(), y, 0, 16)) << "row " << y;
+    EXPECT_EQ(GetPixel(kept.dc(), 5, 1), kBlue) << "the source shows where it is not magenta";
+    EXPECT_EQ(GetPixel(kept.dc(), 4, 1), kYellow) << "and the destination where it is";
+}
+
 }  // namespace
 }  // namespace mirelo::win32

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "listctl/list_property.h"
 #include "platform/gdi.h"
 #include "platform/memdc.h"
 #include "platform/property_bag.h"
@@ -98,7 +99,11 @@ class FakeSite : public Site {
 public:
     bool UserMode() override { return userMode; }
     Text DisplayName() override { return name; }
-    void PropertyChanged(const Text& key) override { changed.push_back(Utf8(key)); }
+    // Recorded by key, as the list's property table names it.
+    void PropertyChanged(int32_t dispid) override {
+        const ListProperty* p = FindListProperty(dispid);
+        changed.push_back(p ? Utf8(p->key) : std::to_string(dispid));
+    }
     bool userMode = true;
     Text name = u"MireloList1";
     std::vector<std::string> changed;
