@@ -9,8 +9,9 @@ namespace mirelo {
 
 void MireloList::PaintHeaderCell(std::optional<int16_t> c, CellLook look) {
     if (!c || *c < 0 || *c > ColNumCount_ || *c > kMaxColumn) return;
-    const Rect cell = Geometry().GestureCell(*c);
-    PaintHeaderCell(cell.left, cell.Width(), HeadCaption_[*c], look);
+    const ListGeometry g = Geometry();
+    const Rect cell = g.GestureCell(*c);
+    painter_.HeaderCell(View(g), cell.left, cell.Width(), HeadCaption_[*c], look);
 }
 
 void MireloList::ShowCursorKind(int16_t kind) {
@@ -24,8 +25,9 @@ void MireloList::ShowCursorKind(int16_t kind) {
 void MireloList::HeaderPress(const ListHit& hit) {
     if (!hit.pressCell) return;
     const int16_t c = *hit.pressCell;
-    const int32_t left = Geometry().GestureLeft(c);
-    PaintHeaderCell(left, ColWidth_[c], HeadCaption_[c], CellLook::Pressed);
+    const ListGeometry g = Geometry();
+    const int32_t left = g.GestureLeft(c);
+    painter_.HeaderCell(View(g), left, ColWidth_[c], HeadCaption_[c], CellLook::Pressed);
     press_ = HeaderPressGesture{c, ToInt16(left), ColWidth_[c], int16_t{0}};
 }
 
@@ -79,7 +81,8 @@ void MireloList::HeaderRelease(float X, float Y) {
         const ListGeometry g = Geometry();
         const ListHit hit = g.HitTest(X, Y);
         if (hit.dragBand && g.OnReleaseSides(X)) {
-            PaintHeaderCell(press_->cellLeft, press_->cellWidth, HeadCaption_.at(source), CellLook::Normal);
+            painter_.HeaderCell(View(g), press_->cellLeft, press_->cellWidth, HeadCaption_.at(source),
+                                CellLook::Normal);
             PaintHeaderCell(press_->drop, CellLook::Normal);
             target = hit.cell;
         } else {

@@ -266,7 +266,6 @@ private:
     void EndHeaderPress();
     bool HeaderDrag(HeaderPressGesture& press, const ListHit& hit, float X);
     void PaintHeaderCell(std::optional<int16_t> c, CellLook look);  // none paints nothing
-    void PaintHeaderCell(int32_t left, int32_t width, const Text& caption, CellLook look);
     void ShowCursorKind(int16_t kind);
     void MoveDragLine(int32_t x);
     // Widths after a border drag of d pixels to the right or e to the left.

@@ -16,7 +16,6 @@ ListView MireloList::View(const ListGeometry& g) const {
     v.numbered = YnNeedNumCol_ != kFalse;
     v.checkBoxes = CheckBox_ != kFalse;
     v.playMarker = bSeleArrow_ != kFalse;
-    v.border = Border_ != kFalse;
     v.norText = ItemNorTextColor_;
     v.selText = ItemSelTextColor_;
     v.plyText = ItemPlyTextColor_;
@@ -78,9 +77,5 @@ void MireloList::PaintAll() {
 }
 
 void MireloList::DrawBorderBox() { painter_.BorderBox(View(Geometry())); }
-
-void MireloList::PaintHeaderCell(int32_t left, int32_t width, const Text& caption, CellLook look) {
-    painter_.HeaderCell(View(Geometry()), left, width, caption, look);
-}
 
 }  // namespace mirelo

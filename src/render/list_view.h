@@ -40,10 +40,9 @@ struct ListView {
     bool numbered = false;      // column 0 shows row numbers
     bool checkBoxes = false;
     bool playMarker = false;    // the play row shows its marker
-    bool border = false;
     OleColor norText = 0, selText = 0, plyText = 0, borderColor = 0;
     std::array<BrushHandle, kBrushCount> brushes{};
-    MemDC* checkImages = nullptr;          // the "CHK" strip: empty box, play arrow, checked box
+    MemDC* checkImages = nullptr;        // the "CHK" strip: empty box, play arrow, checked box
     const ClsIcon* playIcon = nullptr;   // none at design time
 };
 

@@ -18,7 +18,7 @@ void ListPainter::BorderBox(const ListView& v) {
 
 void ListPainter::EmptyBackground(const ListView& v) {
     const ListGeometry& g = v.geometry;
-    if (v.border) FillBox(g.pen, g.pen, g.width - 2 * g.pen, g.height - 2 * g.pen, v.brushes[kBackBrush]);
+    if (g.border) FillBox(g.pen, g.pen, g.width - 2 * g.pen, g.height - 2 * g.pen, v.brushes[kBackBrush]);
     else surface_.Cls();
 }
 
@@ -27,7 +27,7 @@ void ListPainter::DesignLook(const ListView& v, const Text& name) {
     const int32_t at = v.geometry.Inset() + kDesignTextMargin;
     surface_.SetTextColor(v.norText);
     surface_.Print(at, at, name);
-    if (v.border) BorderBox(v);
+    if (v.geometry.border) BorderBox(v);
     else surface_.DrawFocusRect(Rect{0, 0, v.geometry.width, v.geometry.height});
 }
 

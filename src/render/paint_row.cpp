@@ -89,7 +89,7 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
             FillBox(inset, below, listWidth, scaleH - pen - below, v.brushes[kBackBrush]);
         }
         // The filler and the rows may have covered the bottom border line.
-        if (v.border) surface_.Line(0, scaleH - pen, g.width, scaleH - pen, v.borderColor);
+        if (g.border) surface_.Line(0, scaleH - pen, g.width, scaleH - pen, v.borderColor);
     }
 }
 
