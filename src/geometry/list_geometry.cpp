@@ -38,6 +38,16 @@ int32_t ListGeometry::RowTop(int32_t index) const {
     return ToInt32(Inset() + static_cast<int64_t>(itemHeight) * (index - firstIndex + 1));
 }
 
+Rect ListGeometry::HeaderCellBox(int column) const {
+    const int32_t left = CellLeft(column);
+    return Rect{left, Inset(), left + widths.at(column), Inset() + itemHeight};
+}
+
+Rect ListGeometry::RowBox(int32_t index) const {
+    const int32_t top = RowTop(index);
+    return Rect{Inset(), top, Inset() + ListWidth(), ToInt32(static_cast<int64_t>(top) + itemHeight)};
+}
+
 bool ListGeometry::BelowClient(int32_t rowTop) const { return rowTop >= RoundHalfEven(fullHeight) - 1; }
 
 int32_t ListGeometry::RowFillHeight(int32_t rowTop) const {

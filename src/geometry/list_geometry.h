@@ -89,6 +89,11 @@ struct ListGeometry {
     static int16_t LayoutLastIndex(int32_t rowAreaHeight, int32_t itemHeight, int16_t firstIndex);
     // Top of row `index` as painted.
     int32_t RowTop(int32_t index) const;
+    // The header band, a header cell and a whole row as painted (a row cut by
+    // the client's bottom is filled shorter: RowFillHeight).
+    Rect HeaderBand() const { return Rect{Inset(), Inset(), Inset() + ListWidth(), Inset() + itemHeight}; }
+    Rect HeaderCellBox(int column) const;
+    Rect RowBox(int32_t index) const;
     // A row starting this low is not painted at all.
     bool BelowClient(int32_t rowTop) const;
     // A row's fill: cut by the client's bottom, it stops the pen width above it.

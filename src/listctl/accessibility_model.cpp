@@ -169,19 +169,11 @@ AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listH
 
 Rect AccessibilityModel::Location(const AccessibleElement& e) const {
     const ListGeometry g = Geometry();
-    const int32_t inset = g.Inset();
-    const int32_t h = g.itemHeight;
     switch (e.part) {
     case AccessiblePart::List: return Rect{0, 0, width_, height_};
-    case AccessiblePart::Header: return Rect{inset, inset, inset + g.ListWidth(), inset + h};
-    case AccessiblePart::HeaderCell: {
-        const int32_t left = g.CellLeft(e.index);
-        return Rect{left, inset, left + list_.ColWidth(e.index), inset + h};
-    }
-    case AccessiblePart::Row: {
-        const int32_t top = g.RowTop(e.index);
-        return Rect{inset, top, inset + g.ListWidth(), ToInt32(static_cast<int64_t>(top) + h)};
-    }
+    case AccessiblePart::Header: return g.HeaderBand();
+    case AccessiblePart::HeaderCell: return g.HeaderCellBox(e.index);
+    case AccessiblePart::Row: return g.RowBox(e.index);
     case AccessiblePart::Bar: {
         const ucScrollbar& bar = list_.Bar();
         return Rect{bar.Left(), bar.Top(), bar.Left() + bar.Width(), bar.Top() + bar.Height()};

@@ -33,8 +33,9 @@ void ListPainter::DesignLook(const ListView& v, const Text& name) {
 
 void ListPainter::Header(const ListView& v) {
     const ListGeometry& g = v.geometry;
-    const int32_t pen = g.pen, in = g.Inset();
-    FillBox(in, in, g.ListWidth(), g.itemHeight, v.brushes[kHeaderBrush]);
+    const int32_t pen = g.pen;
+    const Rect band = g.HeaderBand();
+    FillBox(band.left, band.top, band.Width(), band.Height(), v.brushes[kHeaderBrush]);
     surface_.SetTextColor(v.norText);
     // The pen width is added with or without a border, which keeps captions
     // at the same height when the border is switched off.

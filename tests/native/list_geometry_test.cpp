@@ -69,9 +69,8 @@ TEST(ListGeometryTest, Places) {
         ListGeometry g = Sample(c.border, c.pen);
         g.barWidth = c.barWidth;
         g.firstIndex = static_cast<int16_t>(c.firstIndex);
-        const int32_t in = g.Inset(), w = g.ListWidth();
-        EXPECT_EQ((Rect{in, in, in + w, in + g.itemHeight}), c.header) << c.pen;
-        EXPECT_EQ((Rect{in, g.RowTop(7), in + w, g.RowTop(7) + g.itemHeight}), c.row7) << c.pen;
+        EXPECT_EQ(g.HeaderBand(), c.header) << c.pen;
+        EXPECT_EQ(g.RowBox(7), c.row7) << c.pen;
         EXPECT_EQ(g.BarBox(17), c.bar) << c.pen;
         EXPECT_EQ(g.PaintedLastIndex(), c.lastPainted) << c.pen;
     }
