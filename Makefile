@@ -4,7 +4,7 @@ CMAKE  := cmake --log-level=WARNING
 BUILD  := cmake --build
 MAKEFLAGS += --no-print-directory
 
-PUBLIC := all deps native asan win32 test quick demo bench fuzz kit
+PUBLIC := all deps native asan win32 test quick demo bench fuzz kit package
 .PHONY: $(PUBLIC) $(addprefix _,$(PUBLIC)) clean
 
 # Several people share one work tree: builds and test runs take turns on build/.
@@ -30,8 +30,13 @@ _win32: _deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 	@$(BUILD) build/win32 -j$(JOBS)
 
-_test: _native _asan _win32 _fuzzbuild
+_test: _native _asan _win32 _fuzzbuild _package
 	@scripts/run-tests.sh
+
+# The installer packages (package/, wixl) of the stripped components: build/dist/*.msi.
+_package: _win32
+	@scripts/package.sh x86 build/win32
+	@if [ -f build/win64/MireloList.ocx ]; then scripts/package.sh x64 build/win64; fi
 
 # Native unit tests only: the fast loop while working on the core.
 _quick: _native

@@ -8,6 +8,17 @@ set(GEN ${CMAKE_BINARY_DIR})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} --codepage=65001")
 enable_language(RC)
 
+# --- version: VERSION -> mirelo_version.h, read by the version block and the About box -------
+file(STRINGS ${CMAKE_SOURCE_DIR}/VERSION MIRELO_VERSION LIMIT_COUNT 1)
+if(NOT MIRELO_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+  message(FATAL_ERROR "VERSION must read MAJOR.MINOR.PATCH, not '${MIRELO_VERSION}'")
+endif()
+set(MIRELO_VERSION_MAJOR ${CMAKE_MATCH_1})
+set(MIRELO_VERSION_MINOR ${CMAKE_MATCH_2})
+set(MIRELO_VERSION_PATCH ${CMAKE_MATCH_3})
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/VERSION)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/version.h.in ${GEN}/mirelo_version.h @ONLY)
+
 # --- type library: MireloList.idl -> MireloList.tlb, MireloList_h.h, MireloList_i.c ---------
 set(IDL ${SRC}/server/MireloList.idl)
 set(TLB_DEPENDS)
@@ -64,7 +75,7 @@ if(SERVER_SOURCES)
   file(GLOB RC_FILES CONFIGURE_DEPENDS ${SRC}/server/*.rc)
   if(RC_FILES)
     set_source_files_properties(${RC_FILES} PROPERTIES
-      OBJECT_DEPENDS "${TLB_DEPENDS};${RESOURCE_FILES}")
+      OBJECT_DEPENDS "${TLB_DEPENDS};${RESOURCE_FILES};${GEN}/mirelo_version.h")
   endif()
 endif()
 

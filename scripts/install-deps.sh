@@ -4,7 +4,8 @@ set -euo pipefail
 
 pkgs=(cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
       g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine32:i386
-      xvfb xauth fonts-wqy-zenhei clang libclang-rt-14-dev imagemagick python3)
+      xvfb xauth fonts-wqy-zenhei clang libclang-rt-14-dev imagemagick python3
+      wine64 wixl msitools)
 
 missing=()
 for p in "${pkgs[@]}"; do

@@ -116,6 +116,17 @@ if [ -n "${MIRELO_XVFB:-}" ]; then
   for s in tests/win32/*.vbs tests/win32/*.js; do [ -f "$s" ] && vbs "$s"; done
   [ -f "$WIN/MireloList.ocx" ] && kit
   wineserver -k 2>/dev/null
+  # The installer packages in fresh 64-bit prefixes of their own (tests/package).
+  if compgen -G "build/dist/MireloList-$(cat VERSION)-*.msi" >/dev/null; then
+    echo "=== installer packages"
+    log=$LOGS/packages.log
+    timeout -k 10 "$SUITE_TIMEOUT" python3 tests/package/package_tests.py build 2>&1 | tee "$log"
+    if read -r p f < <(tail -1 "$log" | sed -n 's/^\([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p'); then
+      passed=$((passed + p)); failed=$((failed + f))
+    else
+      echo "*** installer packages: ended before finishing its run"; failed=$((failed + 1))
+    fi
+  fi
 fi
 
 echo "$passed passed, $failed failed"

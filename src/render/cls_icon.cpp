@@ -1,9 +1,6 @@
 #include "render/cls_icon.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <cstdio>
 
 #include "base/error.h"
 #include "platform/surface.h"
@@ -22,6 +19,16 @@ uint16_t U16(const std::vector<uint8_t>& d, size_t at) {
 uint32_t U32(const std::vector<uint8_t>& d, size_t at) {
     return static_cast<uint32_t>(d[at]) | (static_cast<uint32_t>(d[at + 1]) << 8) |
            (static_cast<uint32_t>(d[at + 2]) << 16) | (static_cast<uint32_t>(d[at + 3]) << 24);
+}
+
+// C stdio rather than <fstream>/<filesystem>: with the static C++ runtime those two bring in
+// every locale facet, over a megabyte of the component for reading one file.
+std::FILE* OpenForReading(const Text& name) {
+#ifdef _WIN32
+    return _wfopen(reinterpret_cast<const wchar_t*>(name.c_str()), L"rb");
+#else
+    return std::fopen(ToUtf8(name).c_str(), "rb");
+#endif
 }
 
 }  // namespace
@@ -63,14 +70,16 @@ bool ClsIcon::LoadFromData(std::vector<uint8_t> data) {
 }
 
 bool ClsIcon::LoadFromFile(const Text& FileName) {
-    std::error_code ec;
-    const std::filesystem::path path(FileName);
-    if (!std::filesystem::is_regular_file(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
+    std::FILE* in = OpenForReading(FileName);
     if (!in) return false;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
-    return LoadFromData(std::move(bytes));
+    std::vector<uint8_t> bytes;
+    uint8_t chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+    // A directory opens on some systems and fails on the first read.
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    return !failed && LoadFromData(std::move(bytes));
 }
 
 const ClsIcon::DirEntry& ClsIcon::Entry(int32_t image) const {

@@ -18,7 +18,6 @@ void ucScrollbar::SetBarTimer(int32_t id, int32_t interval) {
 
 void ucScrollbar::KillBarTimer(int32_t id) {
     if (ports_.timers) ports_.timers->KillTimer(hWnd(), id);
-    input_.HoverPart = ScrollPart::None;
 }
 
 Point ucScrollbar::CursorClientPos() {
@@ -60,31 +59,18 @@ void ucScrollbar::BarMouseDown(int32_t wParam, int32_t lParam) {
     input_.X = GetXParam(lParam);
     input_.Y = GetYParam(lParam);
     input_.PressedPart = BarHitTest(layout_, input_.X, input_.Y);
+    if (input_.PressedPart == ScrollPart::None) return;
+    input_.PressedDown = true;
+    if (input_.HotPart == input_.PressedPart) input_.HotPart = ScrollPart::None;
     switch (input_.PressedPart) {
-        case ScrollPart::Button1:
-            input_.Btn1Pressed = true;
-            input_.Btn1Hot = false;
-            StepValueDown(smallChange_, true);
-            break;
-        case ScrollPart::Button2:
-            input_.Btn2Pressed = true;
-            input_.Btn2Hot = false;
-            StepValueUp(smallChange_, true);
-            break;
-        case ScrollPart::Track1:
-            input_.Track1Pressed = true;
-            StepValueDown(model_.LargeChange, false);
-            break;
-        case ScrollPart::Track2:
-            input_.Track2Pressed = true;
-            StepValueUp(model_.LargeChange, false);
-            break;
+        case ScrollPart::Button1: StepValueDown(smallChange_, true); break;
+        case ScrollPart::Button2: StepValueUp(smallChange_, true); break;
+        case ScrollPart::Track1: StepValueDown(model_.LargeChange, false); break;
+        case ScrollPart::Track2: StepValueUp(model_.LargeChange, false); break;
         case ScrollPart::Thumb:
             input_.DragOffset = model_.Orientation == 1 ? layout_.ThumbRect.left - input_.X
                                                         : layout_.ThumbRect.top - input_.Y;
             input_.DragStartValue = model_.Value;
-            input_.ThumbPressed = true;
-            input_.ThumbHot = false;
             Repaint();
             return;
         case ScrollPart::None:
@@ -105,19 +91,10 @@ void ucScrollbar::BarTimer(int32_t id) {
             break;
         case HotTimer: {
             const Point p = CursorClientPos();
-            auto cool = [&](bool& hot, const Rect& r) {
-                if (PtInRect(r, p.x, p.y)) return;
-                hot = false;
-                KillBarTimer(HotTimer);
-                Repaint();
-            };
-            if (input_.Btn1Hot) {
-                cool(input_.Btn1Hot, layout_.Btn1Rect);
-            } else if (input_.Btn2Hot) {
-                cool(input_.Btn2Hot, layout_.Btn2Rect);
-            } else if (input_.ThumbHot) {
-                cool(input_.ThumbHot, layout_.ThumbRect);
-            }
+            if (input_.HotPart == ScrollPart::None || PtInRect(layout_.PartRect(input_.HotPart), p.x, p.y)) break;
+            input_.HotPart = ScrollPart::None;
+            KillBarTimer(HotTimer);
+            Repaint();
             break;
         }
         case LeaveTimer: {
@@ -148,22 +125,14 @@ void ucScrollbar::RepeatStep() {
         case ScrollPart::Track1:
             // Pages until the thumb reaches the pointer, and again when the
             // pointer moves on, without a new press.
-            if (layout_.ThumbPos > AlongAxis(x, y)) {
-                input_.Track1Pressed = true;
-                StepValueDown(model_.LargeChange, false);
-            } else {
-                input_.Track1Pressed = false;
-                Repaint();
-            }
+            input_.PressedDown = layout_.ThumbPos > AlongAxis(x, y);
+            if (input_.PressedDown) StepValueDown(model_.LargeChange, false);
+            else Repaint();
             break;
         case ScrollPart::Track2:
-            if (layout_.ThumbPos + layout_.ThumbSize < AlongAxis(x, y)) {
-                input_.Track2Pressed = true;
-                StepValueUp(model_.LargeChange, false);
-            } else {
-                input_.Track2Pressed = false;
-                Repaint();
-            }
+            input_.PressedDown = layout_.ThumbPos + layout_.ThumbSize < AlongAxis(x, y);
+            if (input_.PressedDown) StepValueUp(model_.LargeChange, false);
+            else Repaint();
             break;
         default:
             break;
@@ -178,18 +147,11 @@ void ucScrollbar::BarMouseMove(int32_t wParam, int32_t lParam) {
         return;
     }
     switch (input_.PressedPart) {
-        case ScrollPart::Button1: {
-            const bool inside = PtInRect(layout_.Btn1Rect, input_.X, input_.Y);
-            if (inside != input_.Btn1Pressed) {
-                input_.Btn1Pressed = inside;
-                Repaint();
-            }
-            break;
-        }
+        case ScrollPart::Button1:
         case ScrollPart::Button2: {
-            const bool inside = PtInRect(layout_.Btn2Rect, input_.X, input_.Y);
-            if (inside != input_.Btn2Pressed) {
-                input_.Btn2Pressed = inside;
+            const bool inside = PtInRect(layout_.PartRect(input_.PressedPart), input_.X, input_.Y);
+            if (inside != input_.PressedDown) {
+                input_.PressedDown = inside;
                 Repaint();
             }
             break;
@@ -224,32 +186,18 @@ void ucScrollbar::DragThumb() {
 }
 
 void ucScrollbar::HoverAt() {
-    input_.HoverPart = BarHitTest(layout_, input_.X, input_.Y);
     if (!input_.MouseInside) {
+        // The entering move lights nothing; only the bar's look changes.
         input_.MouseInside = true;
         Repaint();
-        KillBarTimer(LeaveTimer);  // also forgets the part: the entering move lights nothing
+        KillBarTimer(LeaveTimer);
         SetBarTimer(LeaveTimer, kPollInterval);
+        return;
     }
-    switch (input_.HoverPart) {
-        case ScrollPart::Button1:
-            MakeHot(input_.Btn1Hot);
-            break;
-        case ScrollPart::Button2:
-            MakeHot(input_.Btn2Hot);
-            break;
-        case ScrollPart::Thumb:
-            MakeHot(input_.ThumbHot);
-            break;
-        default:
-            break;
-    }
-}
-
-void ucScrollbar::MakeHot(bool& flag) {
-    if (flag) return;
-    input_.Btn1Hot = input_.Btn2Hot = input_.ThumbHot = false;
-    flag = true;
+    const ScrollPart under = BarHitTest(layout_, input_.X, input_.Y);
+    const bool lights = under == ScrollPart::Button1 || under == ScrollPart::Button2 || under == ScrollPart::Thumb;
+    if (!lights || under == input_.HotPart) return;
+    input_.HotPart = under;
     Repaint();
     KillBarTimer(HotTimer);
     SetBarTimer(HotTimer, kPollInterval);
@@ -263,8 +211,7 @@ void ucScrollbar::BarMouseUp() {
         Fire(&ScrollbarEvents::Change);
     }
     input_.PressedPart = ScrollPart::None;
-    input_.Btn1Pressed = input_.Btn2Pressed = input_.ThumbPressed = false;
-    input_.Track1Pressed = input_.Track2Pressed = false;
+    input_.PressedDown = false;
     // After a drag the thumb settles on the position of the final value.
     layout_.ThumbPos = GetThumbPos(layout_, model_);
     CalcTrackRects(layout_, model_);

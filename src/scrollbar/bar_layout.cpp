@@ -1,5 +1,7 @@
 #include "scrollbar/bar_layout.h"
 
+#include <initializer_list>
+
 #include "base/numeric.h"
 
 namespace mirelo {
@@ -92,13 +94,23 @@ void CalcTrackRects(BarLayout& g, const BarModel& m) {
     }
 }
 
+const Rect& BarLayout::PartRect(ScrollPart p) const {
+    static const Rect kNone{};
+    switch (p) {
+        case ScrollPart::Button1: return Btn1Rect;
+        case ScrollPart::Button2: return Btn2Rect;
+        case ScrollPart::Track1: return Track1Rect;
+        case ScrollPart::Track2: return Track2Rect;
+        case ScrollPart::Thumb: return ThumbRect;
+        default: return kNone;
+    }
+}
+
 ScrollPart BarHitTest(const BarLayout& g, int32_t x, int32_t y) {
-    if (PtInRect(g.Btn1Rect, x, y)) return ScrollPart::Button1;
-    if (PtInRect(g.Btn2Rect, x, y)) return ScrollPart::Button2;
-    if (PtInRect(g.Track1Rect, x, y)) return ScrollPart::Track1;
-    if (PtInRect(g.Track2Rect, x, y)) return ScrollPart::Track2;
-    if (PtInRect(g.ThumbRect, x, y)) return ScrollPart::Thumb;
-    return ScrollPart::None;
+    using P = ScrollPart;
+    for (P p : {P::Button1, P::Button2, P::Track1, P::Track2, P::Thumb})
+        if (PtInRect(g.PartRect(p), x, y)) return p;
+    return P::None;
 }
 
 }  // namespace mirelo

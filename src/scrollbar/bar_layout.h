@@ -18,6 +18,7 @@ struct BarLayout {
     int32_t TrackStart(int32_t orientation) const;
     int32_t TrackEnd(int32_t orientation) const;
     int32_t TrackLen(int32_t orientation) const { return TrackEnd(orientation) - TrackStart(orientation); }
+    const Rect& PartRect(ScrollPart p) const;  // an empty rectangle for None
 };
 
 // The value model the geometry depends on. ValueRange is 64-bit so that any

@@ -6,10 +6,21 @@
 namespace mirelo {
 
 namespace {
-int16_t ButtonState(bool hot, bool pressed, bool mouseInside) {
-    if (hot) return 2;
-    if (pressed) return 3;
-    return mouseInside ? 1 : 0;
+using D = cScrollbarDraw;
+
+D::ArrowState ArrowLook(const BarInputState& in, ScrollPart arrow) {
+    if (in.Hot(arrow)) return D::ArrowHot;
+    if (in.Pressed(arrow)) return D::ArrowPressed;
+    return in.MouseInside ? D::ArrowBarHovered : D::ArrowNormal;
+}
+
+D::TrackState TrackLook(const BarInputState& in, ScrollPart track) {
+    return in.Pressed(track) ? D::TrackPressed : D::TrackNormal;
+}
+
+D::ThumbState ThumbLook(const BarInputState& in) {
+    if (in.Hot(ScrollPart::Thumb)) return D::ThumbHot;
+    return in.Pressed(ScrollPart::Thumb) ? D::ThumbPressed : D::ThumbNormal;
 }
 }  // namespace
 
@@ -18,22 +29,13 @@ void ucScrollbar::PaintBar(DeviceContext& dc) {
     cScrollbarDraw& d = *drawer_;
     const int16_t o = model_.Orientation == 1 ? 1 : 0;
     const BarInputState& in = input_;
-    if (Enabled()) {
-        d.DrawArrow1(dc, o, ButtonState(in.Btn1Hot, in.Btn1Pressed, in.MouseInside), layout_.Btn1Rect);
-        d.DrawArrow2(dc, o, ButtonState(in.Btn2Hot, in.Btn2Pressed, in.MouseInside), layout_.Btn2Rect);
-        if (layout_.ThumbVisible) {
-            d.DrawTrack(dc, o, in.Track1Pressed ? 1 : 0, layout_.Track1Rect);
-            d.DrawTrack(dc, o, in.Track2Pressed ? 1 : 0, layout_.Track2Rect);
-            d.DrawThumb(dc, o, in.ThumbHot ? 1 : (in.ThumbPressed ? 2 : 0), layout_.ThumbRect);
-        }
-    } else {
-        d.DrawArrow1(dc, o, 4, layout_.Btn1Rect);
-        d.DrawArrow2(dc, o, 4, layout_.Btn2Rect);
-        if (layout_.ThumbVisible) {
-            d.DrawTrack(dc, o, 0, layout_.Track1Rect);
-            d.DrawTrack(dc, o, 0, layout_.Track2Rect);
-            d.DrawThumb(dc, o, 3, layout_.ThumbRect);
-        }
+    const bool on = Enabled();
+    d.DrawArrow1(dc, o, on ? ArrowLook(in, ScrollPart::Button1) : D::ArrowDisabled, layout_.Btn1Rect);
+    d.DrawArrow2(dc, o, on ? ArrowLook(in, ScrollPart::Button2) : D::ArrowDisabled, layout_.Btn2Rect);
+    if (layout_.ThumbVisible) {
+        d.DrawTrack(dc, o, on ? TrackLook(in, ScrollPart::Track1) : D::TrackNormal, layout_.Track1Rect);
+        d.DrawTrack(dc, o, on ? TrackLook(in, ScrollPart::Track2) : D::TrackNormal, layout_.Track2Rect);
+        d.DrawThumb(dc, o, on ? ThumbLook(in) : D::ThumbDisabled, layout_.ThumbRect);
     }
     // The checkerboard takes the context's text and background colours as they are.
     if (layout_.FillerVisible) dc.FillRect(layout_.FillerRect, fillBrush_);

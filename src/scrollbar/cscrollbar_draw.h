@@ -17,6 +17,11 @@ public:
     // Loads every skin once; a paint then creates no skin objects.
     explicit cScrollbarDraw(Gdi& gdi);
 
+    // The states of a part: each is the cell of its skin strip drawn.
+    enum ArrowState : int16_t { ArrowNormal, ArrowBarHovered, ArrowHot, ArrowPressed, ArrowDisabled };
+    enum ThumbState : int16_t { ThumbNormal, ThumbHot, ThumbPressed, ThumbDisabled };
+    enum TrackState : int16_t { TrackNormal, TrackPressed };
+
     // orientation: 1 horizontal, any other value vertical.
     void DrawTrack(DeviceContext& hdc, int16_t orientation, int16_t state, const Rect& rect);
     void DrawThumb(DeviceContext& hdc, int16_t orientation, int16_t state, const Rect& rect);

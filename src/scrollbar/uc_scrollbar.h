@@ -140,7 +140,6 @@ private:
     void RepeatStep();
     void DragThumb();
     void HoverAt();
-    void MakeHot(bool& flag);
     void Fire(void (ScrollbarEvents::*event)());
 
     Gdi& gdi_;

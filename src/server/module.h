@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "mirelo_version.h"
+
 namespace mirelo::server {
 
 HINSTANCE ModuleInstance();
@@ -18,6 +20,6 @@ bool ModuleInUse();
 // Library name and version, shared by the About box and the version block.
 constexpr const wchar_t* kLibraryName = L"MireloListProj";
 constexpr const wchar_t* kProgId = L"MireloListProj.MireloList";
-constexpr const wchar_t* kVersionText = L"1.0.0";
+constexpr const wchar_t* kVersionText = L"" MIRELO_VERSION_TEXT;
 
 }  // namespace mirelo::server

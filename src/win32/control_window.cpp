@@ -87,6 +87,7 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         Paint();
         return 0;
     case WM_SIZE:
+        surface_.WindowResized();
         core_.OnResize();
         return 0;
     case WM_GETDLGCODE:

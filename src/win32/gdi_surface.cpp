@@ -81,6 +81,13 @@ void GdiSurface::AttachWindow(HWND hwnd) {
     hwnd_ = hwnd;
     windowDc_ = GetDC(hwnd);
     Prepare(windowDc_);
+    WindowResized();
+}
+
+void GdiSurface::WindowResized() {
+    RECT rc = {};
+    if (hwnd_) GetClientRect(hwnd_, &rc);
+    client_ = {rc.right - rc.left, rc.bottom - rc.top};
 }
 
 void GdiSurface::DetachWindow() {
@@ -130,19 +137,9 @@ void GdiSurface::RenderTo(HDC target, const RECT& bounds) {
     frame.Destroy();
 }
 
-int32_t GdiSurface::ScaleWidth() const {
-    if (!hwnd_) return offscreen_.width;
-    RECT rc;
-    GetClientRect(hwnd_, &rc);
-    return rc.right - rc.left;
-}
+int32_t GdiSurface::ScaleWidth() const { return hwnd_ ? client_.cx : offscreen_.width; }
 
-int32_t GdiSurface::ScaleHeight() const {
-    if (!hwnd_) return offscreen_.height;
-    RECT rc;
-    GetClientRect(hwnd_, &rc);
-    return rc.bottom - rc.top;
-}
+int32_t GdiSurface::ScaleHeight() const { return hwnd_ ? client_.cy : offscreen_.height; }
 
 // The control has no border of its own: its outer size is its client size.
 double GdiSurface::HeightTwips() const { return static_cast<double>(ScaleHeight()) * kTwipsPerPixel; }

@@ -27,6 +27,8 @@ public:
 
     // The platform side: where the drawing goes.
     void AttachWindow(HWND hwnd);  // a CS_OWNDC window of the control
+    // The window's WM_SIZE: its client size is read again.
+    void WindowResized();
     void DetachWindow();           // back to the off-screen bitmap, at the window's last size
     void SetOffscreenSize(int width, int height);  // pixels; ignored while a window is attached
     // Runs the paint handler on a bitmap of the current size and copies the
@@ -82,6 +84,10 @@ private:
     std::function<void()> paint_;
     HWND hwnd_ = nullptr;
     HDC windowDc_ = nullptr;
+    // The window's client size, kept from its last WM_SIZE: rows ask for it
+    // several times each, and under Wine every GetClientRect takes about half
+    // a microsecond, three a row when a list is filled.
+    SIZE client_ = {};
     Bitmap offscreen_;
     HDC redirect_ = nullptr;  // while RenderTo runs the paint handler
 

@@ -30,7 +30,7 @@ TEST_F(BarInput, HeldArrowStepsAtOnceThenRepeatsAfterTheDelay) {
     rig.log.events.clear();
     Press(8, 5);
     EXPECT_EQ(Value(), 49);
-    EXPECT_TRUE(rig.bar.Input().Btn1Pressed);
+    EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Button1));
     rig.timers.Advance(499);
     EXPECT_EQ(Value(), 49);
     rig.timers.Advance(1);  // 500 ms: repetition switched on, no step yet
@@ -43,11 +43,11 @@ TEST_F(BarInput, HeldArrowStepsAtOnceThenRepeatsAfterTheDelay) {
     EXPECT_EQ(Value(), 46);
 
     Drag(8, 100);  // off the button: shown unpressed, steps pause
-    EXPECT_FALSE(rig.bar.Input().Btn1Pressed);
+    EXPECT_FALSE(rig.bar.Input().Pressed(ScrollPart::Button1));
     rig.timers.Advance(200);
     EXPECT_EQ(Value(), 46);
     Drag(8, 10);  // back on: resumes without a new press
-    EXPECT_TRUE(rig.bar.Input().Btn1Pressed);
+    EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Button1));
     rig.timers.Advance(50);
     EXPECT_EQ(Value(), 45);
 
@@ -56,7 +56,7 @@ TEST_F(BarInput, HeldArrowStepsAtOnceThenRepeatsAfterTheDelay) {
     rig.timers.Advance(1000);
     EXPECT_EQ(Value(), 45);
     EXPECT_EQ(Events().size(), 5u);
-    EXPECT_FALSE(rig.bar.Input().Btn1Pressed);
+    EXPECT_FALSE(rig.bar.Input().Pressed(ScrollPart::Button1));
 }
 
 TEST_F(BarInput, ArrowAtTheEndShowsPressedButChangesNothing) {
@@ -65,11 +65,11 @@ TEST_F(BarInput, ArrowAtTheEndShowsPressedButChangesNothing) {
     const int before = rig.window.invalidations;
     Press(8, 190);
     EXPECT_EQ(rig.window.invalidations, before + 1);  // repainted pressed
-    EXPECT_TRUE(rig.bar.Input().Btn2Pressed);
+    EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Button2));
     EXPECT_TRUE(rig.timers.IsRunning(DelayTimer));
     rig.timers.Advance(550);  // the first repeat tick finds nothing to do
     EXPECT_FALSE(rig.timers.IsRunning(RepeatTimer));
-    EXPECT_TRUE(rig.bar.Input().Btn2Pressed);
+    EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Button2));
     Release();
     EXPECT_TRUE(Events().empty());
 }
@@ -77,13 +77,13 @@ TEST_F(BarInput, ArrowAtTheEndShowsPressedButChangesNothing) {
 TEST_F(BarInput, HeldTrackPagesUntilTheThumbPassesThePointer) {
     Press(8, 100);  // Track2
     EXPECT_EQ(Value(), 10);
-    EXPECT_TRUE(rig.bar.Input().Track2Pressed);
+    EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Track2));
     rig.timers.Advance(700);  // delay, then 20, 30, 40, 50
     EXPECT_EQ(Value(), 50);
-    EXPECT_TRUE(rig.bar.Input().Track2Pressed);
+    EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Track2));
     rig.timers.Advance(50);  // thumb 93..107 now covers y 100
     EXPECT_EQ(Value(), 50);
-    EXPECT_FALSE(rig.bar.Input().Track2Pressed);
+    EXPECT_FALSE(rig.bar.Input().Pressed(ScrollPart::Track2));
     rig.timers.Advance(200);
     EXPECT_EQ(Value(), 50);
     EXPECT_TRUE(rig.timers.IsRunning(RepeatTimer));
@@ -102,15 +102,15 @@ TEST_F(BarInput, TrackPressAboveTheThumbPagesDown) {
     rig.log.events.clear();
     Press(8, 20);
     EXPECT_EQ(Value(), 50);
-    EXPECT_TRUE(rig.bar.Input().Track1Pressed);
+    EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Track1));
     rig.timers.Advance(1000);
     EXPECT_EQ(Value(), 0);
-    EXPECT_FALSE(rig.bar.Input().Track1Pressed);  // the thumb reached the pointer
+    EXPECT_FALSE(rig.bar.Input().Pressed(ScrollPart::Track1));  // the thumb reached the pointer
 }
 
 TEST_F(BarInput, DragFollowsThePointerAndSnapsOnRelease) {
     Press(8, 25);  // thumb 18..32, offset -7
-    EXPECT_TRUE(rig.bar.Input().ThumbPressed);
+    EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Thumb));
     EXPECT_TRUE(rig.timers.running.empty());
     Drag(8, 26);
     EXPECT_EQ(rig.bar.Layout().ThumbPos, 19);  // pixel by pixel
@@ -129,7 +129,7 @@ TEST_F(BarInput, DragFollowsThePointerAndSnapsOnRelease) {
     Release();  // value 1 sits at 19.5, which rounds to 20
     EXPECT_EQ(rig.bar.Layout().ThumbPos, 20);
     EXPECT_EQ(Events().back(), "Change");
-    EXPECT_FALSE(rig.bar.Input().ThumbPressed);
+    EXPECT_FALSE(rig.bar.Input().Pressed(ScrollPart::Thumb));
 }
 
 TEST_F(BarInput, DragBeyondTheLimitRestoresTheStart) {
@@ -187,7 +187,8 @@ TEST_F(BarInput, DragOnAThumbFillingTheTrack) {
 TEST_F(BarInput, HoverMarksEntryThenLightsOnePartAtATime) {
     auto hot = [&] {
         const auto& in = rig.bar.Input();
-        return std::string(in.Btn1Hot ? "1" : "-") + (in.Btn2Hot ? "2" : "-") + (in.ThumbHot ? "T" : "-");
+        return std::string(in.Hot(ScrollPart::Button1) ? "1" : "-") + (in.Hot(ScrollPart::Button2) ? "2" : "-") +
+               (in.Hot(ScrollPart::Thumb) ? "T" : "-");
     };
     Hover(8, 5);
     EXPECT_TRUE(rig.bar.Input().MouseInside);

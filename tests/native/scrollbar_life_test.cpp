@@ -150,7 +150,7 @@ TEST_F(HookedBar, RunModeWatchesMouseAndTimersAfterTheWindow) {
     port.Send(window.hwnd, 0x0113, DelayTimer);
     EXPECT_TRUE(timers.IsRunning(RepeatTimer));
     port.Send(window.hwnd, 0x0202);
-    EXPECT_FALSE(bar.Input().Btn2Pressed);
+    EXPECT_FALSE(bar.Input().Pressed(ScrollPart::Button2));
     port.Send(window.hwnd, 0x0203, barfake::MK_LBUTTON_, barfake::MouseLParam(5, 190));  // double click
     EXPECT_EQ(cursor.injected, (std::vector<uint32_t>{MOUSEEVENTF_LEFTDOWN_}));
     port.Send(window.hwnd, 0x0015);  // WM_SYSCOLORCHANGE: nothing

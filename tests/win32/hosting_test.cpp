@@ -130,6 +130,13 @@ TEST(Hosting, ContainerSizesTheControlThroughSetObjectRects) {
     EXPECT_EQ(client.right, 300);
     EXPECT_EQ(client.bottom, 200);
     EXPECT_EQ(sink.Ids(), std::vector<DISPID>{9});  // Resize
+    // Laid out for the new size: the scroll bar stands at its right edge, inside the border.
+    RECT bar = {};
+    GetWindowRect(FindWindowExW(host.controlWindow(), nullptr, L"MireloScrollBar", nullptr), &bar);
+    MapWindowPoints(nullptr, host.controlWindow(), reinterpret_cast<POINT*>(&bar), 2);
+    const long inset = Get(host.dispatch(), L"Border").value.AsLong() ? Get(host.dispatch(), L"BorderWidth").value.AsLong() : 0;
+    EXPECT_EQ(bar.right, 300 - inset);
+    EXPECT_EQ(bar.bottom, 200 - inset);
     SIZEL extent = {};
     host.ole()->GetExtent(DVASPECT_CONTENT, &extent);
     EXPECT_EQ(MulDiv(extent.cx, 96, 2540), 300);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "com_support.h"
+#include "mirelo_version.h"
 
 namespace mltest {
 namespace {
@@ -125,10 +126,13 @@ TEST(Registration, VersionBlockNamesTheLibrary) {
     EXPECT_EQ(text(L"ProductName"), L"MireloListProj");
     EXPECT_EQ(text(L"OriginalFilename"), L"MireloList.ocx");
     EXPECT_EQ(text(L"OLESelfRegister"), L"");
+    // The version is the tree's VERSION file, as the installer packages carry it.
+    EXPECT_EQ(text(L"FileVersion"), L"" MIRELO_VERSION_TEXT);
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(query(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionMS, (MIRELO_VERSION_MAJOR << 16u) | MIRELO_VERSION_MINOR);
+    EXPECT_EQ(fixed->dwFileVersionLS, MIRELO_VERSION_PATCH << 16u);
     FreeLibrary(version);
 }
 

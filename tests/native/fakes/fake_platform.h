@@ -112,10 +112,13 @@ public:
 class FakeAbout : public AboutWindow {
 public:
     bool IsShown() override { return shown; }
-    void Close() override { shown = false; log.push_back("close"); }
-    void ShowModal() override { log.push_back("show"); }
+    void Close() override { shown = false; }
+    void ShowModal() override {
+        if (shown) ++stacked;
+        shown = true;
+    }
     bool shown = false;
-    std::vector<std::string> log;
+    int stacked = 0;  // windows shown over one still open
 };
 
 class FakeResources : public Resources {

@@ -2,6 +2,8 @@
 // A MireloList on fake ports, with its repaint trace and events recorded.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +12,8 @@
 #include "listctl/mirelo_list.h"
 
 namespace mirelo::fake {
+
+using Lines = std::vector<std::string>;
 
 // Records every event as one line; optional hooks let a test act as the host.
 class EventLog : public MireloListEvents {
@@ -83,6 +87,27 @@ protected:
         list->AddItemA(Variant(int16_t(count)), Variant(FromUtf8(captions)), Variant(FromUtf8(widths)),
                        Variant(FromUtf8(aligns)));
     }
+    // True when what was drawn so far ends with all that a repaint from scratch
+    // draws: the control then shows its whole present state.
+    bool EndsWithFullPaint() {
+        const Lines drawn = surface.ops, said = log;
+        surface.ops.clear();
+        list->PaintAll();
+        const Lines full = surface.ops;
+        surface.ops = drawn;
+        log = said;
+        return !full.empty() && drawn.size() >= full.size() &&
+               std::equal(full.begin(), full.end(), drawn.end() - static_cast<std::ptrdiff_t>(full.size()));
+    }
+    // Whether any drawing so far shows the colour (as the surface records it, "#RRGGBB" of the value).
+    bool Shows(OleColor c) const {
+        char name[16];
+        std::snprintf(name, sizeof name, "#%06X", static_cast<unsigned>(c));
+        for (const auto& op : surface.ops)
+            if (op.find(name) != std::string::npos) return true;
+        return false;
+    }
+
     // Only the lines of the log that are repaint or layout requests.
     std::vector<std::string> Requests() const {
         std::vector<std::string> out;
@@ -109,7 +134,5 @@ protected:
     std::vector<std::string> log;
     std::unique_ptr<MireloList> list;
 };
-
-using Lines = std::vector<std::string>;
 
 }  // namespace mirelo::fake
