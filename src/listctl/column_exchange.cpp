@@ -16,7 +16,10 @@ void MireloList::SortOrExchange(int16_t target, int16_t source) {
     Splitter_.Move(marker.left, marker.top, marker.Width(), marker.Height());
     SplitColumn_ = 0;
     PaintList();
-    if (access_) access_->RowsChanged();
+    if (access_) {
+        access_->RowsChanged();
+        access_->HeaderChanged();
+    }
 }
 
 void MireloList::ExchangeColumns(int16_t target, int16_t source) {
