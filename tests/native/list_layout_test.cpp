@@ -162,7 +162,7 @@ TEST_F(ListTest, ShrinkingRepaintsAtOnceGrowingDoesNot) {
     New(400, 300);
     surface.width = 500;
     list->OnResize();
-    EXPECT_EQ(Requests(), (Lines{"UpdateLayout", "PlaceScrollBar"}));
+    EXPECT_TRUE(surface.ops.empty());
     EXPECT_EQ(log.back(), "Resize");
     Reset();
     surface.height = 200;
