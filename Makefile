@@ -36,6 +36,7 @@ _test: _native _asan _win32 _fuzzbuild _package
 # The installer packages (package/, wixl) of the stripped components: build/dist/*.msi.
 _package: _win32
 	@scripts/package.sh x86 build/win32
+	@if [ -f build/win64/MireloList.ocx ]; then scripts/package.sh x64 build/win64; fi
 
 # Native unit tests only: the fast loop while working on the core.
 _quick: _native

@@ -26,10 +26,11 @@ stage=${KIT_STAGE:-$(mktemp -d)}
 kit=$stage/$NAME
 rm -rf "$kit"
 mkdir -p "$kit/bin/x86" "$kit/include" "$kit/samples"
-cp "$WIN/MireloList.ocx" "$kit/bin/x86/"
+# Symbols are of no use to a host; stripped, the component is a fraction of its size.
+i686-w64-mingw32-strip --strip-all -o "$kit/bin/x86/MireloList.ocx" "$WIN/MireloList.ocx"
 if [ -f "$ROOT/build/win64/MireloList.ocx" ]; then
   mkdir -p "$kit/bin/x64"
-  cp "$ROOT/build/win64/MireloList.ocx" "$kit/bin/x64/"
+  x86_64-w64-mingw32-strip --strip-all -o "$kit/bin/x64/MireloList.ocx" "$ROOT/build/win64/MireloList.ocx"
 fi
 cp "$ROOT/src/server/MireloList.idl" "$WIN/MireloList_i.c" "$WIN/MireloList.tlb" "$kit/include/"
 # widl names the build's own path in its banner; the kit's user has no such path.

@@ -2,7 +2,7 @@
 # Builds the installer package of one build of the component:
 #   scripts/package.sh x86|x64 BUILD_DIR [VERSION [OUTPUT]]
 # The component is stripped into stage-<arch>/ beside the output, the kit for C++ hosts added
-# (include/, samples/, using.md), and the folder packed by wixl from package/: stage-<arch>/ is
+# (README.md, include/, samples/, using.md), and the folder packed by wixl from package/: stage-<arch>/ is
 # what the package installs.
 # VERSION defaults to the tree's VERSION file; the tests pass an older one to build an
 # upgrade source.
@@ -27,8 +27,8 @@ trap 'rm -rf "$kit"' EXIT
 KIT_STAGE=$kit "$ROOT/scripts/kit.sh" >/dev/null
 mkdir -p "$stage/include" "$stage/samples"
 cp "$kit"/*/include/* "$stage/include/"
-cp "$kit"/*/samples/* "$kit"/*/README.md "$stage/samples/"
-cp "$kit"/*/using.md "$stage/"
+cp "$kit"/*/samples/* "$stage/samples/"
+cp "$kit"/*/README.md "$kit"/*/using.md "$stage/"
 
 # wixl finds the files named in the source relative to the current folder.
 (cd "$stage" && wixl -a "$arch" -D Arch="$arch" -D Version="$version" -I "$ROOT/package" \

@@ -17,6 +17,13 @@ public:
     // Rows came, went or moved, or what every row says changed (columns
     // defined, exchanged, sorted; check boxes or numbers switched).
     virtual void RowsChanged() = 0;
+    // The rows moved under the view; oldTop was the top row before. While a
+    // press on the scroll bar goes on (pressing), more may follow, and
+    // ScrollEnded comes with its release.
+    virtual void ViewScrolled(int16_t oldTop, bool pressing) = 0;
+    virtual void ScrollEnded() = 0;
+    // Header cells may have moved, changed width, caption or sort marker.
+    virtual void HeaderChanged() = 0;
 };
 
 }  // namespace mirelo

@@ -4,6 +4,7 @@
 
 #include "base/numeric.h"
 #include "listctl/mirelo_list.h"
+#include "scrollbar/scroll_part.h"
 
 namespace mirelo {
 
@@ -14,6 +15,29 @@ const Text kHeaderName = u"Header";
 const Text kBarName = u"Vertical";
 const Text kPlayAction = u"Play";
 const Text kSortAction = u"Sort";
+
+// The bar's parts from the top, with the names the system gives a scroll
+// bar's. The arrows and page areas are named after what pressing them does.
+struct BarPartInfo {
+    ScrollPart part;
+    const char16_t* name;
+};
+constexpr BarPartInfo kBarParts[] = {
+    {ScrollPart::Button1, u"Line up"}, {ScrollPart::Track1, u"Page up"},     {ScrollPart::Thumb, u"Position"},
+    {ScrollPart::Track2, u"Page down"}, {ScrollPart::Button2, u"Line down"},
+};
+constexpr int32_t kBarPartCount = sizeof kBarParts / sizeof kBarParts[0];
+
+const BarPartInfo* FindBarPart(int16_t part) {
+    for (const BarPartInfo& info : kBarParts)
+        if (static_cast<int16_t>(info.part) == part) return &info;
+    return nullptr;
+}
+
+// A thumb too big for its track is not drawn, whatever its rectangle.
+Rect PartRect(const BarLayout& g, ScrollPart part) {
+    return part == ScrollPart::Thumb && !g.ThumbVisible ? Rect{} : g.PartRect(part);
+}
 
 Text WithoutMarker(const Text& caption) {
     for (const Text* marker : {&kSortUp, &kSortDown})
@@ -43,7 +67,8 @@ int32_t AccessibilityModel::ListChildId(const AccessibleElement& e) const {
     case AccessiblePart::Header:
     case AccessiblePart::HeaderCell: return 1;
     case AccessiblePart::Row: return e.index + 2;
-    case AccessiblePart::Bar: return list_.ListCount() + 2;
+    case AccessiblePart::Bar:
+    case AccessiblePart::BarPart: return list_.ListCount() + 2;
     }
     return 0;
 }
@@ -72,6 +97,26 @@ int32_t AccessibilityModel::HeaderChildId(int16_t column) const {
     return it == shown.end() ? 0 : static_cast<int32_t>(it - shown.begin()) + 1;
 }
 
+int32_t AccessibilityModel::BarChildCount() const { return kBarPartCount; }
+
+bool AccessibilityModel::BarChild(int32_t id, AccessibleElement& out) const {
+    if (id < 1 || id > kBarPartCount) return false;
+    out = {AccessiblePart::BarPart, static_cast<int16_t>(kBarParts[id - 1].part)};
+    return true;
+}
+
+int32_t AccessibilityModel::BarChildId(int16_t part) const {
+    const BarPartInfo* info = FindBarPart(part);
+    return info ? static_cast<int32_t>(info - kBarParts) + 1 : 0;
+}
+
+int32_t AccessibilityModel::RowsInView() const {
+    const int32_t top = Location({AccessiblePart::Row, list_.FirstIndex()}).top;
+    const int32_t h = list_.ItemHeight();
+    // Rows whose top lies above the client's last pixel line (the offscreen rule).
+    return h > 0 && top < height_ - 1 ? (height_ - 1 - top + h - 1) / h : 0;
+}
+
 Text AccessibilityModel::RowName(int16_t row) const {
     const ItemRecord& record = list_.Rows().at(row);
     const bool numbered = list_.YnNeedNumCol() != kFalse;
@@ -98,6 +143,10 @@ Text AccessibilityModel::Name(const AccessibleElement& e) const {
     case AccessiblePart::HeaderCell: return WithoutMarker(list_.HeadCaption(e.index));
     case AccessiblePart::Row: return RowName(e.index);
     case AccessiblePart::Bar: return kBarName;
+    case AccessiblePart::BarPart: {
+        const BarPartInfo* info = FindBarPart(e.index);
+        return info ? Text(info->name) : Text();
+    }
     }
     return Text();
 }
@@ -125,6 +174,11 @@ Text AccessibilityModel::DefaultAction(const AccessibleElement& e) const {
     switch (e.part) {
     case AccessiblePart::Row: return kPlayAction;
     case AccessiblePart::HeaderCell: return SortableByClick(e.index) ? kSortAction : Text();
+    case AccessiblePart::BarPart:
+        // What a press on an arrow or a page area does, while a press can reach it.
+        if (e.index == static_cast<int16_t>(ScrollPart::Thumb) || !list_.Bar().Visible() || !list_.Bar().Enabled())
+            return Text();
+        return Name(e);
     default: return Text();
     }
 }
@@ -160,8 +214,27 @@ AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listH
         s.offscreen = e.index < list_.FirstIndex() || Location(e).top >= height_ - 1;
         break;
     }
-    case AccessiblePart::Bar: s.invisible = !list_.Bar().Visible(); break;
+    case AccessiblePart::Bar:
+        s.invisible = !list_.Bar().Visible();
+        s.unavailable = !list_.Bar().Enabled();
+        break;
+    case AccessiblePart::BarPart: return BarPartState(e.index);
     }
+    return s;
+}
+
+AccessibleState AccessibilityModel::BarPartState(int16_t part) const {
+    const ucScrollbar& bar = list_.Bar();
+    const BarInputState& input = bar.Input();
+    const ScrollPart p = static_cast<ScrollPart>(part);
+    AccessibleState s;
+    // An empty page area (the thumb at that end) is not there to see.
+    s.invisible = !bar.Visible() || IsRectEmpty(PartRect(bar.Layout(), p));
+    s.pressed = input.Pressed(p);
+    const bool atMin = bar.Value() <= bar.Min(), atMax = bar.Value() >= bar.Max();
+    const bool up = p == ScrollPart::Button1 || p == ScrollPart::Track1;
+    const bool down = p == ScrollPart::Button2 || p == ScrollPart::Track2;
+    s.unavailable = !bar.Enabled() || (up && atMin) || (down && atMax) || (p == ScrollPart::Thumb && atMin && atMax);
     return s;
 }
 
@@ -188,6 +261,11 @@ Rect AccessibilityModel::Location(const AccessibleElement& e) const {
         const ucScrollbar& bar = list_.Bar();
         return Rect{bar.Left(), bar.Top(), bar.Left() + bar.Width(), bar.Top() + bar.Height()};
     }
+    case AccessiblePart::BarPart: {
+        const ucScrollbar& bar = list_.Bar();
+        const Rect r = PartRect(bar.Layout(), static_cast<ScrollPart>(e.index));
+        return Rect{r.left + bar.Left(), r.top + bar.Top(), r.right + bar.Left(), r.bottom + bar.Top()};
+    }
     }
     return Rect{};
 }
@@ -195,7 +273,10 @@ Rect AccessibilityModel::Location(const AccessibleElement& e) const {
 bool AccessibilityModel::HitTest(int32_t x, int32_t y, AccessibleElement& out) const {
     if (!PtInRect(Rect{0, 0, width_, height_}, x, y)) return false;
     if (list_.Bar().Visible() && PtInRect(Location({AccessiblePart::Bar, -1}), x, y)) {
-        out = {AccessiblePart::Bar, -1};
+        const ucScrollbar& bar = list_.Bar();
+        const ScrollPart part = BarHitTest(bar.Layout(), x - bar.Left(), y - bar.Top());
+        out = part == ScrollPart::None ? AccessibleElement{AccessiblePart::Bar, -1}
+                                       : AccessibleElement{AccessiblePart::BarPart, static_cast<int16_t>(part)};
     } else if (y < list_.BorderWidth() + list_.ItemHeight()) {
         // The band the mouse treats as header, cut into cells as a press is.
         const int16_t c = list_.HeaderCellAt(static_cast<float>(x));

@@ -3,8 +3,9 @@
 // cell per shown column, every row and the scroll bar, each with a name,
 // description, value, state and place. Everything is read from the list as
 // it stands, with the painter's geometry for places and the mouse's hit tests
-// for points, so a reader is told what the user sees and may click. Places
-// are in the list's client pixels.
+// for points, so a reader is told what the user sees and may click. The
+// scroll bar's parts come from the bar's own layout and hit test. Places are
+// in the list's client pixels.
 #include <cstdint>
 #include <vector>
 
@@ -15,11 +16,12 @@ namespace mirelo {
 
 class MireloList;
 
-enum class AccessiblePart { List, Header, HeaderCell, Row, Bar };
+enum class AccessiblePart { List, Header, HeaderCell, Row, Bar, BarPart };
 
 struct AccessibleElement {
     AccessiblePart part = AccessiblePart::List;
-    int16_t index = -1;  // the row of a Row, the column slot of a HeaderCell
+    // The row of a Row, the column slot of a HeaderCell, the ScrollPart of a BarPart.
+    int16_t index = -1;
     bool operator==(const AccessibleElement& o) const { return part == o.part && index == o.index; }
 };
 
@@ -31,6 +33,8 @@ struct AccessibleState {
     bool checked = false;
     bool offscreen = false;
     bool invisible = false;
+    bool pressed = false;
+    bool unavailable = false;
 };
 
 class AccessibilityModel {
@@ -47,6 +51,14 @@ public:
     int32_t HeaderChildCount() const;
     bool HeaderChild(int32_t id, AccessibleElement& out) const;
     int32_t HeaderChildId(int16_t column) const;  // 0 when the column is not shown
+    // The scroll bar's children, numbered from 1 from the top: the up arrow,
+    // the page area above the thumb, the thumb, the page area below it, the
+    // down arrow.
+    int32_t BarChildCount() const;
+    bool BarChild(int32_t id, AccessibleElement& out) const;
+    int32_t BarChildId(int16_t part) const;
+    // Row slots in the view from the top row down, the one cut by the bottom edge included.
+    int32_t RowsInView() const;
 
     Text Name(const AccessibleElement& e) const;
     Text Description(const AccessibleElement& e) const;
@@ -60,6 +72,7 @@ public:
 private:
     std::vector<int16_t> ShownColumns() const;
     bool SortableByClick(int16_t column) const;
+    AccessibleState BarPartState(int16_t part) const;
     Text RowName(int16_t row) const;
     int32_t ListWidth() const;
 

@@ -16,6 +16,9 @@ public:
     void Show() override { list_.OnPaint(); }
     void Hide() override { list_.OnPaint(); }
     void KeyDownOk(int16_t KeyCode) override { list_.OnKeyDown(KeyCode, 0); }
+    void EndScroll() override {
+        if (list_.access_) list_.access_->ScrollEnded();
+    }
 
 private:
     MireloList& list_;

@@ -72,6 +72,7 @@ void GiveUp(Widths& w, int first, int last, int32_t growth, int16_t minWidth) {
 
 void MireloList::EndResize() {
     Splitter_.Show(false);
+    if (access_) access_->HeaderChanged();
     // The one repaint comes from the timer; until the pointer moves again over
     // the control the system's paint requests would only flicker.
     SuppressPaint_ = kTrue;

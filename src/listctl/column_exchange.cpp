@@ -14,7 +14,10 @@ void MireloList::SortOrExchange(int16_t target, int16_t source) {
     Splitter_.Move(BorderWidth() + ColumnLeft(1) - 2, BorderWidth(), 2, ItemHeight_);
     SplitColumn_ = 0;
     PaintList();
-    if (access_) access_->RowsChanged();
+    if (access_) {
+        access_->RowsChanged();
+        access_->HeaderChanged();
+    }
 }
 
 void MireloList::ExchangeColumns(int16_t target, int16_t source) {

@@ -27,7 +27,10 @@ Variant MireloList::AddItemA(const Variant& nColNumCount, const Variant& sHeadCa
     float need = static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2;
     int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
     if (extra != 0) DistributeWidth(extra);
-    if (access_) access_->RowsChanged();
+    if (access_) {
+        access_->RowsChanged();
+        access_->HeaderChanged();
+    }
     return Variant();
 }
 
@@ -35,6 +38,7 @@ Variant MireloList::ResizeHead() {
     float need = static_cast<float>(ucBar->Width()) + (static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2);
     int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
     if (extra != 0) DistributeWidth(extra);
+    if (access_) access_->HeaderChanged();
     return Variant();
 }
 

@@ -46,12 +46,14 @@ void MireloList::UpdateLayout() {
         } else {
             BarWidthCol_ = -1;
         }
+        if (access_) access_->HeaderChanged();
     } else if (old == u"1" && state == u"0") {
         if (BarWidthCol_ >= 0 && BarWidthCol_ <= kMaxColumn) {
             int16_t sum = ToInt16(ColWidthSum_ + w);
             ColWidth_[BarWidthCol_] = ToInt16(ColWidth_[BarWidthCol_] + w);
             ColWidthSum_ = sum;
         }
+        if (access_) access_->HeaderChanged();
     }
 }
 

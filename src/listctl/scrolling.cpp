@@ -9,8 +9,10 @@ namespace mirelo {
 void MireloList::ScrollHandling() {
     if (!ucBar->Visible()) return;
     AltPhase_ = static_cast<Bool16>(~AltPhase_);
+    const int16_t oldTop = FirstIndex_;
     FirstIndex_ = ToInt16(static_cast<int64_t>(ucBar->Value()));
     PaintList();
+    if (access_ && FirstIndex_ != oldTop) access_->ViewScrolled(oldTop, ucBar->Input().PressedPart != ScrollPart::None);
 }
 
 void MireloList::OnMouseWheel(int32_t wParam) {

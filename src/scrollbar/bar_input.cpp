@@ -203,7 +203,18 @@ void ucScrollbar::HoverAt() {
     SetBarTimer(HotTimer, kPollInterval);
 }
 
+void ucScrollbar::StepOnce(ScrollPart part) {
+    switch (part) {
+        case ScrollPart::Button1: StepValueDown(smallChange_, false); break;
+        case ScrollPart::Button2: StepValueUp(smallChange_, false); break;
+        case ScrollPart::Track1: StepValueDown(model_.LargeChange, false); break;
+        case ScrollPart::Track2: StepValueUp(model_.LargeChange, false); break;
+        default: break;
+    }
+}
+
 void ucScrollbar::BarMouseUp() {
+    const bool pressed = input_.PressedPart != ScrollPart::None;
     KillBarTimer(HotTimer);
     KillBarTimer(DelayTimer);
     KillBarTimer(RepeatTimer);
@@ -216,6 +227,7 @@ void ucScrollbar::BarMouseUp() {
     layout_.ThumbPos = GetThumbPos(layout_, model_);
     CalcTrackRects(layout_, model_);
     Repaint();
+    if (pressed) Fire(&ScrollbarEvents::EndScroll);
 }
 
 }  // namespace mirelo

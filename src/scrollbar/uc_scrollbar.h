@@ -33,6 +33,9 @@ public:
     virtual void Show() {}
     virtual void Hide() {}
     virtual void KeyDownOk(int16_t KeyCode) { (void)KeyCode; }
+    // A press on the bar ended (the system's SB_ENDSCROLL): whatever it
+    // scrolled, step by step or by the thumb, is over.
+    virtual void EndScroll() {}
 };
 
 // The real window of a bar and the services that come with it. Any pointer
@@ -117,6 +120,9 @@ public:
     void BarMouseUp();
     void BarTimer(int32_t id);
     void RelayoutBar();
+    // The one step a press on an arrow or a page area starts with, without
+    // the press: for assistive technology. The thumb and None do nothing.
+    void StepOnce(ScrollPart part);
 
     // State shared with painting and tests.
     const BarLayout& Layout() const { return layout_; }

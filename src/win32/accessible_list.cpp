@@ -3,19 +3,22 @@
 #include <utility>
 
 #include "listctl/mirelo_list.h"
+#include "scrollbar/scroll_part.h"
 #include "win32/wide_text.h"
 
 namespace mirelo::win32 {
 
 namespace {
 
-LONG RoleOf(AccessiblePart part) {
-    switch (part) {
+LONG RoleOf(const AccessibleElement& e) {
+    switch (e.part) {
     case AccessiblePart::List: return ROLE_SYSTEM_LIST;
     case AccessiblePart::Header: return ROLE_SYSTEM_ROW;  // a row of column headers
     case AccessiblePart::HeaderCell: return ROLE_SYSTEM_COLUMNHEADER;
     case AccessiblePart::Row: return ROLE_SYSTEM_LISTITEM;
     case AccessiblePart::Bar: return ROLE_SYSTEM_SCROLLBAR;
+    case AccessiblePart::BarPart:
+        return e.index == static_cast<int16_t>(ScrollPart::Thumb) ? ROLE_SYSTEM_INDICATOR : ROLE_SYSTEM_PUSHBUTTON;
     }
     return ROLE_SYSTEM_CLIENT;
 }
@@ -29,6 +32,8 @@ LONG StateBits(const AccessibleState& s) {
     if (s.checked) bits |= STATE_SYSTEM_CHECKED;
     if (s.offscreen) bits |= STATE_SYSTEM_OFFSCREEN;
     if (s.invisible) bits |= STATE_SYSTEM_INVISIBLE;
+    if (s.pressed) bits |= STATE_SYSTEM_PRESSED;
+    if (s.unavailable) bits |= STATE_SYSTEM_UNAVAILABLE;
     return bits;
 }
 
@@ -46,10 +51,12 @@ HRESULT Nothing(VARIANT* v) {
 
 AccessibleList* AccessibleList::Create(MireloList& core, HWND hwnd) {
     auto* list = new AccessibleList(Kind::List, core, hwnd);
-    auto* header = new AccessibleList(Kind::Header, core, hwnd);
-    list->other_ = header;  // the header's first reference
-    header->other_ = list;
-    list->AddRef();
+    list->header_ = new AccessibleList(Kind::Header, core, hwnd);  // their first references
+    list->bar_ = new AccessibleList(Kind::Bar, core, hwnd);
+    for (AccessibleList* child : {list->header_, list->bar_}) {
+        child->parent_ = list;
+        list->AddRef();
+    }
     return list;
 }
 
@@ -58,11 +65,46 @@ void AccessibleList::Disconnect() {
     AddRef();  // dropping the stubs may drop the last reference from outside
     core_ = nullptr;
     CoDisconnectObject(static_cast<IAccessible*>(this), 0);
-    if (AccessibleList* other = std::exchange(other_, nullptr)) {
-        other->Disconnect();
-        other->Release();
+    for (AccessibleList** link : {&parent_, &header_, &bar_}) {
+        if (AccessibleList* other = std::exchange(*link, nullptr)) {
+            other->Disconnect();
+            other->Release();
+        }
     }
     Release();
+}
+
+IAccessible* AccessibleList::ObjectFor(LONG objectId) {
+    if (!core_ || kind_ != Kind::List) return nullptr;
+    if (objectId == static_cast<LONG>(OBJID_CLIENT)) return this;
+    if (objectId == kHeaderObjectId) return header_;
+    if (objectId == kBarObjectId) return bar_;
+    return nullptr;
+}
+
+AccessibleList::Kind AccessibleList::KindOf(AccessiblePart part) {
+    switch (part) {
+    case AccessiblePart::Header:
+    case AccessiblePart::HeaderCell: return Kind::Header;
+    case AccessiblePart::Bar:
+    case AccessiblePart::BarPart: return Kind::Bar;
+    default: return Kind::List;
+    }
+}
+
+AccessibleList* AccessibleList::Object(Kind kind) {
+    return kind == Kind::Header ? header_ : kind == Kind::Bar ? bar_ : this;
+}
+
+LONG AccessibleList::IdOf(const AccessibleElement& e) const {
+    const AccessibilityModel m = Model();
+    switch (e.part) {
+    case AccessiblePart::HeaderCell: return m.HeaderChildId(e.index);
+    case AccessiblePart::BarPart: return m.BarChildId(e.index);
+    case AccessiblePart::Header:
+    case AccessiblePart::Bar: return CHILDID_SELF;
+    default: return m.ListChildId(e);
+    }
 }
 
 STDMETHODIMP AccessibleList::QueryInterface(REFIID iid, void** out) {
@@ -108,30 +150,44 @@ HRESULT AccessibleList::Live(F&& body) {
 }
 
 int32_t AccessibleList::ChildCount() const {
-    return kind_ == Kind::List ? Model().ListChildCount() : Model().HeaderChildCount();
+    switch (kind_) {
+    case Kind::Header: return Model().HeaderChildCount();
+    case Kind::Bar: return Model().BarChildCount();
+    default: return Model().ListChildCount();
+    }
 }
 
 HRESULT AccessibleList::Resolve(const VARIANT& child, AccessibleElement& out) const {
     if (V_VT(&child) != VT_I4) return E_INVALIDARG;
     const LONG id = V_I4(&child);
-    if (id == CHILDID_SELF) {
-        out = {kind_ == Kind::List ? AccessiblePart::List : AccessiblePart::Header, -1};
-        return S_OK;
+    bool found = false;
+    switch (kind_) {
+    case Kind::List:
+        out = {AccessiblePart::List, -1};
+        found = id == CHILDID_SELF || Model().ListChild(id, out);
+        break;
+    case Kind::Header:
+        out = {AccessiblePart::Header, -1};
+        found = id == CHILDID_SELF || Model().HeaderChild(id, out);
+        break;
+    case Kind::Bar:
+        out = {AccessiblePart::Bar, -1};
+        found = id == CHILDID_SELF || Model().BarChild(id, out);
+        break;
     }
-    const bool found = kind_ == Kind::List ? Model().ListChild(id, out) : Model().HeaderChild(id, out);
     return found ? S_OK : E_INVALIDARG;
 }
 
 void AccessibleList::Hand(const AccessibleElement& e, VARIANT* out) {
-    const bool header = e.part == AccessiblePart::Header || e.part == AccessiblePart::HeaderCell;
-    if (kind_ == Kind::List && header) {
-        V_VT(out) = VT_DISPATCH;
-        V_DISPATCH(out) = static_cast<IAccessible*>(other_);
-        other_->AddRef();
+    // The list hands out its header's and bar's parts as those objects.
+    const Kind kind = KindOf(e.part);
+    if (kind == kind_) {
+        SetI4(out, IdOf(e));
     } else if (kind_ == Kind::List) {
-        SetI4(out, Model().ListChildId(e));
-    } else if (header) {
-        SetI4(out, e.part == AccessiblePart::Header ? CHILDID_SELF : Model().HeaderChildId(e.index));
+        AccessibleList* object = Object(kind);
+        V_VT(out) = VT_DISPATCH;
+        V_DISPATCH(out) = static_cast<IAccessible*>(object);
+        object->AddRef();
     } else {
         Nothing(out);
     }
@@ -155,7 +211,7 @@ STDMETHODIMP AccessibleList::get_accParent(IDispatch** parent) {
     if (!parent) return E_POINTER;
     *parent = nullptr;
     return Live([&]() -> HRESULT {
-        if (kind_ == Kind::Header) return other_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(parent));
+        if (parent_) return parent_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(parent));
         // The list's parent is its window, as the system describes windows.
         return CreateStdAccessibleObject(hwnd_, OBJID_WINDOW, IID_IDispatch, reinterpret_cast<void**>(parent));
     });
@@ -176,8 +232,8 @@ STDMETHODIMP AccessibleList::get_accChild(VARIANT child, IDispatch** out) {
         AccessibleElement e;
         if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
         if (V_I4(&child) == CHILDID_SELF) return E_INVALIDARG;
-        if (kind_ == Kind::List && e.part == AccessiblePart::Header)
-            return other_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(out));
+        if (kind_ == Kind::List && KindOf(e.part) != Kind::List)
+            return Object(KindOf(e.part))->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(out));
         return S_FALSE;  // a simple element: the caller keeps talking to us
     });
 }
@@ -217,7 +273,7 @@ STDMETHODIMP AccessibleList::get_accRole(VARIANT child, VARIANT* out) {
     return Live([&] {
         AccessibleElement e;
         if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
-        SetI4(out, RoleOf(e.part));
+        SetI4(out, RoleOf(e));
         return S_OK;
     });
 }
@@ -240,7 +296,7 @@ STDMETHODIMP AccessibleList::get_accFocus(VARIANT* out) {
     if (!out) return E_POINTER;
     VariantInit(out);
     return Live([&] {
-        if (kind_ == Kind::Header || GetFocus() != hwnd_) return Nothing(out);
+        if (kind_ != Kind::List || GetFocus() != hwnd_) return Nothing(out);
         // The selected row has the focus; without one, the list itself.
         const int16_t row = core_->ListIndex();
         SetI4(out, row >= 0 && row < core_->ListCount() ? Model().ListChildId({AccessiblePart::Row, row}) : 0);
@@ -253,7 +309,7 @@ STDMETHODIMP AccessibleList::get_accSelection(VARIANT* out) {
     VariantInit(out);
     return Live([&] {
         const int16_t row = core_->ListIndex();
-        if (kind_ == Kind::Header || row < 0 || row >= core_->ListCount()) return Nothing(out);
+        if (kind_ != Kind::List || row < 0 || row >= core_->ListCount()) return Nothing(out);
         SetI4(out, Model().ListChildId({AccessiblePart::Row, row}));
         return S_OK;
     });
@@ -300,18 +356,19 @@ STDMETHODIMP AccessibleList::accNavigate(LONG direction, VARIANT start, VARIANT*
         AccessibleElement e;
         if (HRESULT hr = Resolve(start, e); FAILED(hr)) return hr;
         const LONG id = V_I4(&start), count = ChildCount();
-        // Rows go down the list, header cells across the header.
-        const bool list = kind_ == Kind::List;
-        const bool forward = direction == NAVDIR_NEXT || direction == (list ? NAVDIR_DOWN : NAVDIR_RIGHT);
-        const bool back = direction == NAVDIR_PREVIOUS || direction == (list ? NAVDIR_UP : NAVDIR_LEFT);
+        // Rows and the bar's parts go down, header cells across the header.
+        const bool down = kind_ != Kind::Header;
+        const bool forward = direction == NAVDIR_NEXT || direction == (down ? NAVDIR_DOWN : NAVDIR_RIGHT);
+        const bool back = direction == NAVDIR_PREVIOUS || direction == (down ? NAVDIR_UP : NAVDIR_LEFT);
         LONG to = 0;
         if (id == CHILDID_SELF) to = direction == NAVDIR_FIRSTCHILD ? 1 : direction == NAVDIR_LASTCHILD ? count : 0;
         else if (forward) to = id + 1;
         else if (back) to = id - 1;
         if (to < 1 || to > count) return Nothing(out);
+        V_VT(&start) = VT_I4;
+        V_I4(&start) = to;
         AccessibleElement target;
-        if (kind_ == Kind::List) Model().ListChild(to, target);
-        else Model().HeaderChild(to, target);
+        Resolve(start, target);
         Hand(target, out);
         return S_OK;
     });
@@ -338,6 +395,7 @@ STDMETHODIMP AccessibleList::accDoDefaultAction(VARIANT child) {
         if (Model().DefaultAction(e).empty()) return DISP_E_MEMBERNOTFOUND;
         if (e.part == AccessiblePart::Row) core_->PlayRow(e.index);
         else if (e.part == AccessiblePart::HeaderCell) core_->SortByHeader(e.index);
+        else if (e.part == AccessiblePart::BarPart) core_->Bar().StepOnce(static_cast<ScrollPart>(e.index));
         return S_OK;
     });
 }

@@ -1,8 +1,10 @@
 #pragma once
-// The list as MSAA clients (screen readers) see it: one object for the list
-// and one for its header band, both answering every call from
-// AccessibilityModel at the moment of the call. Rows and the scroll bar are
-// simple children of the list, header cells of the header.
+// The list as MSAA clients (screen readers) see it: one object each for the
+// list, its header band and its scroll bar, all answering every call from
+// AccessibilityModel at the moment of the call. Rows are simple children of
+// the list, header cells of the header, the arrows, page areas and thumb of
+// the bar. The header and the bar also answer WM_GETOBJECT under their own
+// object ids, so that WinEvents can name their children.
 //
 // Clients may keep the objects after the list's window is gone, so the window
 // cuts them off (Disconnect) and every later call fails with
@@ -20,11 +22,17 @@ class MireloList;
 
 namespace mirelo::win32 {
 
+// Object ids of the header and the scroll bar on the list's window. Ids of a
+// window's own objects are positive; the system's are not.
+enum : LONG { kHeaderObjectId = 1, kBarObjectId = 2 };
+
 class AccessibleList final : public IAccessible, public IOleWindow {
 public:
-    // The list's object (with its header's); the caller holds the one reference.
+    // The list's object (with its header's and bar's); the caller holds the one reference.
     static AccessibleList* Create(MireloList& core, HWND hwnd);
     void Disconnect();
+    // The object a window answers for an object id; null for none.
+    IAccessible* ObjectFor(LONG objectId);
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
     STDMETHODIMP_(ULONG) AddRef() override;
@@ -63,8 +71,12 @@ public:
     STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
 private:
-    enum class Kind { List, Header };
+    enum class Kind { List, Header, Bar };
     AccessibleList(Kind kind, MireloList& core, HWND hwnd) : kind_(kind), core_(&core), hwnd_(hwnd) {}
+    static Kind KindOf(AccessiblePart part);
+    AccessibleList* Object(Kind kind);  // on the list's object: itself or a child object
+    // An element's child id on its own object.
+    LONG IdOf(const AccessibleElement& e) const;
     ~AccessibleList() = default;
 
     AccessibilityModel Model() const;
@@ -82,7 +94,10 @@ private:
     const Kind kind_;
     MireloList* core_;             // null once disconnected
     HWND hwnd_;
-    AccessibleList* other_ = nullptr;  // list and header hold each other while connected
+    // While connected, the list holds its header and bar, and they hold it.
+    AccessibleList* parent_ = nullptr;
+    AccessibleList* header_ = nullptr;
+    AccessibleList* bar_ = nullptr;
 };
 
 }  // namespace mirelo::win32

@@ -2,6 +2,10 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "listctl/accessibility_model.h"
 #include "listctl/mirelo_list.h"
 #include "win32/accessible_list.h"
@@ -18,6 +22,7 @@ class WindowAccessibility final : public AccessibilityEvents {
 public:
     WindowAccessibility(MireloList& list, HWND hwnd) : list_(list), hwnd_(hwnd), focused_(GetFocus() == hwnd) {
         list_.SetAccessibilityEvents(this);
+        header_ = HeaderNow();
     }
     ~WindowAccessibility() override {
         list_.SetAccessibilityEvents(nullptr);
@@ -29,10 +34,13 @@ public:
     WindowAccessibility(const WindowAccessibility&) = delete;
     WindowAccessibility& operator=(const WindowAccessibility&) = delete;
 
-    LRESULT Answer(WPARAM wParam) {
+    LRESULT Answer(WPARAM wParam, LONG objectId) {
+        if (objectId != static_cast<LONG>(OBJID_CLIENT) && objectId != kHeaderObjectId && objectId != kBarObjectId)
+            return 0;
         // Made on the first request: most windows are never asked.
         if (!object_) object_ = AccessibleList::Create(list_, hwnd_);
-        return LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(object_));
+        IAccessible* answer = object_->ObjectFor(objectId);
+        return answer ? LresultFromObject(IID_IAccessible, wParam, answer) : 0;
     }
 
     void SelectionChanged(int16_t row) override {
@@ -50,9 +58,69 @@ public:
     void RowNameChanged(int16_t row) override { Notify(EVENT_OBJECT_NAMECHANGE, RowId(row)); }
     void RowsChanged() override { Notify(EVENT_OBJECT_REORDER, CHILDID_SELF); }
 
+    void ViewScrolled(int16_t oldTop, bool pressing) override {
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd_, kBarObjectId, CHILDID_SELF);
+        // Every row that was or is in view has moved; the rows beyond moved
+        // too, but nobody can be showing them.
+        const int32_t span = Model().RowsInView(), top = list_.FirstIndex();
+        const int32_t first = std::max(0, std::min<int32_t>(oldTop, top));
+        const int32_t end = std::min(list_.ListCount(), std::max<int32_t>(oldTop, top) + span);
+        for (int32_t row = first; row < end; ++row) {
+            if ((row >= oldTop && row < oldTop + span) || (row >= top && row < top + span))
+                Notify(EVENT_OBJECT_LOCATIONCHANGE, RowId(static_cast<int16_t>(row)));
+        }
+        if (pressing) scrolling_ = true;
+        else EndOfScroll();
+    }
+    void ScrollEnded() override {
+        if (scrolling_) EndOfScroll();
+    }
+
+    void HeaderChanged() override {
+        std::vector<CellSays> now = HeaderNow();
+        if (now.size() != header_.size()) {
+            NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, kHeaderObjectId, CHILDID_SELF);
+        } else {
+            for (size_t i = 0; i < now.size(); ++i) {
+                const CellSays &was = header_[i], &is = now[i];
+                const LONG id = static_cast<LONG>(i) + 1;
+                const bool moved = was.place.left != is.place.left || was.place.right != is.place.right ||
+                                   was.place.top != is.place.top || was.place.bottom != is.place.bottom;
+                if (moved) NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, hwnd_, kHeaderObjectId, id);
+                if (was.name != is.name) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, kHeaderObjectId, id);
+                if (was.description != is.description)
+                    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, hwnd_, kHeaderObjectId, id);
+            }
+        }
+        header_ = std::move(now);
+    }
+
     void FocusChanged(bool gained) { focused_ = gained; }
 
 private:
+    // What a header cell told clients last: changes are announced against it.
+    struct CellSays {
+        Text name, description;
+        Rect place;
+    };
+
+    AccessibilityModel Model() const {
+        RECT rc = {};
+        GetClientRect(hwnd_, &rc);
+        return AccessibilityModel(list_, rc.right, rc.bottom);
+    }
+    std::vector<CellSays> HeaderNow() const {
+        const AccessibilityModel m = Model();
+        std::vector<CellSays> cells;
+        AccessibleElement cell;
+        for (int32_t id = 1; m.HeaderChild(id, cell); ++id)
+            cells.push_back({m.Name(cell), m.Description(cell), m.Location(cell)});
+        return cells;
+    }
+    void EndOfScroll() {
+        scrolling_ = false;
+        NotifyWinEvent(EVENT_SYSTEM_SCROLLINGEND, hwnd_, kBarObjectId, CHILDID_SELF);
+    }
     LONG RowId(int16_t row) const {
         return AccessibilityModel(list_, 0, 0).ListChildId({AccessiblePart::Row, row});
     }
@@ -61,6 +129,8 @@ private:
     MireloList& list_;
     HWND hwnd_;
     bool focused_;  // between the window's WM_SETFOCUS and WM_KILLFOCUS
+    bool scrolling_ = false;  // a press on the bar scrolled; its release ends the scroll
+    std::vector<CellSays> header_;
     AccessibleList* object_ = nullptr;  // one reference while the window lives
 };
 
@@ -83,8 +153,8 @@ void AccessibilityFocusChanged(HWND hwnd, bool gained) {
 
 LRESULT AnswerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     WindowAccessibility* self = Of(hwnd);
-    if (!self || static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return 0;
-    return self->Answer(wParam);
+    // The object id travels in the low 32 bits, as a DWORD.
+    return self ? self->Answer(wParam, static_cast<LONG>(static_cast<DWORD>(lParam))) : 0;
 }
 
 }  // namespace mirelo::win32

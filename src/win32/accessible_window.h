@@ -18,8 +18,9 @@ void DetachAccessibility(HWND hwnd);
 // announced as the focus. Kept here because asking the system for the focus
 // (GetFocus) is a round trip to the Wine server on every key press.
 void AccessibilityFocusChanged(HWND hwnd, bool gained);
-// The answer to WM_GETOBJECT: the list's object for OBJID_CLIENT, 0 for any
-// other object (the window procedure then lets the system answer).
+// The answer to WM_GETOBJECT: the list's object for OBJID_CLIENT, its header's
+// and bar's for their own ids, 0 for any other object (the window procedure
+// then lets the system answer).
 LRESULT AnswerGetObject(HWND hwnd, WPARAM wParam, LPARAM lParam);
 
 }  // namespace mirelo::win32

@@ -14,6 +14,11 @@ public:
     void RowStateChanged(int16_t row) override { Add("state " + std::to_string(row)); }
     void RowNameChanged(int16_t row) override { Add("name " + std::to_string(row)); }
     void RowsChanged() override { Add("rows"); }
+    void ViewScrolled(int16_t oldTop, bool pressing) override {
+        Add("scrolled from " + std::to_string(oldTop) + (pressing ? ", pressing" : ""));
+    }
+    void ScrollEnded() override { Add("scroll ended"); }
+    void HeaderChanged() override { Add("header"); }
     std::vector<std::string>* sink = nullptr;
 
 private:
@@ -135,8 +140,23 @@ TEST_F(AccessibleActionsTest, ChangesAreAnnounced) {
         {"remove", [&] { list->RemoveItem(0); }, {"rows"}},
         {"clear", [&] { list->Clear(); }, {"rows"}},
         {"sort", [&] { list->OnMouseDown(1, 0, 80, 8); list->OnMouseUp(1, 0, 80, 8); },
-         {"MouseDown 1 0 80 8", "rows", "MouseUp 1 0 80 8"}},
-        {"columns", [&] { Columns("#,c,d", "30,100,100", "0,0,0", 2); }, {"rows"}},
+         {"MouseDown 1 0 80 8", "rows", "header", "MouseUp 1 0 80 8"}},
+        {"columns", [&] { Columns("#,c,d", "30,100,100", "0,0,0", 2); }, {"rows", "header"}},
+        {"header fitted", [&] { list->ResizeHead(); }, {"header"}},
+        {"the bar comes, a column makes room", [&] { list->Clear(); Fill(11); Reset(); Fill(1); }, {"header", "rows"}},
+        {"wheel", [&] { list->OnMouseWheel(-0x780000); }, {"scrolled from 0", "Scroll"}},
+        {"key below the view", [&] { list->SetListIndex(11); Reset(); list->OnKeyDown(40, 0); },
+         {"scrolled from 0", "selection 12"}},
+        {"ListIndex far away", [&] { list->SetListIndex(25); }, {"scrolled from 0", "ListIndexChanged -1 25 1",
+                                                                  "selection 25"}},
+        {"a reader's page down", [&] { list->Bar().StepOnce(ScrollPart::Track2); }, {"scrolled from 0"}},
+        {"a reader's line up at the top", [&] { list->Bar().StepOnce(ScrollPart::Button1); }, {}},
+        {"bar arrow held", [&] {
+             const Rect b = list->Bar().Layout().Btn2Rect;
+             list->Bar().BarMouseDown(1, (b.top + 2) << 16 | (b.left + 2));
+             list->Bar().BarTimer(RepeatTimer);
+             list->Bar().BarMouseUp();
+         }, {"scrolled from 0, pressing", "scrolled from 1, pressing", "scroll ended"}},
         {"numbers off", [&] { list->SetYnNeedNumCol(kFalse); }, {"rows"}},
     };
     for (const Case& c : cases) {

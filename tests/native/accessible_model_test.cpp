@@ -266,10 +266,62 @@ TEST_F(AccessibleModelTest, TheBarTellsItsValueAndRange) {
     EXPECT_EQ(r.right, 399);  // inside the border
     EXPECT_EQ(Model().Location({Part::Row, 4}).right, r.left);
     AccessibleElement e;
-    ASSERT_TRUE(Model().HitTest(r.left, 100, e));
-    EXPECT_EQ(e, bar);
     ASSERT_TRUE(Model().HitTest(r.left - 1, 100, e));
     EXPECT_EQ(e.part, Part::Row);
+}
+
+TEST_F(AccessibleModelTest, TheBarsPartsAreItsArrowsPagesAndThumb) {
+    New(400, 194);
+    Columns("#,a", "30,100", "0,0", 1);
+    for (int i = 0; i < 30; ++i) Add("x,y");
+    list->OnResize();
+    const Rect bar = Model().Location({Part::Bar, -1});
+    // Per part from the top: its name, action and states, "u" unavailable,
+    // "i" invisible (an empty page area), "p" pressed.
+    struct Case { const char* what; int value; bool enabled; bool press; const char* parts; };
+    const Case cases[] = {
+        {"top", 0, true, false,
+         "Line up/Line up/u Page up/Page up/iu Position// Page down/Page down/ Line down/Line down/"},
+        {"middle", 9, true, false,
+         "Line up/Line up/ Page up/Page up/ Position// Page down/Page down/ Line down/Line down/"},
+        {"bottom", 19, true, false,
+         "Line up/Line up/ Page up/Page up/ Position// Page down/Page down/iu Line down/Line down/u"},
+        {"disabled", 9, false, false, "Line up//u Page up//u Position//u Page down//u Line down//u"},
+        {"down arrow held", 9, true, true,
+         "Line up/Line up/ Page up/Page up/ Position// Page down/Page down/ Line down/Line down/p"},
+    };
+    for (const Case& c : cases) {
+        list->Bar().SetEnabled(c.enabled);
+        list->Bar().SetValue(c.value);
+        if (c.press) {
+            const Rect b = list->Bar().Layout().Btn2Rect;
+            list->Bar().BarMouseDown(1, (b.top + 2) << 16 | (b.left + 2));
+        }
+        const AccessibilityModel m = Model();
+        ASSERT_EQ(m.BarChildCount(), 5);
+        std::string parts;
+        int32_t lastTop = bar.top - 1;
+        for (int id = 1; id <= 5; ++id) {
+            AccessibleElement part;
+            ASSERT_TRUE(m.BarChild(id, part));
+            EXPECT_EQ(m.BarChildId(part.index), id);
+            const AccessibleState s = m.State(part, false);
+            parts += (id > 1 ? " " : "") + Utf8(m.Name(part)) + "/" + Utf8(m.DefaultAction(part)) + "/" +
+                     (s.invisible ? "i" : "") + (s.unavailable ? "u" : "") + (s.pressed ? "p" : "");
+            if (s.invisible) continue;
+            // Inside the bar, in order down it, and found again by the hit test.
+            const Rect r = m.Location(part);
+            EXPECT_TRUE(r.left >= bar.left && r.right <= bar.right && r.top >= bar.top && r.bottom <= bar.bottom)
+                << c.what << " " << id;
+            EXPECT_GT(r.top, lastTop) << c.what << " " << id;
+            lastTop = r.top;
+            AccessibleElement hit;
+            ASSERT_TRUE(m.HitTest((r.left + r.right) / 2, (r.top + r.bottom) / 2, hit));
+            EXPECT_EQ(hit, part) << c.what << " " << id;
+        }
+        EXPECT_EQ(parts, c.parts) << c.what;
+        if (c.press) list->Bar().BarMouseUp();
+    }
 }
 
 }  // namespace

@@ -5,10 +5,15 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <algorithm>
+#include <cwchar>
 #include <functional>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "hosted_gestures.h"
 #include "test_container.h"
 
 namespace mltest {
@@ -64,13 +69,52 @@ struct Element {
     }
 };
 
+// The list's window answers for three objects: itself, its header and its bar.
+enum : LONG { kHeaderObject = 1, kBarObject = 2 };
+
+// One announcement: what happened to which child of which object.
+struct Heard {
+    DWORD event;
+    LONG object, child;
+    bool operator==(const Heard& o) const { return event == o.event && object == o.object && child == o.child; }
+};
+std::ostream& operator<<(std::ostream& out, const Heard& h) {
+    return out << "{" << std::hex << h.event << std::dec << " " << h.object << " " << h.child << "}";
+}
+
 // Records what the control announces on its own window.
-std::vector<std::pair<DWORD, LONG>>* g_heard = nullptr;
+std::vector<Heard>* g_heard = nullptr;
 HWND g_window = nullptr;
 
-void CALLBACK Heard(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
-    if (g_heard && hwnd == g_window && object == OBJID_CLIENT) g_heard->push_back({event, child});
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    const bool ours = object == OBJID_CLIENT || object == kHeaderObject || object == kBarObject;
+    if (g_heard && hwnd == g_window && ours) g_heard->push_back({event, object, child});
 }
+
+// Listens to the list's window while it lives.
+class Listener {
+public:
+    explicit Listener(HWND window) {
+        g_heard = &heard;
+        g_window = window;
+        hook_ = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Hear, GetCurrentProcessId(), GetCurrentThreadId(),
+                                WINEVENT_OUTOFCONTEXT);
+    }
+    ~Listener() {
+        UnhookWinEvent(hook_);
+        g_heard = nullptr;
+    }
+    bool ok() const { return hook_ != nullptr; }
+    // What was said since the last call.
+    std::vector<Heard> Take() {
+        PumpMessages();
+        return std::exchange(heard, {});
+    }
+    std::vector<Heard> heard;
+
+private:
+    HWINEVENTHOOK hook_ = nullptr;
+};
 
 class Accessible : public ::testing::Test {
 protected:
@@ -127,8 +171,7 @@ TEST_F(Accessible, TheClientObjectDescribesTheListAndItsChildren) {
     LONG got = 0;
     ASSERT_EQ(AccessibleChildren(acc.Get(), 0, 6, kids, &got), S_FALSE);
     ASSERT_EQ(got, 5);
-    EXPECT_EQ(V_VT(&kids[0]), VT_DISPATCH);
-    for (int i = 1; i < 5; ++i) EXPECT_EQ(V_VT(&kids[i]), VT_I4);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(V_VT(&kids[i]), i == 0 || i == 4 ? VT_DISPATCH : VT_I4);
     for (VARIANT& v : kids) VariantClear(&v);
 
     EXPECT_EQ(Element({header.Get(), kSelf}).Role(), ROLE_SYSTEM_ROW);
@@ -247,34 +290,35 @@ TEST_F(Accessible, ActionsRunTheMouseProtocol) {
 }
 
 TEST_F(Accessible, ChangesAreAnnounced) {
-    std::vector<std::pair<DWORD, LONG>> heard;
-    g_heard = &heard;
-    g_window = host.controlWindow();
-    HWINEVENTHOOK hook = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, Heard, GetCurrentProcessId(),
-                                         GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
-    ASSERT_TRUE(hook);
+    Listener listener(host.controlWindow());
+    ASSERT_TRUE(listener.ok());
     SetFocus(host.controlWindow());
-    PumpMessages();
-    heard.clear();
+    listener.Take();
 
     acc->accSelect(SELFLAG_TAKESELECTION, Row(1).Id());
     Put(d(), L"CheckBox", Var::Bool(true));
     Method(d(), L"SetCheckItem", {Var::I4(0), Var::Bool(true)});
     Method(d(), L"SetItemData", {Var::I4(2), Var::Str(L"Oboe,Ravel")});
     acc->accDoDefaultAction(Row(2).Id());
-    PumpMessages();
-    UnhookWinEvent(hook);
-    g_heard = nullptr;
-    const std::vector<std::pair<DWORD, LONG>> want = {
-        {EVENT_OBJECT_SELECTION, 3},         {EVENT_OBJECT_FOCUS, 3},
-        {EVENT_OBJECT_REORDER, kSelf},       // check boxes shown: every row's state
-        {EVENT_OBJECT_STATECHANGE, 2},       {EVENT_OBJECT_NAMECHANGE, 4},
-        {EVENT_OBJECT_DESCRIPTIONCHANGE, 4},
+    header->accDoDefaultAction(Cell(2).Id());
+    const LONG client = OBJID_CLIENT;
+    const std::vector<Heard> want = {
+        {EVENT_OBJECT_SELECTION, client, 3},
+        {EVENT_OBJECT_FOCUS, client, 3},
+        {EVENT_OBJECT_REORDER, client, kSelf},  // check boxes shown: every row's state
+        {EVENT_OBJECT_STATECHANGE, client, 2},
+        {EVENT_OBJECT_NAMECHANGE, client, 4},
+        {EVENT_OBJECT_DESCRIPTIONCHANGE, client, 4},
+        {EVENT_OBJECT_REORDER, client, kSelf},  // sorted: the rows moved, and the marker shows
+        {EVENT_OBJECT_DESCRIPTIONCHANGE, kHeaderObject, 2},
     };
-    EXPECT_EQ(heard, want);
+    EXPECT_EQ(listener.Take(), want);
 }
 
 TEST_F(Accessible, ObjectsKeptPastTheWindowAreCutOff) {
+    ComPtr<IDispatch> barDispatch;
+    ASSERT_EQ(acc->get_accChild(List(5).Id(), barDispatch.Out()), S_OK);
+    ComPtr<IAccessible> bar = barDispatch.As<IAccessible>(IID_IAccessible);
     host.Close();
     PumpMessages();
     // Every call of every object fails; only COM's own three still work.
@@ -309,10 +353,236 @@ TEST_F(Accessible, ObjectsKeptPastTheWindowAreCutOff) {
         {"do action", [&](IAccessible* a, const VARIANT& c) { return a->accDoDefaultAction(c); }},
         {"put name", [&](IAccessible* a, const VARIANT& c) { return a->put_accName(c, nullptr); }},
     };
-    for (const Element& e : {List(kSelf), Row(0), Element{header.Get(), kSelf}, Cell(1)}) {
+    for (const Element& e :
+         {List(kSelf), Row(0), Element{header.Get(), kSelf}, Cell(1), Element{bar.Get(), kSelf}, Element{bar.Get(), 5}}) {
         for (const Call& c : calls) EXPECT_TRUE(FAILED(c.call(e.acc, e.Id()))) << c.what << " on child " << e.id;
         HWND window = nullptr;
         EXPECT_TRUE(FAILED(WindowFromAccessibleObject(e.acc, &window)));
+    }
+}
+
+// Forty rows: the view holds seventeen and the top of an eighteenth.
+class AccessibleScrolling : public Accessible {
+protected:
+    void SetUp() override {
+        Accessible::SetUp();
+        for (int i = 3; i < 40; ++i) Method(d(), L"AddItem", {Var::Str((L"x,Song " + std::to_wstring(i) + L",Band").c_str())});
+        VARIANT id = List(42).Id();
+        ComPtr<IDispatch> dispatch;
+        ASSERT_EQ(acc->get_accChild(id, dispatch.Out()), S_OK);
+        bar = dispatch.As<IAccessible>(IID_IAccessible);
+        ASSERT_TRUE(bar);
+    }
+    // The rows' child ids a reader may be showing: those not offscreen.
+    std::vector<LONG> InView() {
+        std::vector<LONG> ids;
+        for (long row = 0; row < 40; ++row)
+            if (!(Row(row).State() & STATE_SYSTEM_OFFSCREEN)) ids.push_back(row + 2);
+        return ids;
+    }
+    Element Part(long id) { return Element{bar.Get(), id}; }
+    void ToTheTop() {
+        for (int page = 0; page < 10 && Part(kSelf).Value() != L"0"; ++page) bar->accDoDefaultAction(Part(2).Id());
+        ASSERT_EQ(Part(kSelf).Value(), L"0");
+    }
+    // Presses (and releases, unless told) the middle of a bar part with the mouse.
+    void PressOn(long part, bool release = true) {
+        const RECT r = Part(part).Screen();
+        POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ScreenToClient(host.controlWindow(), &p);
+        HWND window = ChildWindowFromPoint(host.controlWindow(), p);
+        ASSERT_NE(window, host.controlWindow());
+        MapWindowPoints(host.controlWindow(), window, &p, 1);
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        if (release) SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    }
+    ComPtr<IAccessible> bar;
+};
+
+TEST_F(AccessibleScrolling, EveryWayOfScrollingIsAnnounced) {
+    const HWND list = host.controlWindow();
+    // A row half in view is on screen, and cut by the list's bottom edge.
+    RECT window;
+    GetWindowRect(list, &window);
+    const RECT cut = Row(InView().back() - 2).Screen();
+    EXPECT_LT(cut.top, window.bottom - 1);
+    EXPECT_GT(cut.bottom, window.bottom);
+
+    Listener listener(list);
+    ASSERT_TRUE(listener.ok());
+    struct Case { const char* what; std::function<void()> prepare, act; };
+    const Case cases[] = {
+        {"a wheel notch", nullptr, [&] { Wheel(list, 100, 100, 1); }},
+        {"Down from the last row in view", [&] { Put(d(), L"ListIndex", Var::I2(short(InView().back() - 3))); },
+         [&] {
+             Key(list, VK_DOWN);
+             Key(list, VK_DOWN);
+         }},
+        {"ListIndex far away", nullptr, [&] { Put(d(), L"ListIndex", Var::I2(35)); }},
+        {"the bar's Line down", nullptr, [&] { bar->accDoDefaultAction(Part(5).Id()); }},
+        {"the bar's Page down", nullptr, [&] { bar->accDoDefaultAction(Part(4).Id()); }},
+        {"a click on the bar's down arrow", nullptr, [&] { PressOn(5); }},
+        {"a click on the bar's page area", nullptr, [&] { PressOn(4); }},
+    };
+    for (const Case& c : cases) {
+        ToTheTop();
+        if (c.prepare) c.prepare();
+        const std::vector<LONG> before = InView();
+        listener.Take();
+        c.act();
+        std::vector<Heard> heard = listener.Take();
+        const std::vector<LONG> after = InView();
+        ASSERT_NE(before, after) << c.what;
+        // The bar's value, then every row that was or is in view, then the end.
+        std::vector<Heard> want = {{EVENT_OBJECT_VALUECHANGE, kBarObject, kSelf}};
+        for (LONG id = std::min(before.front(), after.front()); id <= std::max(before.back(), after.back()); ++id) {
+            const bool shown = std::count(before.begin(), before.end(), id) || std::count(after.begin(), after.end(), id);
+            if (shown) want.push_back({EVENT_OBJECT_LOCATIONCHANGE, OBJID_CLIENT, id});
+        }
+        want.push_back({EVENT_SYSTEM_SCROLLINGEND, kBarObject, kSelf});
+        // What a key also changes (selection, focus) is told apart.
+        heard.erase(std::remove_if(heard.begin(), heard.end(),
+                                   [](const Heard& h) {
+                                       return h.event != EVENT_OBJECT_VALUECHANGE &&
+                                              h.event != EVENT_OBJECT_LOCATIONCHANGE &&
+                                              h.event != EVENT_SYSTEM_SCROLLINGEND;
+                                   }),
+                    heard.end());
+        EXPECT_EQ(heard, want) << c.what;
+    }
+    // Nothing moved, nothing said: the wheel and the bar at the top.
+    ToTheTop();
+    listener.Take();
+    Wheel(list, 100, 100, -1);
+    bar->accDoDefaultAction(Part(1).Id());
+    PressOn(1);
+    EXPECT_EQ(listener.Take(), std::vector<Heard>{});
+
+    // A client finds the bar from its announcement, with its new value.
+    bar->accDoDefaultAction(Part(5).Id());
+    ComPtr<IAccessible> found;
+    VARIANT child;
+    ASSERT_EQ(AccessibleObjectFromEvent(list, kBarObject, CHILDID_SELF, found.Out(), &child), S_OK);
+    EXPECT_EQ((Element{found.Get(), V_I4(&child)}.Value()), L"1");
+    EXPECT_EQ((Element{found.Get(), kSelf}.Role()), ROLE_SYSTEM_SCROLLBAR);
+}
+
+TEST_F(AccessibleScrolling, TheBarHasArrowsPagesAndAThumb) {
+    LONG count = 0;
+    ASSERT_EQ(bar->get_accChildCount(&count), S_OK);
+    ASSERT_EQ(count, 5);
+    std::wstring names;
+    for (long id = 1; id <= 5; ++id) names += Part(id).Name() + L"|";
+    EXPECT_EQ(names, L"Line up|Page up|Position|Page down|Line down|");
+    EXPECT_EQ(Part(1).Role(), ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(Part(3).Role(), ROLE_SYSTEM_INDICATOR);
+    ComPtr<IDispatch> parent;
+    ASSERT_EQ(bar->get_accParent(parent.Out()), S_OK);
+    EXPECT_EQ(parent.As<IAccessible>(IID_IAccessible).Get(), acc.Get());
+
+    // At the top nothing goes up; the page above the thumb is empty.
+    EXPECT_TRUE(Part(1).State() & STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_TRUE(Part(2).State() & STATE_SYSTEM_INVISIBLE);
+    EXPECT_FALSE(Part(5).State() & STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_EQ(Part(4).Action(), L"Page down");
+    EXPECT_EQ(Part(3).Action(), L"");
+    EXPECT_EQ(bar->accDoDefaultAction(Part(3).Id()), DISP_E_MEMBERNOTFOUND);
+
+    // A page down scrolls the list: the top rows leave the view.
+    ASSERT_EQ(bar->accDoDefaultAction(Part(4).Id()), S_OK);
+    EXPECT_NE(Part(kSelf).Value(), L"0");
+    EXPECT_TRUE(Row(0).State() & STATE_SYSTEM_OFFSCREEN);
+    EXPECT_FALSE(Part(1).State() & STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_FALSE(Part(2).State() & STATE_SYSTEM_INVISIBLE);
+
+    // The list hands out the bar under a point, the bar its part.
+    const RECT down = Part(5).Screen();
+    VARIANT hit;
+    ASSERT_EQ(acc->accHitTest((down.left + down.right) / 2, (down.top + down.bottom) / 2, &hit), S_OK);
+    EXPECT_EQ(V_VT(&hit), VT_DISPATCH);
+    VariantClear(&hit);
+    ASSERT_EQ(bar->accHitTest((down.left + down.right) / 2, (down.top + down.bottom) / 2, &hit), S_OK);
+    EXPECT_EQ(V_I4(&hit), 5);
+
+    // Held down by the mouse, the arrow is pressed until the release.
+    PressOn(5, false);
+    EXPECT_TRUE(Part(5).State() & STATE_SYSTEM_PRESSED);
+    PressOn(5);
+    EXPECT_FALSE(Part(5).State() & STATE_SYSTEM_PRESSED);
+
+    // At the bottom nothing goes down.
+    Put(d(), L"ListIndex", Var::I2(39));
+    EXPECT_TRUE(Part(5).State() & STATE_SYSTEM_UNAVAILABLE);
+    EXPECT_TRUE(Part(4).State() & STATE_SYSTEM_UNAVAILABLE);
+
+    // An empty list has no bar to press.
+    Method(d(), L"Clear", {});
+    EXPECT_TRUE(Part(kSelf).State() & STATE_SYSTEM_INVISIBLE);
+    for (long id = 1; id <= 5; ++id) EXPECT_EQ(Part(id).Action(), L"") << id;
+    EXPECT_EQ(bar->accDoDefaultAction(Part(5).Id()), DISP_E_MEMBERNOTFOUND);
+}
+
+TEST_F(Accessible, HeaderChangesAreAnnounced) {
+    const HWND list = host.controlWindow();
+    const LONG self = kSelf;
+    // Cells by their middle x, as the mouse finds them.
+    auto middle = [&](long id) {
+        const RECT r = Cell(id).Screen();
+        POINT p = {(r.left + r.right) / 2, r.top + 4};
+        ScreenToClient(list, &p);
+        return static_cast<int>(p.x);
+    };
+    struct Case {
+        const char* what;
+        const wchar_t* captions;
+        const wchar_t* widths;
+        bool numbers;
+        std::function<void()> act;
+        std::vector<Heard> want;  // on the header object
+    };
+    const Case cases[] = {
+        {"exchange", L"#,Title,Artist", L"30,80,80", true, [&] { Drag(list, middle(2), middle(3), kHeaderY); },
+         {{EVENT_OBJECT_NAMECHANGE, kHeaderObject, 2}, {EVENT_OBJECT_NAMECHANGE, kHeaderObject, 3}}},
+        {"exchange past a hidden column", L"#,Title,Hidden,Artist", L"30,80,0,80", true,
+         [&] { Drag(list, middle(2), middle(3), kHeaderY); },
+         {{EVENT_OBJECT_NAMECHANGE, kHeaderObject, 2}, {EVENT_OBJECT_NAMECHANGE, kHeaderObject, 3}}},
+        {"the numbers stay first", L"#,Title,Artist", L"30,80,80", true,
+         [&] { Drag(list, middle(2), middle(1), kHeaderY); }, {}},
+        {"without numbers the first column moves", L"#,Title,Artist", L"30,80,80", false,
+         [&] { Drag(list, middle(2), middle(1), kHeaderY); },
+         {{EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 1},
+          {EVENT_OBJECT_NAMECHANGE, kHeaderObject, 1},
+          {EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 2},
+          {EVENT_OBJECT_NAMECHANGE, kHeaderObject, 2}}},
+        {"a sort marks its cell", L"#,Title,Artist", L"30,80,80", true,
+         [&] { Click(list, middle(3), kHeaderY); }, {{EVENT_OBJECT_DESCRIPTIONCHANGE, kHeaderObject, 3}}},
+        {"a border dragged", L"#,Title,Artist", L"30,80,80", true,
+         [&] { ASSERT_TRUE(DragBorder(list, FindBorderGap(list), 20)); },
+         {{EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 1},
+          {EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 2},
+          {EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 3}}},
+        {"columns defined anew", L"#,Title,Artist", L"30,80,80", true,
+         [&] { Method(d(), L"AddItemA", {Var::I4(1), Var::Str(L"#,Work"), Var::Str(L"30,80"), Var::Str(L"0,0")}); },
+         {{EVENT_OBJECT_REORDER, kHeaderObject, self}}},
+    };
+    for (const Case& c : cases) {
+        const int16_t count = static_cast<int16_t>(std::count(c.captions, c.captions + wcslen(c.captions), L','));
+        Method(d(), L"AddItemA", {Var::I4(count), Var::Str(c.captions), Var::Str(c.widths), Var::Str(L"0,0,0,0")});
+        Put(d(), L"YnNeedNumCol", Var::Bool(c.numbers));
+        Listener listener(list);
+        c.act();
+        std::vector<Heard> heard = listener.Take();
+        heard.erase(std::remove_if(heard.begin(), heard.end(), [](const Heard& h) { return h.object != kHeaderObject; }),
+                    heard.end());
+        EXPECT_EQ(heard, c.want) << c.what;
+        // A client finds the cell each announcement names, as it now is.
+        for (const Heard& h : heard) {
+            if (h.child == kSelf) continue;
+            ComPtr<IAccessible> found;
+            VARIANT child;
+            ASSERT_EQ(AccessibleObjectFromEvent(list, h.object, h.child, found.Out(), &child), S_OK);
+            EXPECT_EQ((Element{found.Get(), V_I4(&child)}.Name()), Cell(h.child).Name()) << c.what;
+        }
     }
 }
 
