@@ -39,16 +39,18 @@ Rect PartRect(const BarLayout& g, ScrollPart part) {
     return part == ScrollPart::Thumb && !g.ThumbVisible ? Rect{} : g.PartRect(part);
 }
 
-Text WithoutMarker(const Text& caption) {
-    for (const Text* marker : {&kSortUp, &kSortDown})
-        if (EndsWith(caption, *marker)) return caption.substr(0, caption.size() - marker->size());
-    return caption;
-}
-
 }  // namespace
 
 AccessibilityModel::AccessibilityModel(MireloList& list, int32_t clientWidth, int32_t clientHeight)
     : list_(list), width_(clientWidth), height_(clientHeight) {}
+
+ListGeometry AccessibilityModel::Geometry() const {
+    // The model's client size may differ from the surface's while a window is resized.
+    ListGeometry g = list_.Geometry();
+    g.width = width_;
+    g.height = height_;
+    return g;
+}
 
 int32_t AccessibilityModel::ListChildCount() const { return list_.ListCount() + 2; }
 
@@ -120,12 +122,11 @@ int32_t AccessibilityModel::RowsInView() const {
 Text AccessibilityModel::RowName(int16_t row) const {
     const ItemRecord& record = list_.Rows().at(row);
     const bool numbered = list_.YnNeedNumCol() != kFalse;
-    // Numbered as painted: counting down while column 0 is sorted descending.
-    const bool descending = EndsWith(list_.HeadCaption(0), kSortDown);
-    const int32_t count = list_.ListCount();
     Text name;
     for (int16_t c : ShownColumns()) {
-        const Text cell = c == 0 && numbered ? DecimalText(descending ? count - row : row + 1) : Text(record.Cell(c));
+        // Numbered as painted.
+        const Text cell =
+            c == 0 && numbered ? RowNumberText(list_.HeadCaption(0), list_.ListCount(), row) : Text(record.Cell(c));
         if (cell.empty()) continue;
         if (!name.empty()) name += u", ";
         name += cell;
@@ -140,7 +141,7 @@ Text AccessibilityModel::Name(const AccessibleElement& e) const {
         return name.empty() ? kListName : name;
     }
     case AccessiblePart::Header: return kHeaderName;
-    case AccessiblePart::HeaderCell: return WithoutMarker(list_.HeadCaption(e.index));
+    case AccessiblePart::HeaderCell: return WithoutSortMarker(list_.HeadCaption(e.index));
     case AccessiblePart::Row: return RowName(e.index);
     case AccessiblePart::Bar: return kBarName;
     case AccessiblePart::BarPart: {
@@ -188,9 +189,10 @@ bool AccessibilityModel::SortableByClick(int16_t column) const {
     // press can land on it: the mouse keeps two pixels at either edge for the
     // borders, and the part of the band under the scroll bar is the bar's.
     if (list_.ListCount() == 0) return false;
-    const int32_t left = list_.BorderWidth() + list_.ColumnLeft(column);
-    const int32_t right = std::min(left + list_.ColWidth(column) - 2, Location({AccessiblePart::Header, -1}).right);
-    return left + 2 < right;
+    const int32_t left = Geometry().GestureLeft(column);
+    const int32_t right =
+        std::min(left + list_.ColWidth(column) - kCellEdge, Location({AccessiblePart::Header, -1}).right);
+    return left + kCellEdge < right;
 }
 
 AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listHasFocus) const {
@@ -238,25 +240,13 @@ AccessibleState AccessibilityModel::BarPartState(int16_t part) const {
     return s;
 }
 
-int32_t AccessibilityModel::ListWidth() const {
-    const int32_t bar = list_.Bar().Visible() ? list_.Bar().Width() : 0;
-    return ToInt32(static_cast<int64_t>(width_) - bar - 2 * static_cast<int64_t>(list_.Inset()));
-}
-
 Rect AccessibilityModel::Location(const AccessibleElement& e) const {
-    const int32_t inset = list_.Inset();
-    const int32_t h = list_.ItemHeight();
+    const ListGeometry g = Geometry();
     switch (e.part) {
     case AccessiblePart::List: return Rect{0, 0, width_, height_};
-    case AccessiblePart::Header: return Rect{inset, inset, inset + ListWidth(), inset + h};
-    case AccessiblePart::HeaderCell: {
-        const int32_t left = inset + list_.ColumnLeft(e.index);
-        return Rect{left, inset, left + list_.ColWidth(e.index), inset + h};
-    }
-    case AccessiblePart::Row: {
-        const int32_t top = ToInt32(inset + static_cast<int64_t>(h) * (1 + e.index - list_.FirstIndex()));
-        return Rect{inset, top, inset + ListWidth(), ToInt32(static_cast<int64_t>(top) + h)};
-    }
+    case AccessiblePart::Header: return g.HeaderBand();
+    case AccessiblePart::HeaderCell: return g.HeaderCellBox(e.index);
+    case AccessiblePart::Row: return g.RowBox(e.index);
     case AccessiblePart::Bar: {
         const ucScrollbar& bar = list_.Bar();
         return Rect{bar.Left(), bar.Top(), bar.Left() + bar.Width(), bar.Top() + bar.Height()};
@@ -277,14 +267,18 @@ bool AccessibilityModel::HitTest(int32_t x, int32_t y, AccessibleElement& out) c
         const ScrollPart part = BarHitTest(bar.Layout(), x - bar.Left(), y - bar.Top());
         out = part == ScrollPart::None ? AccessibleElement{AccessiblePart::Bar, -1}
                                        : AccessibleElement{AccessiblePart::BarPart, static_cast<int16_t>(part)};
-    } else if (y < list_.BorderWidth() + list_.ItemHeight()) {
-        // The band the mouse treats as header, cut into cells as a press is.
-        const int16_t c = list_.HeaderCellAt(static_cast<float>(x));
-        out = c <= list_.ColNumCount() ? AccessibleElement{AccessiblePart::HeaderCell, c}
-                                       : AccessibleElement{AccessiblePart::Header, -1};
+        return true;
+    }
+    // The mouse's hit test: its click band is the header, cut into cells as a
+    // drag's drop target is.
+    const ListHit hit = Geometry().HitTest(x, y);
+    if (hit.header) {
+        out = hit.cell ? AccessibleElement{AccessiblePart::HeaderCell, *hit.cell}
+                       : AccessibleElement{AccessiblePart::Header, -1};
     } else {
-        const int16_t row = list_.IndexFromPoint(Variant(x), Variant(y));
-        out = row >= 0 ? AccessibleElement{AccessiblePart::Row, row} : AccessibleElement{AccessiblePart::List, -1};
+        out = list_.ListCount() > 0 && hit.OnRow(list_.ListCount())
+                  ? AccessibleElement{AccessiblePart::Row, static_cast<int16_t>(hit.row)}
+                  : AccessibleElement{AccessiblePart::List, -1};
     }
     return true;
 }

@@ -11,6 +11,7 @@
 
 #include "base/rect.h"
 #include "base/text.h"
+#include "geometry/list_geometry.h"
 
 namespace mirelo {
 
@@ -74,7 +75,7 @@ private:
     bool SortableByClick(int16_t column) const;
     AccessibleState BarPartState(int16_t part) const;
     Text RowName(int16_t row) const;
-    int32_t ListWidth() const;
+    ListGeometry Geometry() const;
 
     MireloList& list_;
     int32_t width_, height_;

@@ -14,6 +14,8 @@ namespace {
 
 using Widths = std::array<int16_t, kMaxColumn + 1>;
 
+constexpr int16_t kMinColWidth = 30;  // no shown column is dragged narrower, pixels
+
 int ShownCount(const Widths& w, int first, int last) {
     int n = 0;
     for (int j = first; j <= last; ++j) n += w[j] >= 1;
@@ -79,33 +81,31 @@ void MireloList::EndResize() {
     SetTimer1(true);
 }
 
-void MireloList::ResizeRight() {
-    const int last = LastColumnSlot();
+void MireloList::ResizeRight(int32_t d) {
+    const int last = Geometry().LastSlot();
     const int k = SplitColumn_;
     Widths w = ColWidth_;
     if (k >= 0 && k <= last && w[k] >= 1) {
-        const int32_t d = DragEndX_ - DragStartX_;
-        const int32_t limit = ColWidthSum_ - Sum(w, 0, k - 1, false) - ShownCount(w, k + 1, last) * MinColWidth_;
-        const int32_t width = Bounded(w[k] + d, MinColWidth_, limit);
-        GiveUp(w, k + 1, last, width - w[k], MinColWidth_);
+        const int32_t limit = ColWidthSum_ - Sum(w, 0, k - 1, false) - ShownCount(w, k + 1, last) * kMinColWidth;
+        const int32_t width = Bounded(w[k] + d, kMinColWidth, limit);
+        GiveUp(w, k + 1, last, width - w[k], kMinColWidth);
         w[k] = ToInt16(width);
         ColWidth_ = w;
     }
     EndResize();
 }
 
-void MireloList::ResizeLeft() {
-    const int last = LastColumnSlot();
+void MireloList::ResizeLeft(int32_t e) {
+    const int last = Geometry().LastSlot();
     const int k = SplitColumn_;
     Widths w = ColWidth_;
     int r = k + 1;  // the shown column right of the border
     while (r <= last && w[r] < 1) ++r;
     if (k >= 0 && r <= last) {
-        const int32_t e = DragStartX_ - DragEndX_;
         const int32_t far = Sum(w, r + 1, last, false);
-        const int32_t limit = ColWidthSum_ - ShownCount(w, 0, k) * MinColWidth_ - far;
-        const int32_t width = Bounded(w[r] + e, MinColWidth_, limit);
-        GiveUp(w, 0, k, width - w[r], MinColWidth_);
+        const int32_t limit = ColWidthSum_ - ShownCount(w, 0, k) * kMinColWidth - far;
+        const int32_t width = Bounded(w[r] + e, kMinColWidth, limit);
+        GiveUp(w, 0, k, width - w[r], kMinColWidth);
         w[r] = ToInt16(width);
         ColWidth_ = w;
     }

@@ -11,7 +11,9 @@ void MireloList::SortOrExchange(int16_t target, int16_t source) {
     else if (!(YnNeedNumCol_ != kFalse && (target == 0 || source == 0))) ExchangeColumns(target, source);
     // Widths may have moved under the border marker: it goes to the first
     // border, and a drag started there resizes that border's columns.
-    Splitter_.Move(BorderWidth() + ColumnLeft(1) - 2, BorderWidth(), 2, ItemHeight_);
+    const ListGeometry g = Geometry();
+    const Rect marker = g.GapMarker(g.GestureLeft(1));
+    Splitter_.Move(marker.left, marker.top, marker.Width(), marker.Height());
     SplitColumn_ = 0;
     PaintList();
     if (access_) {

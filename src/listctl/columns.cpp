@@ -58,11 +58,4 @@ void MireloList::DistributeWidth(int16_t extra) {
     ColWidthSum_ = sum;
 }
 
-int16_t MireloList::ColumnLeft(int16_t column) const {
-    if (column < 0 || column > kMaxColumn + 1) Raise(kSubscriptOutOfRange);
-    int16_t x = 0;
-    for (int k = 0; k < column; ++k) x = Add16(x, ColWidth_[k] + 2);
-    return x;
-}
-
 }  // namespace mirelo

@@ -1,42 +1,17 @@
 // Header cell gestures: pressing a cell, dragging it over the others with a
 // drop-target highlight and the matching pointer, and the release that sorts
-// (same cell) or exchanges (another cell). Cells are placed from the pen width
-// whether or not the border is drawn, like every hit test of the list.
+// (same cell) or exchanges (another cell). Cells are placed as the hit tests
+// place them (ListGeometry::GestureCell).
 #include "base/error.h"
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {
 
-int MireloList::LastColumnSlot() const {
-    if (ColNumCount_ > kMaxColumn) Raise(kSubscriptOutOfRange);
-    return ColNumCount_;
-}
-
-void MireloList::PaintHeaderCell(int32_t left, int32_t width, const Text& caption, CellLook look) {
-    if (width < 1) return;  // a hidden slot has no cell to paint
-    const int brush = look == CellLook::Pressed ? 5 : look == CellLook::DropTarget ? 6 : 4;
-    FillBox(left, BorderWidth(), width, ItemHeight_, Brushes[brush].handle());
-    // Rows leave their own text colour behind; a caption is never drawn in it.
-    surface_.SetTextColor(look == CellLook::Pressed ? ItemSelTextColor_ : ItemNorTextColor_);
-    DrawCellText(caption, left, HeaderTextTop_, width, ItemHeight_, DT_CENTER_);
-    if (look == CellLook::Pressed) surface_.SetTextColor(ItemNorTextColor_);
-}
-
-void MireloList::PaintHeaderCell(int16_t c, CellLook look) {
-    // ColNumCount + 1 stands for "over no cell".
-    if (c < 0 || c > ColNumCount_ || c > kMaxColumn) return;
-    PaintHeaderCell(BorderWidth() + ColumnLeft(c), ColWidth_[c], HeadCaption_[c], look);
-}
-
-int16_t MireloList::HeaderCellAt(float X) const {
-    const int last = LastColumnSlot();
-    for (int c = 0; c <= last; ++c) {
-        // A hidden slot takes no drop: exchanging with it would hide a column.
-        if (ColWidth_[c] < 1) continue;
-        const int32_t left = BorderWidth() + ColumnLeft(static_cast<int16_t>(c));
-        if (left <= X && X <= left + ColWidth_[c]) return static_cast<int16_t>(c);
-    }
-    return static_cast<int16_t>(last + 1);
+void MireloList::PaintHeaderCell(std::optional<int16_t> c, CellLook look) {
+    if (!c || *c < 0 || *c > ColNumCount_ || *c > kMaxColumn) return;
+    const ListGeometry g = Geometry();
+    const Rect cell = g.GestureCell(*c);
+    painter_.HeaderCell(View(g), cell.left, cell.Width(), HeadCaption_[*c], look);
 }
 
 void MireloList::ShowCursorKind(int16_t kind) {
@@ -47,48 +22,44 @@ void MireloList::ShowCursorKind(int16_t kind) {
     CursorKind_ = kind;
 }
 
-void MireloList::HeaderPress(int16_t Button, float X, float Y) {
-    (void)Button, (void)Y;
-    const int last = LastColumnSlot();
-    for (int c = 0; c <= last; ++c) {
-        const int32_t h = BorderWidth() + ColumnLeft(static_cast<int16_t>(c));
-        // Two pixels at either edge belong to the border, not to the cell.
-        if (h + 2 <= X && X < h + ColWidth_[c] - 2) {
-            PaintHeaderCell(h, ColWidth_[c], HeadCaption_[c], CellLook::Pressed);
-            PressedCellLeft_ = ToInt16(h);
-            PressedCellWidth_ = ColWidth_[c];
-            HeaderPressed_ = kTrue;
-            PressedColumn_ = static_cast<int16_t>(c);
-            return;
-        }
-    }
+void MireloList::HeaderPress(const ListHit& hit) {
+    if (!hit.pressCell) return;
+    const int16_t c = *hit.pressCell;
+    const ListGeometry g = Geometry();
+    const int32_t left = g.GestureLeft(c);
+    painter_.HeaderCell(View(g), left, ColWidth_[c], HeadCaption_[c], CellLook::Pressed);
+    press_ = HeaderPressGesture{c, ToInt16(left), ColWidth_[c], int16_t{0}};
 }
 
-bool MireloList::HeaderMove(int16_t Button, float X, float Y) {
-    (void)Button;
+bool MireloList::HeaderMove(float X, float Y) {
     SuppressPaint_ = kFalse;
-    if (HeaderPressed_ != kFalse) return HeaderDrag(X, Y);
-    BorderHover(X, Y);
+    const ListHit hit = Geometry().HitTest(X, Y);
+    if (press_) return HeaderDrag(*press_, hit, X);
+    if (hit.dragBand && hit.gap) {
+        SuppressPaint_ = kTrue;
+        const Rect marker = Geometry().GapMarker(hit.gap->x);
+        Splitter_.Move(marker.left, marker.top, marker.Width(), marker.Height());
+        SplitColumn_ = hit.gap->leftColumn;
+        Splitter_.Show(true);
+    }
     return true;
 }
 
-bool MireloList::HeaderDrag(float X, float Y) {
-    const int16_t none = static_cast<int16_t>(LastColumnSlot() + 1);
+bool MireloList::HeaderDrag(HeaderPressGesture& press, const ListHit& hit, float X) {
     const auto leaveBand = [&] {
         ShowCursorKind(kCursorNot);
-        if (DropColumn_ != PressedColumn_) PaintHeaderCell(DropColumn_, CellLook::Normal);
-        DropColumn_ = none;
+        if (press.drop != press.column) PaintHeaderCell(press.drop, CellLook::Normal);
+        press.drop.reset();
     };
-    if (X <= 2 || X >= surface_.ScaleWidth() - 2) {
+    if (Geometry().OffDragSides(X)) {
         leaveBand();
         return false;
     }
-    if (!(Y > 2 && Y < ItemHeight_)) {
+    if (!hit.dragBand) {
         leaveBand();
         return true;
     }
-    const int16_t c = HeaderCellAt(X);
-    if (c == 0 && YnNeedNumCol_ != kFalse) {
+    if (hit.cell == 0 && YnNeedNumCol_ != kFalse) {
         // The row numbers stay in front; the last drop target stays lit.
         ShowCursorKind(kCursorUnmoveHead);
         return false;
@@ -96,35 +67,47 @@ bool MireloList::HeaderDrag(float X, float Y) {
     // Back from the number column onto the lit cell, the pointer must say
     // "movable" again even though nothing else changes.
     ShowCursorKind(kCursorMoveHead);
-    if (c == DropColumn_) return false;
-    if (DropColumn_ != PressedColumn_) PaintHeaderCell(DropColumn_, CellLook::Normal);
-    if (c != PressedColumn_) PaintHeaderCell(c, CellLook::DropTarget);
-    DropColumn_ = c;
+    if (hit.cell == press.drop) return false;
+    if (press.drop != press.column) PaintHeaderCell(press.drop, CellLook::Normal);
+    if (hit.cell != press.column) PaintHeaderCell(hit.cell, CellLook::DropTarget);
+    press.drop = hit.cell;
     return true;
 }
 
-void MireloList::HeaderRelease(int16_t Button, float X, float Y) {
-    (void)Button;
-    int16_t target = -1;
-    const int16_t source = PressedColumn_;
-    if (HeaderPressed_ != kFalse) {
-        if (Y > 2 && Y < ItemHeight_ && X >= 2 && X <= surface_.ScaleWidth() - 2) {
-            const int16_t at = HeaderCellAt(X);
-            PaintHeaderCell(PressedCellLeft_, PressedCellWidth_, HeadCaption_.at(source), CellLook::Normal);
-            PaintHeaderCell(DropColumn_, CellLook::Normal);
-            if (at <= ColNumCount_) target = at;
+void MireloList::HeaderRelease(float X, float Y) {
+    std::optional<int16_t> target;
+    const int16_t source = press_ ? press_->column : 0;
+    if (press_) {
+        const ListGeometry g = Geometry();
+        const ListHit hit = g.HitTest(X, Y);
+        if (hit.dragBand && g.OnReleaseSides(X)) {
+            painter_.HeaderCell(View(g), press_->cellLeft, press_->cellWidth, HeadCaption_.at(source),
+                                CellLook::Normal);
+            PaintHeaderCell(press_->drop, CellLook::Normal);
+            target = hit.cell;
         } else {
             PaintHeaderCell(source, CellLook::Normal);
         }
     }
     // The gesture is over before the rows move, so a failing sort cannot leave
     // a header held down, and a long sort does not keep the drag pointer.
+    EndHeaderPress();
+    if (target) SortOrExchange(*target, source);
+}
+
+void MireloList::EndHeaderPress() {
     Cursors_.RestoreDefault();
     CursorKind_ = kCursorNone;
-    HeaderPressed_ = kFalse;
-    DropColumn_ = 0;
-    PressedColumn_ = 0;
-    if (target >= 0) SortOrExchange(target, source);
+    press_.reset();
+}
+
+void MireloList::OnCaptureLost() {
+    // Another window took the pointer mid-press: no release will come, so the
+    // cells go back to normal and nothing is sorted or exchanged.
+    if (!press_) return;
+    PaintHeaderCell(press_->column, CellLook::Normal);
+    if (press_->drop != press_->column) PaintHeaderCell(press_->drop, CellLook::Normal);
+    EndHeaderPress();
 }
 
 }  // namespace mirelo

@@ -9,12 +9,10 @@
 #include <string_view>
 
 #include "base/numeric.h"
+#include "base/slots.h"
 #include "base/text.h"
 
 namespace mirelo {
-
-constexpr int kMaxColumn = 20;  // cell and column slots are 0 .. 20
-constexpr int kMaxRows = 32768; // row indices are 16-bit
 
 // An owned UTF-16 text the size of one pointer: its length and code units in
 // one heap block, no block at all when empty.

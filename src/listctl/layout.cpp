@@ -7,13 +7,20 @@
 
 namespace mirelo {
 
-int32_t MireloList::Inset() const { return Border_ ? surface_.DrawWidth() : 0; }
-
-int16_t MireloList::ClampedLastIndex(double v) {
-    // Near the end of a full list the sum passes 32767; the last rows must
-    // still lay out, paint and scroll, so the index is held there.
-    if (v > 32767) return 32767;
-    return ToInt16(v);
+ListGeometry MireloList::Geometry() const {
+    ListGeometry g;
+    g.width = surface_.ScaleWidth();
+    g.height = surface_.ScaleHeight();
+    g.fullHeight = surface_.HeightTwips() / kTwipsPerPixel;
+    g.pen = surface_.DrawWidth();
+    g.border = Border_ != kFalse;
+    g.itemHeight = ItemHeight_;
+    g.barWidth = ucBar->Visible() ? ucBar->Width() : 0;
+    g.firstIndex = FirstIndex_;
+    g.rowCount = ListCount();
+    g.columnCount = ColNumCount_;
+    g.widths = ColWidth_;
+    return g;
 }
 
 void MireloList::UpdateLayout() {
@@ -21,9 +28,7 @@ void MireloList::UpdateLayout() {
     const Text old = ucBar->Tag();
     Text state = old;
     if (ListCount() != 0) {
-        int64_t area = static_cast<int64_t>(surface_.ScaleHeight()) - ItemHeight_;
-        if (Border_) area -= 2 * static_cast<int64_t>(surface_.DrawWidth());
-        RowAreaHeight_ = ToInt32(area);
+        RowAreaHeight_ = Geometry().RowAreaHeight();
         ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(RowAreaHeight_) / ItemHeight_)));
         bool need = static_cast<int64_t>(ItemHeight_) * ListCount() > RowAreaHeight_;
         ucBar->SetVisible(need);
@@ -59,14 +64,8 @@ void MireloList::UpdateLayout() {
 
 void MireloList::PlaceScrollBar() {
     Trace("PlaceScrollBar");
-    const int32_t w = ucBar->Width();
-    const int32_t W = surface_.ScaleWidth(), H = surface_.ScaleHeight();
-    if (Border_) {
-        const int32_t bw = surface_.DrawWidth();
-        ucBar->Move(W - w - bw, bw, w, H - 2 * bw);
-    } else {
-        ucBar->Move(W - w, 0, w, H);
-    }
+    const Rect r = Geometry().BarBox(ucBar->Width());
+    ucBar->Move(r.left, r.top, r.Width(), r.Height());
 }
 
 void MireloList::OnResize() {
@@ -80,7 +79,7 @@ void MireloList::OnResize() {
     };
     step([&] {
         if (ListCount() > 0)
-            LastIndex_ = ClampedLastIndex(Int(static_cast<double>(RowAreaHeight_) / ItemHeight_) + FirstIndex_ + 1);
+            LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, ItemHeight_, FirstIndex_);
     });
     step([&] {
         if (surface_.ScaleWidth() < LastWidth_ || surface_.ScaleHeight() < LastHeight_) OnPaint();

@@ -9,9 +9,6 @@
 
 namespace mirelo {
 
-const Text kSortUp = u"\u25B2";
-const Text kSortDown = u"\u25BC";
-
 namespace {
 
 constexpr OleColor kDropTargetColor = Rgb(123, 166, 33);
@@ -41,12 +38,8 @@ MireloList::MireloList(const ListPorts& ports) : ports_(ports), surface_(ports.s
 
     CheckImages = ports_.gdi.CreateMemDC();
     CheckImages->CreateFromResource(u"CHK");
-    DropColumn_ = 0;
     Brushes[kDropTargetBrush].Rebuild(ports_.gdi, kDropTargetColor);
-    HeaderPressed_ = kFalse;
     BarWidthCol_ = 1;
-    MinColWidth_ = 30;
-    SplitterGrabX_ = kNoBorderDrag;
     SuppressPaint_ = kFalse;
     AltPhase_ = kFalse;
     ListIndex_ = -1;

@@ -1,12 +1,14 @@
 #pragma once
-// The MireloList control object: its state, properties, persistence, rows,
-// columns and layout, painting and interaction. One class, as hosts see one
-// control; its operations live in files by concept (items.cpp, layout.cpp,
-// render/..., mouse.cpp, ...).
+// The MireloList control object: the host-facing surface (properties,
+// methods, events, persistence) over the parts it owns: rows, columns, the
+// scroll bar, the painter (render/list_painter.h), the gestures under way
+// (listctl/gestures.h). Where things lie is computed by its Geometry()
+// (geometry/list_geometry.h); operations live in files by concept.
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,10 +16,12 @@
 #include "base/numeric.h"
 #include "base/text.h"
 #include "base/variant.h"
+#include "geometry/list_geometry.h"
 #include "listctl/accessibility_events.h"
 #include "listctl/events.h"
 #include "listctl/child_box.h"
 #include "listctl/column_cursors.h"
+#include "listctl/gestures.h"
 #include "listctl/item_record.h"
 #include "listctl/list_property.h"
 #include "platform/cursor.h"
@@ -31,6 +35,8 @@
 #include "platform/surface.h"
 #include "platform/timers.h"
 #include "platform/window_proc.h"
+#include "render/captions.h"
+#include "render/list_painter.h"
 #include "scrollbar/uc_scrollbar.h"
 #include "subclass/hook_owner.h"
 
@@ -60,22 +66,6 @@ struct ListPorts {
 constexpr int32_t kTimer1Id = 1;  // the one-shot repaint timer on the control's window
 constexpr int32_t kWmMouseWheel = 522;
 
-constexpr OleColor kSeparatorColor = Rgb(255, 255, 247);
-constexpr int32_t kNoBorderDrag = 2147483647;  // SplitterGrabX while no border is dragged
-extern const Text kSortUp;    // "▲" appended to a caption sorted ascending
-extern const Text kSortDown;  // "▼" appended to a caption sorted descending
-
-// The slots of the list's seven solid brushes.
-enum BrushSlot : int8_t {
-    kRowBrush1,        // ItemBkColor1: rows at even distance from the top row
-    kRowBrush2,        // ItemBkColor2: the other rows
-    kSelectionBrush,   // ItemSelBkColor
-    kBackBrush,        // the surface background, under and beside the rows
-    kHeaderBrush,      // HeaderBackColor
-    kPressedBrush,     // black: a pressed header cell
-    kDropTargetBrush,  // the header cell a dragged column would land on
-    kBrushCount
-};
 
 class MireloList : public HookOwner {
 public:
@@ -177,6 +167,8 @@ public:
     void OnMouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    // The control's window lost the pointer while a button was held.
+    void OnCaptureLost();
     // The column-border marker's own mouse notifications: X and Y in twips
     // from the marker's top left, as its window reports them.
     void Splitter_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
@@ -202,7 +194,7 @@ public:
     ucScrollbar& Bar() { return *ucBar; }
     const ucScrollbar& Bar() const { return *ucBar; }
 
-    // Read access for painting, hit tests, accessibility and tests.
+    // Read access for the accessibility model, the platform and tests.
     const std::vector<ItemRecord>& Rows() const { return Items; }
     int16_t ColNumCount() const { return ColNumCount_; }
     const Text& HeadCaption(int c) const { return HeadCaption_.at(c); }
@@ -214,11 +206,12 @@ public:
     Bool16 AltPhase() const { return AltPhase_; }
     BrushHandle Brush(int i) const { return Brushes.at(i).handle(); }
     int16_t CursorKind() const { return CursorKind_; }
-    bool BorderDragging() const { return SplitterGrabX_ != kNoBorderDrag; }
+    bool BorderDragging() const { return borderDrag_.has_value(); }
     const ChildBox& Splitter() const { return Splitter_; }
     Text AmbientDisplayName() const { return ports_.site.DisplayName(); }
-    // The header cell under x by the header gestures' own test; ColNumCount + 1 for none.
-    int16_t HeaderCellAt(float X) const;
+    // Where everything lies now: what the painter, the hit tests and the
+    // accessibility model all read.
+    ListGeometry Geometry() const;
 
     // Every routine that paints or lays out reports its name here first, so
     // tests can check which repaints an operation asks for and in what order.
@@ -232,8 +225,6 @@ public:
     void PaintHeader();
     void PaintAll();
     void DrawBorderBox();
-    int16_t ColumnLeft(int16_t column) const;
-    int32_t Inset() const;
 
 private:
     class BarEvents;
@@ -254,7 +245,6 @@ private:
     Variant Stored(const ListProperty& p) const;  // the value as the bag holds it
     void Load(const ListProperty& p, const Variant& v);
     bool IsValidIndex(int32_t i) const;
-    static int16_t ClampedLastIndex(double v);
     void BuildBrushes();
     void RunModeSetup();
     void HookOwnWindow();
@@ -267,32 +257,28 @@ private:
     void RemoveAt(int index);
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
     void ScrollHandling();
-    int16_t RowFromY(double y) const;
     void SetPropertyIndex(bool play, int16_t& v);
     // Header band gestures: press, drag over and release of a header cell or
-    // a column border. HeaderMove says whether MouseMove is still to be raised.
-    void HeaderPress(int16_t Button, float X, float Y);
-    bool HeaderMove(int16_t Button, float X, float Y);
-    void HeaderRelease(int16_t Button, float X, float Y);
-    enum class CellLook { Normal, Pressed, DropTarget };
-    bool HeaderDrag(float X, float Y);
-    void PaintHeaderCell(int16_t c, CellLook look);
-    void PaintHeaderCell(int32_t left, int32_t width, const Text& caption, CellLook look);
+    // hover over a column border. HeaderMove says whether MouseMove is still to be raised.
+    void HeaderPress(const ListHit& hit);
+    bool HeaderMove(float X, float Y);
+    void HeaderRelease(float X, float Y);
+    void EndHeaderPress();
+    bool HeaderDrag(HeaderPressGesture& press, const ListHit& hit, float X);
+    void PaintHeaderCell(std::optional<int16_t> c, CellLook look);  // none paints nothing
     void ShowCursorKind(int16_t kind);
-    int LastColumnSlot() const;
-    void BorderHover(float X, float Y);
-    void ResizeRight();
-    void ResizeLeft();
+    void MoveDragLine(int32_t x);
+    // Widths after a border drag of d pixels to the right or e to the left.
+    void ResizeRight(int32_t d);
+    void ResizeLeft(int32_t e);
     void EndResize();
     void SortOrExchange(int16_t target, int16_t source);
     void ExchangeColumns(int16_t target, int16_t source);
     void SortByColumn(int16_t s);
 
-    // Painting helpers (render/).
-    void ComputeRowMetrics();  // TopInset, ListWidth, RowAreaHeight, LastIndex for the current top row
-    int32_t FillBox(int32_t left, int32_t top, int32_t width, int32_t height, BrushHandle brush);
-    int32_t DrawCellText(const Text& text, int32_t left, int32_t top, int32_t width, int32_t height,
-                         uint32_t format);
+    // What the painter reads, and the row metrics a row paint leaves behind.
+    ListView View(const ListGeometry& g) const;
+    void TakeRowMetrics(const ListGeometry& g);
 
     ListPorts ports_;
     Surface& surface_;
@@ -322,7 +308,10 @@ private:
     int16_t ListIndex_ = -1;   // selected row
     int16_t PlayIndex_ = -1;   // row made current by double-click
     int16_t FirstIndex_ = 0;   // top visible row (the bar's Value)
-    int16_t LastIndex_ = 0;    // bottom visible row as last computed; may lie past the last row
+    // Bottom visible row as last computed (ListGeometry::LayoutLastIndex by the
+    // resize handling and ItemHeight, PaintedLastIndex by every row paint);
+    // may lie past the last row.
+    int16_t LastIndex_ = 0;
 
     // Columns.
     int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part
@@ -331,7 +320,7 @@ private:
     std::array<int16_t, kMaxColumn + 1> ColAlign_{};
     int16_t ColWidthSum_ = 0;                 // width total as the column operations keep it
     int16_t BarWidthCol_ = 1;                 // slot that last gave up the bar's width
-    int32_t RowAreaHeight_ = 0;               // row area below the header, pixels
+    int32_t RowAreaHeight_ = 0;               // row area below the header, pixels, as the last layout or row paint left it
     int32_t LastWidth_ = 0, LastHeight_ = 0;  // surface size after the last resize handling
 
     // Painting.
@@ -339,26 +328,24 @@ private:
     std::unique_ptr<MemDC> CheckImages; // "CHK": empty box, play arrow, checked box
     std::unique_ptr<ClsIcon> PlayIcon;  // "PLAYICON", run mode only
     Bool16 AltPhase_ = kFalse;          // flipped per scroll so row colours follow the rows
-    int32_t TopInset_ = 0;
-    int32_t ListWidth_ = 0;
-    int16_t HeaderTextTop_ = 0;
+    ListPainter painter_{surface_};
 
     // Interaction.
+    // The last mouse-down's button, shift state and place (client pixels):
+    // Click and DblClick report them, and the double-click plays that row.
     int16_t LastButton_ = 0, LastShift_ = 0;
     float LastX_ = 0, LastY_ = 0;
-    Bool16 HeaderPressed_ = kFalse;
-    int16_t PressedColumn_ = 0;
-    int16_t DropColumn_ = 0;
+    std::optional<HeaderPressGesture> press_;
+    std::optional<BorderDragGesture> borderDrag_;
+    // Set while the border marker stands and after a border drag's release;
+    // the paint handler then paints nothing. Cleared by every pointer move
+    // over the control; the timer's repaint does not wait for that.
     Bool16 SuppressPaint_ = kFalse;
-    int32_t SplitterGrabX_ = kNoBorderDrag;
-    int16_t MinColWidth_ = 30;
-    int16_t CursorKind_ = 0;
+    int16_t CursorKind_ = 0;  // the header gesture's pointer shape showing now (HeaderCursorKind)
     ColumnCursors Cursors_{ports_.cursors};  // holds DefaultCursor, taken at creation
-    int16_t PressedCellLeft_ = 0, PressedCellWidth_ = 0;  // the pressed cell as it was painted
     int16_t SplitColumn_ = 0;                 // shown column left of the border under the marker
-    int16_t DragStartX_ = 0, DragEndX_ = 0;   // border x at the press and at the release of a drag
     ChildBox Splitter_{ports_.splitter, kSeparatorColor};
-    ChildBox picBack_{ports_.picBack, Rgb(224, 224, 224)};
+    ChildBox picBack_{ports_.picBack, Rgb(224, 224, 224)};  // still picture of the control during a border drag
     std::vector<int16_t> SortMap;             // pre-sort row of each position after a sort
 
     bool runModeReady_ = false;

@@ -5,10 +5,6 @@
 
 namespace mirelo {
 
-int16_t MireloList::RowFromY(double y) const {
-    return ToInt16(Int((y - BorderWidth() - ItemHeight_) / ItemHeight_) + FirstIndex_);
-}
-
 void MireloList::ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag) {
     int16_t& index = play ? PlayIndex_ : ListIndex_;
     const int16_t orig = index;
@@ -44,19 +40,19 @@ void MireloList::OnMouseDown(int16_t Button, int16_t Shift, float X, float Y) {
     LastShift_ = Shift;
     LastX_ = X;
     LastY_ = Y;
-    // Summed in 64 bits: a stored row height may be near the 32-bit limit.
-    if (Y < static_cast<int64_t>(BorderWidth()) + ItemHeight_) {
-        HeaderPress(Button, X, Y);
+    const ListHit hit = Geometry().HitTest(X, Y);
+    if (hit.header) {
+        HeaderPress(hit);
     } else if (Button == 1 && ListCount() != 0) {
-        int16_t row = RowFromY(Y);
-        if (X > 2 && X < 15) {
+        int16_t row = hit.Row();
+        if (hit.onCheck) {
             if (CheckBox_ && row < ListCount()) {
                 Items[row].Checked = static_cast<Bool16>(~Items[row].Checked);
                 PaintRow(row);
                 if (access_) access_->RowStateChanged(row);
             }
-        } else if (X >= 15) {
-            if (row > ListCount() - 1 || row == ListIndex_ || row < 0) return;
+        } else if (!hit.beforeCheck) {
+            if (!hit.OnRow(ListCount()) || row == ListIndex_) return;
             ChangeIndex(false, ListIndex_, row, 0);
         }
     }
@@ -64,9 +60,12 @@ void MireloList::OnMouseDown(int16_t Button, int16_t Shift, float X, float Y) {
 }
 
 void MireloList::OnDblClick() {
-    if (LastY_ > static_cast<int64_t>(BorderWidth()) + ItemHeight_ && ListCount() > 0 && LastButton_ == 1) {
-        int16_t row = RowFromY(LastY_);
-        if (row >= 0 && row <= ListCount() - 1 && row != PlayIndex_) ChangeIndex(true, PlayIndex_, row, 0);
+    // The press selected on the rows' top edge; the double-click asks for a
+    // point past it. Anywhere on a row plays it, the check box included.
+    const ListHit hit = Geometry().HitTest(LastX_, LastY_);
+    if (!hit.header && !hit.onRowsEdge && ListCount() > 0 && LastButton_ == 1) {
+        int16_t row = hit.Row();
+        if (hit.OnRow(ListCount()) && row != PlayIndex_) ChangeIndex(true, PlayIndex_, row, 0);
     }
     if (events_) events_->DBClick(LastButton_, LastShift_, LastX_, LastY_);
 }
@@ -76,27 +75,22 @@ void MireloList::OnClick() {
 }
 
 void MireloList::OnMouseMove(int16_t Button, int16_t Shift, float X, float Y) {
-    if (!HeaderMove(Button, X, Y)) return;
+    if (!HeaderMove(X, Y)) return;
     if (events_) events_->MouseMove(Button, Shift, X, Y);
 }
 
 void MireloList::OnMouseUp(int16_t Button, int16_t Shift, float X, float Y) {
-    HeaderRelease(Button, X, Y);
+    HeaderRelease(X, Y);
     if (events_) events_->MouseUp(Button, Shift, X, Y);
 }
 
 int16_t MireloList::IndexFromPoint(const Variant& X, const Variant& Y) {
-    (void)X;
+    (void)X;  // a row spans the list's width
     if (ListCount() == 0) return -1;
-    const int32_t y = Y.ToInt32();
-    // The row under the point, with the mouse's own hit test: the header band
-    // and everything above it is no row.
-    const double top = static_cast<double>(BorderWidth()) + ItemHeight_;
-    if (y < top) return -1;
-    const double row = Int((y - top) / ItemHeight_) + FirstIndex_;
-    // Written so that a row height of 0 (0 / 0, no number) also means no row.
-    if (!(row >= 0 && row <= ListCount() - 1)) return -1;
-    return static_cast<int16_t>(row);
+    // The mouse's own hit test: the header band and everything above it is no
+    // row, and so is every point of rows of no height.
+    const ListHit hit = Geometry().HitTest(0, Y.ToInt32());
+    return !hit.header && hit.OnRow(ListCount()) ? static_cast<int16_t>(hit.row) : -1;
 }
 
 }  // namespace mirelo

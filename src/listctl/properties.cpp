@@ -78,7 +78,7 @@ void MireloList::AmbientChanged() {
 
 void MireloList::OnPaint() {
     Trace("OnPaint");
-    if (SplitterGrabX_ != kNoBorderDrag || SuppressPaint_) return;
+    if (borderDrag_ || SuppressPaint_) return;
     PaintAll();
 }
 

@@ -80,7 +80,7 @@ void MireloList::Changed(const ListProperty& p) {
             if (Border_) DrawBorderBox();
             break;
         case R::Layout:
-            LastIndex_ = ClampedLastIndex(Int(static_cast<double>(RowAreaHeight_) / ItemHeight_) + FirstIndex_ + 1);
+            LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, ItemHeight_, FirstIndex_);
             UpdateLayout();
             OnPaint();
             break;

@@ -7,18 +7,10 @@
 
 namespace mirelo {
 
-namespace {
-
-void DropMarker(Text& caption) {
-    if (EndsWith(caption, kSortUp) || EndsWith(caption, kSortDown)) caption.pop_back();
-}
-
-}  // namespace
-
 void MireloList::SortByColumn(int16_t s) {
     const int32_t n = ListCount();
     if (n == 0) return;
-    const int last = LastColumnSlot();  // before anything moves
+    const int last = Geometry().LastSlot();  // before anything moves
     const bool ascending = EndsWith(HeadCaption_.at(s), kSortDown);
 
     SortMap.assign(static_cast<size_t>(n), 0);
@@ -54,7 +46,7 @@ void MireloList::SortByColumn(int16_t s) {
     for (int32_t k = 0; k < n; ++k) moved.push_back(std::move(Items[SortMap[k]]));
     Items.swap(moved);
 
-    for (int c = 0; c <= last; ++c) DropMarker(HeadCaption_[c]);
+    for (int c = 0; c <= last; ++c) HeadCaption_[c] = WithoutSortMarker(HeadCaption_[c]);
     HeadCaption_.at(s) += ascending ? kSortUp : kSortDown;
     // The play row's index now points at another row; the selection keeps its
     // position on purpose.

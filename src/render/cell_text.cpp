@@ -1,16 +1,16 @@
 // The two drawing primitives every row and header cell goes through.
 #include "base/numeric.h"
-#include "listctl/mirelo_list.h"
+#include "render/list_painter.h"
 #include "render/text_fit.h"
 
 namespace mirelo {
 
-int32_t MireloList::FillBox(int32_t left, int32_t top, int32_t width, int32_t height, BrushHandle brush) {
+int32_t ListPainter::FillBox(int32_t left, int32_t top, int32_t width, int32_t height, BrushHandle brush) {
     const Rect r{left, top, ToInt32(static_cast<int64_t>(left) + width), ToInt32(static_cast<int64_t>(top) + height)};
     return surface_.FillRect(r, brush);
 }
 
-int32_t MireloList::DrawCellText(const Text& text, int32_t left, int32_t top, int32_t width, int32_t height,
+int32_t ListPainter::DrawCellText(const Text& text, int32_t left, int32_t top, int32_t width, int32_t height,
                                  uint32_t format) {
     const int32_t right = ToInt32(static_cast<int64_t>(left) + width);
     const int32_t bottom = ToInt32(static_cast<int64_t>(top) + height);

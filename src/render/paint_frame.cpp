@@ -1,67 +1,71 @@
-// Everything that is not a row: the header band, the border box, the empty
-// background and the look inside a form designer.
+// Everything that is not a row: the header band and its cells, the border
+// box, the empty background and the look inside a form designer.
 #include "base/error.h"
 #include "base/numeric.h"
-#include "listctl/mirelo_list.h"
+#include "render/list_painter.h"
 
 namespace mirelo {
 
-void MireloList::DrawBorderBox() {
-    surface_.Box(0, 0, surface_.ScaleWidth() - 1, surface_.ScaleHeight() - 1, BorderColor_);
+namespace {
+
+constexpr int32_t kDesignTextMargin = 2;  // the name's distance from the frame in a designer
+
+}  // namespace
+
+void ListPainter::BorderBox(const ListView& v) {
+    surface_.Box(0, 0, v.geometry.width - 1, v.geometry.height - 1, v.borderColor);
 }
 
-void MireloList::PaintAll() {
-    Trace("PaintAll");
-    const int32_t pen = surface_.DrawWidth();
-    if (ports_.site.UserMode()) {
-        if (ListCount() == 0) {
-            if (Border_ != kFalse)
-                FillBox(pen, pen, surface_.ScaleWidth() - 2 * pen, surface_.ScaleHeight() - 2 * pen,
-                        Brushes[3].handle());
-            else
-                surface_.Cls();
-        }
-        if (Border_ != kFalse) DrawBorderBox();
-        PaintList();
-        return;
-    }
-    // In a form designer the control shows only its name and its frame.
+void ListPainter::EmptyBackground(const ListView& v) {
+    const ListGeometry& g = v.geometry;
+    if (g.border) FillBox(g.pen, g.pen, g.width - 2 * g.pen, g.height - 2 * g.pen, v.brushes[kBackBrush]);
+    else surface_.Cls();
+}
+
+void ListPainter::DesignLook(const ListView& v, const Text& name) {
     surface_.Cls();
-    const int32_t at = Border_ != kFalse ? pen + 2 : 2;
-    surface_.SetTextColor(ItemNorTextColor_);
-    surface_.Print(at, at, ports_.site.DisplayName());
-    if (Border_ != kFalse)
-        DrawBorderBox();
-    else
-        surface_.DrawFocusRect(Rect{0, 0, surface_.ScaleWidth(), surface_.ScaleHeight()});
+    const int32_t at = v.geometry.Inset() + kDesignTextMargin;
+    surface_.SetTextColor(v.norText);
+    surface_.Print(at, at, name);
+    if (v.geometry.border) BorderBox(v);
+    else surface_.DrawFocusRect(Rect{0, 0, v.geometry.width, v.geometry.height});
 }
 
-void MireloList::PaintHeader() {
-    Trace("PaintHeader");
-    const int32_t pen = surface_.DrawWidth();
-    const int32_t band = surface_.ScaleWidth() - (ucBar->Visible() ? ucBar->Width() : 0);
-    const bool border = Border_ != kFalse;
-    const int32_t x0 = border ? pen : 0;
-    const int32_t y0 = border ? pen : 0;
-    FillBox(x0, y0, border ? band - 2 * pen : band, ItemHeight_, Brushes[4].handle());
-    surface_.SetTextColor(ItemNorTextColor_);
+void ListPainter::Header(const ListView& v) {
+    const ListGeometry& g = v.geometry;
+    const int32_t pen = g.pen;
+    const Rect band = g.HeaderBand();
+    FillBox(band.left, band.top, band.Width(), band.Height(), v.brushes[kHeaderBrush]);
+    surface_.SetTextColor(v.norText);
     // The pen width is added with or without a border, which keeps captions
     // at the same height when the border is switched off.
-    const double th = surface_.TextHeight(HeadCaption_[0]);
+    const double th = surface_.TextHeight((*v.captions)[0]);
     // In floating point: a stored row height near the 32-bit limit must fail
     // the narrowing (error 6), not wrap.
-    HeaderTextTop_ = ToInt16((static_cast<double>(ItemHeight_) + 2 - th) / 2 + pen);
+    headerTextTop_ = ToInt16((static_cast<double>(g.itemHeight) + 2 - th) / 2 + pen);
 
-    for (int v = 0; v <= ColNumCount_; ++v) {
-        if (v > kMaxColumn) Raise(kSubscriptOutOfRange);
-        if (ColWidth_[v] <= 0) continue;
-        const int32_t x = x0 + ColumnLeft(static_cast<int16_t>(v));
-        DrawCellText(HeadCaption_[v], x, HeaderTextTop_, ColWidth_[v], ItemHeight_, DT_CENTER_);
-        if (v == 0) continue;
+    for (int c = 0; c <= g.columnCount; ++c) {
+        if (c > kMaxColumn) Raise(kSubscriptOutOfRange);
+        if (g.widths[c] <= 0) continue;
+        const int32_t x = g.CellLeft(c);
+        DrawCellText((*v.captions)[c], x, headerTextTop_, g.widths[c], g.itemHeight, DT_CENTER_);
+        if (c == 0) continue;
         // One pixel below the band: the first row paints over it.
-        surface_.Line(x - 2, pen, x - 2, pen + ItemHeight_, kSeparatorColor);
-        surface_.Line(x - 1, pen, x - 1, pen + ItemHeight_, kSeparatorColor);
+        surface_.Line(x - 2, pen, x - 2, pen + g.itemHeight, kSeparatorColor);
+        surface_.Line(x - 1, pen, x - 1, pen + g.itemHeight, kSeparatorColor);
     }
+}
+
+void ListPainter::HeaderCell(const ListView& v, int32_t left, int32_t width, const Text& caption, CellLook look) {
+    if (width < 1) return;  // a hidden slot has no cell to paint
+    const BrushSlot brush = look == CellLook::Pressed      ? kPressedBrush
+                            : look == CellLook::DropTarget ? kDropTargetBrush
+                                                           : kHeaderBrush;
+    FillBox(left, v.geometry.pen, width, v.geometry.itemHeight, v.brushes[brush]);
+    // Rows leave their own text colour behind; a caption is never drawn in it.
+    surface_.SetTextColor(look == CellLook::Pressed ? v.selText : v.norText);
+    DrawCellText(caption, left, headerTextTop_, width, v.geometry.itemHeight, DT_CENTER_);
+    if (look == CellLook::Pressed) surface_.SetTextColor(v.norText);
 }
 
 }  // namespace mirelo

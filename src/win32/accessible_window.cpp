@@ -22,7 +22,7 @@ class WindowAccessibility final : public AccessibilityEvents {
 public:
     WindowAccessibility(MireloList& list, HWND hwnd) : list_(list), hwnd_(hwnd), focused_(GetFocus() == hwnd) {
         list_.SetAccessibilityEvents(this);
-        header_ = HeaderNow();
+        Quietly([&] { header_ = HeaderNow(); });
     }
     ~WindowAccessibility() override {
         list_.SetAccessibilityEvents(nullptr);
@@ -62,7 +62,9 @@ public:
         NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd_, kBarObjectId, CHILDID_SELF);
         // Every row that was or is in view has moved; the rows beyond moved
         // too, but nobody can be showing them.
-        const int32_t span = Model().RowsInView(), top = list_.FirstIndex();
+        int32_t span = 0;
+        const int32_t top = list_.FirstIndex();
+        Quietly([&] { span = Model().RowsInView(); });
         const int32_t first = std::max(0, std::min<int32_t>(oldTop, top));
         const int32_t end = std::min(list_.ListCount(), std::max<int32_t>(oldTop, top) + span);
         for (int32_t row = first; row < end; ++row) {
@@ -77,7 +79,8 @@ public:
     }
 
     void HeaderChanged() override {
-        std::vector<CellSays> now = HeaderNow();
+        std::vector<CellSays> now;
+        if (!Quietly([&] { now = HeaderNow(); })) return;
         if (now.size() != header_.size()) {
             NotifyWinEvent(EVENT_OBJECT_REORDER, hwnd_, kHeaderObjectId, CHILDID_SELF);
         } else {
@@ -108,6 +111,18 @@ private:
         RECT rc = {};
         GetClientRect(hwnd_, &rc);
         return AccessibilityModel(list_, rc.right, rc.bottom);
+    }
+    // Describing the list may meet a run-time error of the core (widths past
+    // the pixel range); the change it describes has happened all the same,
+    // and must not fail for want of its announcement.
+    template <class F>
+    static bool Quietly(F&& describe) {
+        try {
+            describe();
+            return true;
+        } catch (...) {
+            return false;
+        }
     }
     std::vector<CellSays> HeaderNow() const {
         const AccessibilityModel m = Model();

@@ -114,6 +114,8 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != hwnd_) {
+            // Taken while a button was held: no release will reach us.
+            if (held_ != 0) core_.OnCaptureLost();
             held_ = 0;
             clickArmed_ = false;
         }

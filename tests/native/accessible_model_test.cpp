@@ -208,7 +208,7 @@ TEST_F(AccessibleModelTest, HeaderCellsSitWhereThePainterDrawsThem) {
             // The caption as drawn (marker and all) and its cell's left and right.
             model += "'" + Utf8(list->HeadCaption(cell.index)) + "' " + std::to_string(r.left) + "," +
                      std::to_string(r.right) + " ";
-            EXPECT_EQ(r.top, list->Inset());
+            EXPECT_EQ(r.top, list->Geometry().Inset());
             EXPECT_EQ(r.Height(), 16);
         }
         EXPECT_EQ(model, painted) << border;

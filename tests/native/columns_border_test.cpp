@@ -30,6 +30,7 @@ TEST_F(BorderTest, ReleaseRedistributesWidths) {
         {"100,100,100", 2, 300, 102, 0, -90, {30, 170, 100}},    // the far column keeps its width
         {"20,100,100", 2, 220, 22, 0, 5, {30, 95, 95}},          // raised to the minimum
         {"100,50,50", 2, 200, 102, 0, 5, {105, 48, 48}},         // shares of 2.5 round to even
+        {"100,100,100", 2, 300, 102, 0, 23, {123, 88, 88}},     // shares of 11.5 both round up: 299 shown, 300 kept
         {"40,200,35", 2, 275, 42, 0, 100, {140, 105, 30}},       // the deficit comes back from the wider
         {"35,200,40", 2, 275, 239, 0, -100, {30, 105, 140}},
     };

@@ -181,6 +181,17 @@ TEST_F(HeaderTest, EveryReleaseRestoresTheCursorTakenAtCreation) {
     EXPECT_EQ(shapes.shown.back(), "?77");
 }
 
+TEST_F(HeaderTest, LosingThePointerMidDragLetsTheCellGo) {
+    Down(80);
+    Move(180);
+    ResetAll();
+    list->OnCaptureLost();
+    EXPECT_EQ(HeaderOps(), Join({kNormalA, kNormalB}));
+    EXPECT_EQ(shapes.shown, Lines{"arrow"});
+    Up(180);  // a release seen later belongs to no press
+    EXPECT_EQ(Captions(), "#|a|b|c");
+}
+
 TEST_F(HeaderTest, RightButtonPressesAndReleasesToo) {
     Down(80, kBandY, 2);
     EXPECT_EQ(HeaderOps(), kPressedA);

@@ -87,15 +87,6 @@ TEST_F(ListTest, DistributingOverNoWidthIsDivisionByZero) {
     EXPECT_EQ(Widths(*list, 2), (std::vector<int>{0, 0}));
 }
 
-TEST_F(ListTest, ColumnLeftAddsTheGapsAndAcceptsOnePastTheLastSlot) {
-    New(400, 300);
-    Columns("a,b,c", "100,50,20", "0,0,0", 2);
-    EXPECT_EQ(list->ColumnLeft(0), 0);
-    EXPECT_EQ(list->ColumnLeft(1), list->ColWidth(0) + 2);
-    EXPECT_EQ(list->ColumnLeft(21), list->ColWidthSum() + 42);
-    EXPECT_EQ(ErrorOf([&] { list->ColumnLeft(22); }), kSubscriptOutOfRange);
-}
-
 // Ten rows of 16 fit a 300-pixel control exactly when the area is 160 high.
 TEST_F(ListTest, TheBarAppearsTakingTheLastColumnsWidthAndGivesItBack) {
     New(400, 194);  // row area 194 - 16 - 2 = 176: eleven rows fit
@@ -158,17 +149,31 @@ TEST_F(ListTest, TheBarStandsInsideTheBorder) {
     EXPECT_EQ(list->Bar().Height(), 300 - 6);
 }
 
-TEST_F(ListTest, ShrinkingRepaintsAtOnceGrowingDoesNot) {
-    New(400, 300);
-    surface.width = 500;
-    list->OnResize();
-    EXPECT_TRUE(surface.ops.empty());
-    EXPECT_EQ(log.back(), "Resize");
-    Reset();
-    surface.height = 200;
-    list->OnResize();
-    EXPECT_TRUE(EndsWithFullPaint());
-    EXPECT_EQ(log.back(), "Resize");
+TEST_F(ListTest, ResizeAsTheHostSeesIt) {
+    // 40 rows, 300 high: 17 whole rows and a cut one. The host's Resize
+    // handler reads LastIndex as the layout before this resize left it; only
+    // a shrinking control repaints (all of it) at once, which counts rows anew.
+    struct Case { const char* name; int width, height; bool paints; int16_t lastIndex; };
+    const Case cases[] = {
+        {"wider", 500, 300, false, 18},
+        {"taller", 400, 400, false, 18},
+        {"lower", 400, 200, true, 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        New(400, 300);
+        Fill(40);
+        int16_t seen = -2;
+        events.onResize = [&] { seen = list->LastIndex(); };
+        Reset();
+        surface.width = c.width;
+        surface.height = c.height;
+        list->OnResize();
+        EXPECT_EQ(EndsWithFullPaint(), c.paints);
+        EXPECT_EQ(seen, c.lastIndex);
+        EXPECT_EQ(log.back(), "Resize");
+        events.onResize = nullptr;
+    }
 }
 
 TEST_F(ListTest, LastIndexIsHeldAtTheEndOfAFullList) {

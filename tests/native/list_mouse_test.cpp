@@ -37,6 +37,7 @@ TEST_F(MouseTest, HitBands) {
     struct Case { float x, y; int16_t button; bool checkBox; Lines events; int16_t index; Bool16 row0Checked; };
     const Case cases[] = {
         {15, 17, 1, true, {"ListIndexChanged -1 0 0", "MouseDown 1 0 15 17"}, 0, kFalse},
+        {50, 32, 1, true, {"ListIndexChanged -1 0 0", "MouseDown 1 0 50 32"}, 0, kFalse},  // row 0's last line
         {14.5f, 17, 1, true, {"MouseDown 1 0 14.5 17"}, -1, kTrue},
         {14.5f, 17, 1, false, {"MouseDown 1 0 14.5 17"}, -1, kFalse},
         {2, 17, 1, true, {"MouseDown 1 0 2 17"}, -1, kFalse},

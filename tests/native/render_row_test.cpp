@@ -169,23 +169,27 @@ TEST(RenderRow, RowNumbers) {
 }
 
 TEST(RenderRow, BottomRowCutByTheEdge) {
-    // 60 pixels high: rows 0 and 1 whole, row 2 from y 49 cut at 59. Columns
-    // come after the rows, so the bar that appeared took no column width.
-    PaintedList l(144, 60);
-    for (int i = 0; i < 3; ++i) l.Add(u"x");
-    l.Columns(1, u"No,Name", u"40,100", u"0,0");
-    ASSERT_TRUE(l.list->Bar().Visible());
-    EXPECT_EQ(l.Row(2), (Ops{
-                            "fill 1,49,126,59 #FFFFFF",
-                            "textcolor #8F614C",
-                            "text '3' 1,51,41,59 f0",
-                            "text '' 45,51,140,59 f0",
-                            "line 41,49,41,58 #F7FFFF",
-                            "line 42,49,42,58 #F7FFFF",
-                            "line 0,59,144,59 #C3A378",
-                        }));
-    l.Add(u"y");
-    EXPECT_TRUE(l.Row(3).empty());  // starts below the edge
+    // Row 2 starts at y 49. Columns come after the rows, so the bar that
+    // appeared took no column width.
+    struct Case { const char* name; int32_t height; int rows; Ops ops; };
+    const Case cases[] = {
+        {"cut at 59; the last row puts the border back", 60, 3,
+         {"fill 1,49,126,59 #FFFFFF", "textcolor #8F614C", "text '3' 1,51,41,59 f0", "text '' 45,51,140,59 f0",
+          "line 41,49,41,58 #F7FFFF", "line 42,49,42,58 #F7FFFF", "line 0,59,144,59 #C3A378"}},
+        {"ending on the border line, the fill stops above it", 65, 4,
+         {"fill 1,49,126,64 #FFFFFF", "textcolor #8F614C", "text '3' 1,51,41,63 f0", "text '' 45,51,140,63 f0",
+          "line 41,49,41,63 #F7FFFF", "line 42,49,42,63 #F7FFFF"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PaintedList l(144, c.height);
+        for (int i = 0; i < c.rows; ++i) l.Add(u"x");
+        l.Columns(1, u"No,Name", u"40,100", u"0,0");
+        ASSERT_TRUE(l.list->Bar().Visible());
+        EXPECT_EQ(l.Row(2), c.ops);
+        if (c.rows < 4) l.Add(u"y");
+        EXPECT_TRUE(l.Row(3).empty());  // starts on or below the edge
+    }
 }
 
 TEST(RenderRow, LastRowOfAFullListStillPaints) {

@@ -32,9 +32,13 @@ public:
         if (onPlayIndex) onPlayIndex(o, n, f);
     }
     void Scroll() override { Add("Scroll"); }
-    void Resize() override { Add("Resize"); }
+    void Resize() override {
+        Add("Resize");
+        if (onResize) onResize();
+    }
 
     std::function<void(int16_t&, int16_t&, int16_t&)> onListIndex, onPlayIndex;
+    std::function<void()> onResize;
     std::vector<std::string>* sink = nullptr;
 
 private:

@@ -1,0 +1,133 @@
+#include "geometry/list_geometry.h"
+
+#include "base/error.h"
+#include "base/numeric.h"
+
+namespace mirelo {
+
+namespace {
+
+// Near the end of a full list the sum passes 32767; the last rows must still
+// lay out, paint and scroll, so the index is held there.
+int16_t ClampedLastIndex(double v) {
+    if (v > 32767) return 32767;
+    return ToInt16(v);
+}
+
+}  // namespace
+
+int16_t ListHit::Row() const { return ToInt16(row); }
+
+int32_t ListGeometry::ListWidth() const {
+    return ToInt32(static_cast<int64_t>(width) - barWidth - 2 * static_cast<int64_t>(Inset()));
+}
+
+int32_t ListGeometry::RowAreaHeight() const {
+    return ToInt32(static_cast<int64_t>(height) - itemHeight - 2 * static_cast<int64_t>(Inset()));
+}
+
+int16_t ListGeometry::PaintedLastIndex() const {
+    return ClampedLastIndex(firstIndex + Int(static_cast<double>(RowAreaHeight()) / itemHeight) + pen);
+}
+
+int16_t ListGeometry::LayoutLastIndex(int32_t rowAreaHeight, int32_t itemHeight, int16_t firstIndex) {
+    return ClampedLastIndex(Int(static_cast<double>(rowAreaHeight) / itemHeight) + firstIndex + 1);
+}
+
+int32_t ListGeometry::RowTop(int32_t index) const {
+    return ToInt32(Inset() + static_cast<int64_t>(itemHeight) * (index - firstIndex + 1));
+}
+
+Rect ListGeometry::HeaderCellBox(int column) const {
+    const int32_t left = CellLeft(column);
+    return Rect{left, Inset(), left + widths.at(column), Inset() + itemHeight};
+}
+
+Rect ListGeometry::RowBox(int32_t index) const {
+    const int32_t top = RowTop(index);
+    return Rect{Inset(), top, Inset() + ListWidth(), ToInt32(static_cast<int64_t>(top) + itemHeight)};
+}
+
+bool ListGeometry::BelowClient(int32_t rowTop) const { return rowTop >= RoundHalfEven(fullHeight) - 1; }
+
+int32_t ListGeometry::RowFillHeight(int32_t rowTop) const {
+    if (fullHeight - itemHeight - pen < rowTop) return ToInt32(fullHeight - rowTop - pen);
+    return itemHeight;
+}
+
+int32_t ListGeometry::RowTextTop(int32_t rowTop, double textHeight) const {
+    return ToInt32((itemHeight - textHeight) / 2 + rowTop);
+}
+
+int32_t ListGeometry::RowTextHeight(int32_t textTop, double textHeight) const {
+    if (textTop + textHeight > fullHeight - pen - 1) return ToInt32(fullHeight - pen - textTop);
+    return ToInt32(textHeight);
+}
+
+Rect ListGeometry::CellTextBox(int column, int32_t textTop, int32_t textHeight) const {
+    const int32_t in = Inset();
+    const int32_t bottom = ToInt32(static_cast<int64_t>(textTop) + textHeight);
+    if (column == 0) return Rect{in, textTop, ToInt32(static_cast<int64_t>(in) + widths[0]), bottom};
+    const int32_t left = CellLeft(column) + kColumnGap;
+    return Rect{left, textTop, ToInt32(static_cast<int64_t>(left) + widths.at(column) - in - 2 * kColumnGap), bottom};
+}
+
+int ListGeometry::LastSlot() const {
+    if (columnCount > kMaxColumn) Raise(kSubscriptOutOfRange);
+    return columnCount;
+}
+
+int16_t ListGeometry::ColumnLeft(int column) const {
+    if (column < 0 || column > kMaxColumn + 1) Raise(kSubscriptOutOfRange);
+    int16_t x = 0;
+    for (int k = 0; k < column; ++k) x = Add16(x, widths[k] + kColumnGap);
+    return x;
+}
+
+Rect ListGeometry::GestureCell(int column) const {
+    const int32_t left = GestureLeft(column);
+    return Rect{left, pen, left + widths.at(column), pen + itemHeight};
+}
+
+Rect ListGeometry::GapMarker(int32_t gapX) const {
+    return Rect{gapX - kColumnGap, pen, gapX, pen + itemHeight};
+}
+
+Rect ListGeometry::BarBox(int32_t barW) const {
+    const int32_t in = Inset();
+    return Rect{width - barW - in, in, width - in, height - in};
+}
+
+ListHit ListGeometry::HitTest(double x, double y) const {
+    ListHit hit;
+    // Summed in 64 bits: a stored row height may be near the 32-bit limit.
+    const int64_t rowsTop = static_cast<int64_t>(pen) + itemHeight;
+    hit.header = y < rowsTop;
+    hit.dragBand = y > 2 && y < itemHeight;
+    if (hit.header) {
+        const int last = LastSlot();
+        int shownLeft = -1;  // the last shown column passed
+        for (int c = 0; c <= last; ++c) {
+            const int32_t left = GestureLeft(c);
+            const int32_t w = widths[c];
+            if (!hit.pressCell && left + kCellEdge <= x && x < left + w - kCellEdge)
+                hit.pressCell = static_cast<int16_t>(c);
+            // A hidden slot takes no drop: exchanging with it would hide a column.
+            if (w < 1) continue;
+            if (!hit.cell && left <= x && x <= left + w) hit.cell = static_cast<int16_t>(c);
+            // Only a gap between two shown columns is a border: the header's
+            // outer edges and the places of hidden slots take no drag.
+            if (!hit.gap && shownLeft >= 0 && left - kColumnGap <= x && x <= left)
+                hit.gap = BorderGap{static_cast<int16_t>(shownLeft), left};
+            shownLeft = c;
+        }
+        return hit;
+    }
+    hit.onRowsEdge = y == rowsTop;
+    hit.row = Int((y - rowsTop) / itemHeight) + firstIndex;
+    hit.beforeCheck = x <= kCheckLeft;
+    hit.onCheck = x > kCheckLeft && x < kCheckLeft + kCheckSize;
+    return hit;
+}
+
+}  // namespace mirelo

@@ -1,0 +1,81 @@
+// What the list asks its painter for, and when: rows, the header, the frame.
+// The painter reads a view of the list; the row metrics it paints by are the
+// list's own state (LastIndex, RowAreaHeight), so they are taken here.
+#include "listctl/mirelo_list.h"
+
+namespace mirelo {
+
+ListView MireloList::View(const ListGeometry& g) const {
+    ListView v;
+    v.geometry = g;
+    v.captions = &HeadCaption_;
+    v.aligns = &ColAlign_;
+    v.listIndex = ListIndex_;
+    v.playIndex = PlayIndex_;
+    v.altPhase = AltPhase_ != kFalse;
+    v.numbered = YnNeedNumCol_ != kFalse;
+    v.checkBoxes = CheckBox_ != kFalse;
+    v.playMarker = bSeleArrow_ != kFalse;
+    v.norText = ItemNorTextColor_;
+    v.selText = ItemSelTextColor_;
+    v.plyText = ItemPlyTextColor_;
+    v.borderColor = BorderColor_;
+    for (int i = 0; i < kBrushCount; ++i) v.brushes[i] = Brushes[i].handle();
+    v.checkImages = CheckImages.get();
+    v.playIcon = PlayIcon.get();
+    return v;
+}
+
+void MireloList::TakeRowMetrics(const ListGeometry& g) {
+    RowAreaHeight_ = g.RowAreaHeight();
+    LastIndex_ = g.PaintedLastIndex();
+}
+
+void MireloList::PaintRow(int16_t index) {
+    Trace("PaintRow " + std::to_string(index));
+    const int32_t count = ListCount();
+    if (count == 0 || index < 0 || index > count - 1 || index < FirstIndex_) return;
+    // Rows of no height cannot be laid out (a bag may carry a height of 0).
+    if (ItemHeight_ <= 0) return;
+    const ListGeometry g = Geometry();
+    TakeRowMetrics(g);
+    if (index > LastIndex_) return;
+    const ItemRecord& record = Items[static_cast<size_t>(index)];
+    RowContent row;
+    for (int c = 0; c <= kMaxColumn; ++c) row.cells[c] = record.Cell(c);
+    row.checked = record.Checked != kFalse;
+    painter_.Row(View(g), index, row);
+}
+
+void MireloList::PaintList() {
+    Trace("PaintList");
+    if (ListCount() == 0) painter_.EmptyBackground(View(Geometry()));
+    PaintHeader();
+    // The bound is taken once, for the current top row: a bound left from an
+    // earlier top row would paint nothing after a scroll of more than a view,
+    // or miss the rows a taller window uncovers.
+    if (ListCount() != 0 && ItemHeight_ > 0) TakeRowMetrics(Geometry());
+    const int32_t last = LastIndex_;
+    for (int32_t i = FirstIndex_; i <= last; ++i) PaintRow(static_cast<int16_t>(i));
+}
+
+void MireloList::PaintHeader() {
+    Trace("PaintHeader");
+    painter_.Header(View(Geometry()));
+}
+
+void MireloList::PaintAll() {
+    Trace("PaintAll");
+    const ListView v = View(Geometry());
+    if (!ports_.site.UserMode()) {
+        painter_.DesignLook(v, ports_.site.DisplayName());
+        return;
+    }
+    if (ListCount() == 0) painter_.EmptyBackground(v);
+    if (Border_ != kFalse) painter_.BorderBox(v);
+    PaintList();
+}
+
+void MireloList::DrawBorderBox() { painter_.BorderBox(View(Geometry())); }
+
+}  // namespace mirelo
