@@ -300,7 +300,7 @@ private:
     OleColor HeaderBackColor_ = 0;       // header band
     Bool16 YnNeedNumCol_ = kFalse;       // column 0 shows row numbers
     Bool16 Border_ = kFalse;             // border box drawn, everything inset by the pen width
-    OleColor BorderColor_ = 0;
+    OleColor BorderColor_ = 0;           // the border box
     Bool16 bSeleArrow_ = kFalse;         // the play row shows its marker
 
     // Rows.

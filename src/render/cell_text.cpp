@@ -14,7 +14,8 @@ int32_t ListPainter::DrawCellText(const Text& text, int32_t left, int32_t top, i
                                  uint32_t format) {
     const int32_t right = ToInt32(static_cast<int64_t>(left) + width);
     const int32_t bottom = ToInt32(static_cast<int64_t>(top) + height);
-    if (surface_.TextWidth(text) <= width) return surface_.DrawText(text, Rect{left, top, right, bottom}, format);
+    const double whole = surface_.TextWidth(text);
+    if (whole <= width) return surface_.DrawText(text, Rect{left, top, right, bottom}, format);
 
     // A shortened text starts at the cell's left edge whatever its alignment
     // asked for; only right alignment survives, and it then applies to the
@@ -22,9 +23,11 @@ int32_t ListPainter::DrawCellText(const Text& text, int32_t left, int32_t top, i
     format &= ~static_cast<uint32_t>(DT_CENTER_ | DT_VCENTER_);
     const Text dots = u"...";
     const double room = width - surface_.TextWidth(dots);
-    const PrefixFit fit = FitPrefix(text.size(), room, [&](size_t n) {
-        return ToInt32(surface_.TextWidth(text.substr(0, n)));
-    });
+    // Widths grow about in step with the length, so the kept prefix is near
+    // the room's share of the text; the search starts there.
+    const size_t guess = room > 0 ? static_cast<size_t>(static_cast<double>(text.size()) * (room / whole)) : 0;
+    const PrefixFit fit = FitPrefix(
+        text.size(), room, [&](size_t n) { return ToInt32(surface_.TextWidth(text.substr(0, n))); }, guess);
     const int32_t split = ToInt32(static_cast<int64_t>(left) + fit.width);
     surface_.DrawText(text.substr(0, fit.length), Rect{left, top, split, bottom}, format);
     return surface_.DrawText(dots, Rect{split, top, right, bottom}, format);

@@ -7,7 +7,7 @@
 namespace mirelo {
 
 namespace {
-constexpr int32_t kPollInterval = 25;
+constexpr int32_t kPollInterval = 25;  // ms between looks at the hot part and at the pointer leaving
 }
 
 int32_t ucScrollbar::AlongAxis(int32_t x, int32_t y) const { return model_.Orientation == 1 ? x : y; }

@@ -7,19 +7,30 @@
 namespace mirelo::fake {
 namespace {
 
+struct Colour {
+    void (MireloList::*set)(OleColor);
+    OleColor (MireloList::*get)() const;
+    const char* key;
+    bool shown;  // drawn at once where it is used; nothing paints with the error colour
+    int brush;
+    OleColor fresh;  // a new instance's value
+};
+const Colour kColours[] = {
+    {&MireloList::SetItemBkColor1, &MireloList::ItemBkColor1, "ItemBkColor1", true, kRowBrush1, 0xFFFFFF},
+    {&MireloList::SetItemBkColor2, &MireloList::ItemBkColor2, "ItemBkColor2", true, kRowBrush2, 16447210},
+    {&MireloList::SetItemSelBkColor, &MireloList::ItemSelBkColor, "ItemSelBkColor", true, kSelectionBrush, 13407330},
+    {&MireloList::SetBackColor, &MireloList::BackColor, "BackColor", true, kBackBrush, Rgb(255, 255, 247)},
+    {&MireloList::SetHeaderBackColor, &MireloList::HeaderBackColor, "HeaderBackColor", true, kHeaderBrush, 14603213},
+    {&MireloList::SetItemNorTextColor, &MireloList::ItemNorTextColor, "ItemNorTextColor", true, -1, 9396556},
+    {&MireloList::SetItemSelTextColor, &MireloList::ItemSelTextColor, "ItemSelTextColor", true, -1, 0xFFFFFF},
+    {&MireloList::SetItemPlyTextColor, &MireloList::ItemPlyTextColor, "ItemPlyTextColor", true, -1, 1226579},
+    {&MireloList::SetItemErrTextColor, &MireloList::ItemErrTextColor, "ItemErrTextColor", false, -1, 255},
+    {&MireloList::SetBorderColor, &MireloList::BorderColor, "BorderColor", true, -1, 12821368},
+};
 
 TEST_F(ListTest, NewInstanceHasTheDocumentedDefaultsAndRealBrushes) {
     New();
-    EXPECT_EQ(list->ItemBkColor1(), 0xFFFFFFu);
-    EXPECT_EQ(list->ItemBkColor2(), 16447210u);
-    EXPECT_EQ(list->ItemSelBkColor(), 13407330u);
-    EXPECT_EQ(list->ItemNorTextColor(), 9396556u);
-    EXPECT_EQ(list->ItemSelTextColor(), 0xFFFFFFu);
-    EXPECT_EQ(list->ItemPlyTextColor(), 1226579u);
-    EXPECT_EQ(list->ItemErrTextColor(), 255u);
-    EXPECT_EQ(list->HeaderBackColor(), 14603213u);
-    EXPECT_EQ(list->BorderColor(), 12821368u);
-    EXPECT_EQ(list->BackColor(), Rgb(255, 255, 247));
+    for (const Colour& c : kColours) EXPECT_EQ((list.get()->*c.get)(), c.fresh) << c.key;
     EXPECT_EQ(list->ItemHeight(), 16);
     EXPECT_EQ(list->Border(), kTrue);
     EXPECT_EQ(list->YnNeedNumCol(), kTrue);
@@ -31,8 +42,10 @@ TEST_F(ListTest, NewInstanceHasTheDocumentedDefaultsAndRealBrushes) {
     EXPECT_EQ(list->ListCount(), 0);
     EXPECT_EQ(list->LastIndex(), -1);
     EXPECT_EQ(list->GetSelectId(), -1);
-    const OleColor colours[] = {0xFFFFFF, 16447210, 13407330, Rgb(255, 255, 247), 14603213, 0, Rgb(123, 166, 33)};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(gdi.ColorOf(list->Brush(i)), colours[i]) << "brush " << i;
+    for (const Colour& c : kColours)
+        if (c.brush >= 0) { EXPECT_EQ(gdi.ColorOf(list->Brush(c.brush)), c.fresh) << c.key; }
+    EXPECT_EQ(gdi.ColorOf(list->Brush(kPressedBrush)), 0);
+    EXPECT_EQ(gdi.ColorOf(list->Brush(kDropTargetBrush)), Rgb(123, 166, 33));
 }
 
 TEST_F(ListTest, CreationRunsTheResizeHandlingOnce) {
@@ -43,33 +56,14 @@ TEST_F(ListTest, CreationRunsTheResizeHandlingOnce) {
     EXPECT_EQ(list->Bar().Width(), 17);
 }
 
-// Row 0 selected, row 1 the play row: each colour shows at once where it is
-// used, except the error colour, which nothing paints with.
+// Row 0 selected, row 1 the play row, so every colour has a place to show.
 TEST_F(ListTest, ColourSettersSkipUnchangedValuesAndShowTheNewColour) {
     New();
     Columns("#,a", "30,60", "0,0", 1);
     Fill(3, 2);
     list->SetListIndex(0);
     list->SetPlayIndex(1);
-    struct Case {
-        void (MireloList::*set)(OleColor);
-        OleColor (MireloList::*get)() const;
-        const char* key;
-        bool shown;
-        int brush;
-    };
-    const Case cases[] = {
-        {&MireloList::SetItemBkColor1, &MireloList::ItemBkColor1, "ItemBkColor1", true, kRowBrush1},
-        {&MireloList::SetItemBkColor2, &MireloList::ItemBkColor2, "ItemBkColor2", true, kRowBrush2},
-        {&MireloList::SetItemSelBkColor, &MireloList::ItemSelBkColor, "ItemSelBkColor", true, kSelectionBrush},
-        {&MireloList::SetBackColor, &MireloList::BackColor, "BackColor", true, kBackBrush},
-        {&MireloList::SetHeaderBackColor, &MireloList::HeaderBackColor, "HeaderBackColor", true, kHeaderBrush},
-        {&MireloList::SetItemNorTextColor, &MireloList::ItemNorTextColor, "ItemNorTextColor", true, -1},
-        {&MireloList::SetItemSelTextColor, &MireloList::ItemSelTextColor, "ItemSelTextColor", true, -1},
-        {&MireloList::SetItemPlyTextColor, &MireloList::ItemPlyTextColor, "ItemPlyTextColor", true, -1},
-        {&MireloList::SetItemErrTextColor, &MireloList::ItemErrTextColor, "ItemErrTextColor", false, -1},
-    };
-    for (const Case& c : cases) {
+    for (const Colour& c : kColours) {
         Reset();
         (list.get()->*c.set)((list.get()->*c.get)());
         EXPECT_TRUE(site.changed.empty()) << c.key;
@@ -153,19 +147,11 @@ TEST_F(ListTest, SaveWritesAll17KeysInOrderEveryTime) {
 
 TEST_F(ListTest, BagRoundTripRestoresEveryValue) {
     New();
-    list->SetBackColor(Rgb(9, 8, 7));
+    OleColor value = 1;
+    for (const Colour& c : kColours) (list.get()->*c.set)(value++);
     list->SetItemHeight(21);
-    list->SetItemBkColor1(1);
-    list->SetItemBkColor2(2);
-    list->SetItemSelBkColor(3);
-    list->SetItemNorTextColor(4);
-    list->SetItemSelTextColor(5);
-    list->SetItemPlyTextColor(6);
-    list->SetItemErrTextColor(7);
-    list->SetHeaderBackColor(8);
     list->SetYnNeedNumCol(kFalse);
     list->SetBorder(kFalse);
-    list->SetBorderColor(9);
     list->SetBorderWidth(2);
     list->SetCheckBox(kTrue);
     list->SetbSeleArrow(kFalse);
@@ -185,20 +171,17 @@ TEST_F(ListTest, BagRoundTripRestoresEveryValue) {
                                     "ItemSelBkColor", "ItemNorTextColor", "ItemSelTextColor", "ItemPlyTextColor",
                                     "ItemErrTextColor", "HeaderBackColor", "YnNeedNumCol", "Border", "BorderColor",
                                     "BorderWidth", "bSeleArrow"}));
-    EXPECT_EQ(copy.BackColor(), Rgb(9, 8, 7));
+    value = 1;
+    for (const Colour& c : kColours) EXPECT_EQ((copy.*c.get)(), value++) << c.key;
     EXPECT_EQ(copy.Font(), font);
     EXPECT_EQ(copy.ItemHeight(), 21);
-    const OleColor got[] = {copy.ItemBkColor1(), copy.ItemBkColor2(), copy.ItemSelBkColor(),
-                            copy.ItemNorTextColor(), copy.ItemSelTextColor(), copy.ItemPlyTextColor(),
-                            copy.ItemErrTextColor(), copy.HeaderBackColor(), copy.BorderColor()};
-    for (OleColor i = 1; i <= 9; ++i) EXPECT_EQ(got[i - 1], i);
     EXPECT_EQ(copy.YnNeedNumCol(), kFalse);
     EXPECT_EQ(copy.Border(), kFalse);
     EXPECT_EQ(copy.BorderWidth(), 2);
     EXPECT_EQ(copy.CheckBox(), kTrue);
     EXPECT_EQ(copy.bSeleArrow(), kFalse);
-    EXPECT_EQ(gdi2.ColorOf(copy.Brush(3)), Rgb(9, 8, 7));
-    EXPECT_EQ(gdi2.ColorOf(copy.Brush(5)), 0);
+    EXPECT_EQ(gdi2.ColorOf(copy.Brush(kBackBrush)), 4);
+    EXPECT_EQ(gdi2.ColorOf(copy.Brush(kPressedBrush)), 0);
 }
 
 TEST_F(ListTest, MissingKeysReadAsTheStateAfterCreation) {
@@ -212,9 +195,6 @@ TEST_F(ListTest, MissingKeysReadAsTheStateAfterCreation) {
     EXPECT_EQ(list->BackColor(), Rgb(255, 255, 247));
     EXPECT_EQ(list->ItemHeight(), 16);  // 0 cannot be laid out
     EXPECT_EQ(list->BorderWidth(), 1);
-}
-
-TEST_F(ListTest, AStoredHeightOfZeroOrLessReadsAsSixteen) {
     for (int stored : {0, -3, 7}) {
         Make();
         MemoryBag bag;
@@ -224,17 +204,12 @@ TEST_F(ListTest, AStoredHeightOfZeroOrLessReadsAsSixteen) {
     }
 }
 
-TEST_F(ListTest, TerminationFreesEveryBrush) {
+TEST_F(ListTest, RebuildingABrushDeletesTheOldOneAndTerminationFreesEvery) {
     New();
+    for (int i = 0; i < 50; ++i) list->SetItemBkColor1(static_cast<OleColor>(i));
     EXPECT_EQ(gdi.live.size(), 8u);  // seven of the list, the fill pattern of its scroll bar
     list.reset();
     EXPECT_TRUE(gdi.live.empty());
-}
-
-TEST_F(ListTest, RebuildingABrushDeletesTheOldOne) {
-    New();
-    for (int i = 0; i < 50; ++i) list->SetItemBkColor1(static_cast<OleColor>(i));
-    EXPECT_EQ(gdi.live.size(), 8u);
 }
 
 TEST_F(ListTest, AboutNeverStacksASecondWindow) {

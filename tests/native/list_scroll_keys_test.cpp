@@ -92,9 +92,9 @@ TEST_F(ScrollTest, AScrollOfMoreThanAViewPaintsTheNewRows) {
     list->PaintList();
     Reset();
     list->Bar().SetValue(15);
-    const Lines r = Requests();
-    EXPECT_NE(std::find(r.begin(), r.end(), "PaintRow 15"), r.end());
-    EXPECT_NE(std::find(r.begin(), r.end(), "PaintRow 25"), r.end());
+    const Lines r = RowsDrawn();
+    EXPECT_NE(std::find(r.begin(), r.end(), "row 15"), r.end());
+    EXPECT_NE(std::find(r.begin(), r.end(), "row 24"), r.end());  // the last whole row in view
 }
 
 TEST_F(ScrollTest, DownAndUpMoveTheSelectionWithoutEvents) {
@@ -104,7 +104,7 @@ TEST_F(ScrollTest, DownAndUpMoveTheSelectionWithoutEvents) {
     Reset();
     list->OnKeyDown(40, 0);
     EXPECT_EQ(list->ListIndex(), 4);
-    EXPECT_EQ(Requests(), (Lines{"PaintRow 3", "PaintRow 4"}));
+    EXPECT_EQ(RowsDrawn(), (Lines{"row 3", "row 4"}));
     EXPECT_TRUE(site.changed.empty());
     list->OnKeyDown(33, 0);  // Page Up is not handled
     list->OnKeyDown(13, 0);
@@ -116,12 +116,12 @@ TEST_F(ScrollTest, KeysClampAtBothEnds) {
     EXPECT_EQ(list->ListIndex(), 0);  // Up from none also selects row 0
     Reset();
     list->OnKeyDown(38, 0);
-    EXPECT_TRUE(Requests().empty());
+    EXPECT_TRUE(surface.ops.empty());
     list->SetListIndex(29);
     Reset();
     list->OnKeyDown(40, 0);
     EXPECT_EQ(list->ListIndex(), 29);
-    EXPECT_TRUE(Requests().empty());
+    EXPECT_TRUE(surface.ops.empty());
 }
 
 TEST_F(ScrollTest, ReachingTheLastIndexScrollsOneRowAndSwapsColours) {

@@ -1,5 +1,5 @@
-// Fitting a too-wide text by halving must give exactly what dropping one
-// character at a time gives, with far fewer measurements.
+// Fitting a too-wide text by halving, from a guess or not, must give exactly
+// what dropping one character at a time gives, with far fewer measurements.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -32,17 +32,19 @@ TEST(RenderTextFit, SameAsOneByOneForMonotoneWidths) {
             prefix[k] = prefix[k - 1] + (rng() % 4 == 0 ? 0.0 : (rng() % 40) / 4.0);
         }
         const double room = static_cast<double>(static_cast<int>(rng() % 120) - 20) + (rng() % 2 ? 0.5 : 0.0);
-        int calls = 0;
-        const PrefixFit fast = FitPrefix(length, room, [&](size_t n) {
-            ++calls;
-            return ToInt32(prefix[n]);
-        });
         const PrefixFit slow = OneByOne(length, room, prefix);
-        ASSERT_EQ(fast.length, slow.length) << "trial " << trial;
-        ASSERT_EQ(fast.width, slow.width) << "trial " << trial;
         int bound = 0;
         while ((size_t{1} << bound) < length + 1) ++bound;
-        ASSERT_LE(calls, bound) << "trial " << trial;
+        // No guess, then a guess anywhere (past the end counts as none): a
+        // wrong guess may cost measurements, never the answer.
+        for (const size_t guess : {size_t{0}, static_cast<size_t>(rng() % (length + 2))}) {
+            int calls = 0;
+            const PrefixFit fast = FitPrefix(
+                length, room, [&](size_t n) { return ++calls, ToInt32(prefix[n]); }, guess);
+            ASSERT_EQ(fast.length, slow.length) << "trial " << trial << " guess " << guess;
+            ASSERT_EQ(fast.width, slow.width) << "trial " << trial << " guess " << guess;
+            ASSERT_LE(calls, guess == 0 ? bound : 2 * bound + 1) << "trial " << trial << " guess " << guess;
+        }
     }
 }
 
@@ -55,6 +57,11 @@ TEST(RenderTextFit, LongTextNeedsFewMeasurements) {
     EXPECT_EQ(fit.length, 42u);
     EXPECT_EQ(fit.width, 294);
     EXPECT_LE(calls, 10);
+    // Started near the answer, as a cell guesses from the whole text's width.
+    calls = 0;
+    const PrefixFit near = FitPrefix(1000, 300, [&](size_t n) { return ++calls, static_cast<int32_t>(n * 7); }, 44);
+    EXPECT_EQ(near.length, 42u);
+    EXPECT_LE(calls, 4);
 }
 
 }  // namespace

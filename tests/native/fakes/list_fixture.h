@@ -99,6 +99,21 @@ protected:
         return !full.empty() && drawn.size() >= full.size() &&
                std::equal(full.begin(), full.end(), drawn.end() - static_cast<std::ptrdiff_t>(full.size()));
     }
+    // Whether the text was drawn (a cell, a caption) since the last Reset.
+    bool Drew(const std::string& text) const {
+        const std::string op = "text '" + text + "'";
+        for (const auto& o : surface.ops)
+            if (o.rfind(op, 0) == 0) return true;
+        return false;
+    }
+    // The rows of Fill whose second cell was drawn, in the order drawn ("row 3").
+    Lines RowsDrawn() const {
+        Lines out;
+        const std::string cell = "text 'c1_";
+        for (const auto& o : surface.ops)
+            if (o.rfind(cell, 0) == 0) out.push_back("row " + o.substr(cell.size(), o.find('\'', cell.size()) - cell.size()));
+        return out;
+    }
     // Whether any drawing so far shows the colour (as the surface records it, "#RRGGBB" of the value).
     bool Shows(OleColor c) const {
         char name[16];
