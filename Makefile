@@ -40,9 +40,9 @@ _test: _native _asan _win32 _win64 _fuzzbuild _package
 	@scripts/run-tests.sh
 
 # The installer packages (package/, wixl) of the stripped components: build/dist/*.msi.
-_package: _win32
+_package: _win32 _win64
 	@scripts/package.sh x86 build/win32
-	@if [ -f build/win64/MireloList.ocx ]; then scripts/package.sh x64 build/win64; fi
+	@scripts/package.sh x64 build/win64
 
 # Native unit tests only: the fast loop while working on the core.
 _quick: _native
@@ -53,7 +53,7 @@ _demo: _native _win32
 	@scripts/demo.sh
 
 # The kit for C++ hosts: build/dist/MireloList-<VERSION>-sdk.zip.
-_kit: _win32
+_kit: _win32 _win64
 	@scripts/kit.sh
 
 _bench: _win32 _win64
