@@ -14,6 +14,10 @@ int16_t ClampedLastIndex(double v) {
     return ToInt16(v);
 }
 
+// An edge `a + b` pixels along: a stored row height or column width near the
+// 32-bit limit fails the narrowing (error 6) instead of wrapping.
+int32_t Edge(int32_t a, int32_t b) { return ToInt32(static_cast<int64_t>(a) + b); }
+
 }  // namespace
 
 int16_t ListHit::Row() const { return ToInt16(row); }
@@ -38,14 +42,18 @@ int32_t ListGeometry::RowTop(int32_t index) const {
     return ToInt32(Inset() + static_cast<int64_t>(itemHeight) * (index - firstIndex + 1));
 }
 
+Rect ListGeometry::HeaderBand() const {
+    return Rect{Inset(), Inset(), Edge(Inset(), ListWidth()), Edge(Inset(), itemHeight)};
+}
+
 Rect ListGeometry::HeaderCellBox(int column) const {
     const int32_t left = CellLeft(column);
-    return Rect{left, Inset(), left + widths.at(column), Inset() + itemHeight};
+    return Rect{left, Inset(), Edge(left, widths.at(column)), Edge(Inset(), itemHeight)};
 }
 
 Rect ListGeometry::RowBox(int32_t index) const {
     const int32_t top = RowTop(index);
-    return Rect{Inset(), top, Inset() + ListWidth(), ToInt32(static_cast<int64_t>(top) + itemHeight)};
+    return Rect{Inset(), top, Edge(Inset(), ListWidth()), Edge(top, itemHeight)};
 }
 
 bool ListGeometry::BelowClient(int32_t rowTop) const { return rowTop >= RoundHalfEven(fullHeight) - 1; }
@@ -66,8 +74,8 @@ int32_t ListGeometry::RowTextHeight(int32_t textTop, double textHeight) const {
 
 Rect ListGeometry::CellTextBox(int column, int32_t textTop, int32_t textHeight) const {
     const int32_t in = Inset();
-    const int32_t bottom = ToInt32(static_cast<int64_t>(textTop) + textHeight);
-    if (column == 0) return Rect{in, textTop, ToInt32(static_cast<int64_t>(in) + widths[0]), bottom};
+    const int32_t bottom = Edge(textTop, textHeight);
+    if (column == 0) return Rect{in, textTop, Edge(in, widths[0]), bottom};
     const int32_t left = CellLeft(column) + kColumnGap;
     return Rect{left, textTop, ToInt32(static_cast<int64_t>(left) + widths.at(column) - in - 2 * kColumnGap), bottom};
 }
@@ -86,11 +94,11 @@ int16_t ListGeometry::ColumnLeft(int column) const {
 
 Rect ListGeometry::GestureCell(int column) const {
     const int32_t left = GestureLeft(column);
-    return Rect{left, pen, left + widths.at(column), pen + itemHeight};
+    return Rect{left, pen, Edge(left, widths.at(column)), Edge(pen, itemHeight)};
 }
 
 Rect ListGeometry::GapMarker(int32_t gapX) const {
-    return Rect{gapX - kColumnGap, pen, gapX, pen + itemHeight};
+    return Rect{gapX - kColumnGap, pen, gapX, Edge(pen, itemHeight)};
 }
 
 Rect ListGeometry::BarBox(int32_t barW) const {

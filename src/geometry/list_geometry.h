@@ -91,7 +91,7 @@ struct ListGeometry {
     int32_t RowTop(int32_t index) const;
     // The header band, a header cell and a whole row as painted (a row cut by
     // the client's bottom is filled shorter: RowFillHeight).
-    Rect HeaderBand() const { return Rect{Inset(), Inset(), Inset() + ListWidth(), Inset() + itemHeight}; }
+    Rect HeaderBand() const;
     Rect HeaderCellBox(int column) const;
     Rect RowBox(int32_t index) const;
     // A row starting this low is not painted at all.
