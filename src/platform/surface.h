@@ -3,6 +3,7 @@
 // Operations are named after the platform calls (or the form runtime's surface
 // methods) they stand for. Coordinates are client pixels.
 #include <cstdint>
+#include <string_view>
 
 #include "base/color.h"
 #include "base/rect.h"
@@ -36,11 +37,14 @@ public:
     // Drawing.
     virtual int32_t FillRect(const Rect& r, BrushHandle brush) = 0;
     virtual void SetTextColor(OleColor rgb) = 0;
-    // DrawText with a transparent background in the control's font; length -1
-    // means the whole text. Returns the height drawn, as the platform does.
-    virtual int32_t DrawText(const Text& text, const Rect& r, uint32_t format) = 0;
-    virtual double TextWidth(const Text& text) = 0;   // pixels, in the control's font
-    virtual double TextHeight(const Text& text) = 0;  // one line, pixels
+    // DrawText with a transparent background in the control's font. Returns
+    // the height drawn, as the platform does. The texts are views (a pointer
+    // and a length, not terminated): a row's cells and the prefixes the
+    // shortening measures are parts of longer texts, drawn and measured in
+    // place instead of copied for every paint.
+    virtual int32_t DrawText(std::u16string_view text, const Rect& r, uint32_t format) = 0;
+    virtual double TextWidth(std::u16string_view text) = 0;   // pixels, in the control's font
+    virtual double TextHeight(std::u16string_view text) = 0;  // one line, pixels
     // A straight line in the given colour with the surface's pen width; like the
     // form runtime's Line, both end points are drawn.
     virtual void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) = 0;

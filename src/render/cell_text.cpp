@@ -10,7 +10,7 @@ int32_t ListPainter::FillBox(int32_t left, int32_t top, int32_t width, int32_t h
     return surface_.FillRect(r, brush);
 }
 
-int32_t ListPainter::DrawCellText(const Text& text, int32_t left, int32_t top, int32_t width, int32_t height,
+int32_t ListPainter::DrawCellText(std::u16string_view text, int32_t left, int32_t top, int32_t width, int32_t height,
                                  uint32_t format) {
     const int32_t right = ToInt32(static_cast<int64_t>(left) + width);
     const int32_t bottom = ToInt32(static_cast<int64_t>(top) + height);
@@ -21,7 +21,7 @@ int32_t ListPainter::DrawCellText(const Text& text, int32_t left, int32_t top, i
     // asked for; only right alignment survives, and it then applies to the
     // kept prefix inside its own box.
     format &= ~static_cast<uint32_t>(DT_CENTER_ | DT_VCENTER_);
-    const Text dots = u"...";
+    constexpr std::u16string_view dots = u"...";
     const double room = width - surface_.TextWidth(dots);
     // Widths grow about in step with the length, so the kept prefix is near
     // the room's share of the text; the search starts there.

@@ -4,6 +4,7 @@
 // form designer. The list decides what to paint and when; the painter only
 // how, with every place taken from the view's geometry.
 #include <cstdint>
+#include <string_view>
 
 #include "platform/surface.h"
 #include "render/list_view.h"
@@ -25,7 +26,7 @@ public:
 
 private:
     int32_t FillBox(int32_t left, int32_t top, int32_t width, int32_t height, BrushHandle brush);
-    int32_t DrawCellText(const Text& text, int32_t left, int32_t top, int32_t width, int32_t height,
+    int32_t DrawCellText(std::u16string_view text, int32_t left, int32_t top, int32_t width, int32_t height,
                          uint32_t format);
 
     Surface& surface_;

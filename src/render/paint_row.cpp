@@ -44,7 +44,7 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
     FillBox(inset, top, listWidth, fillH, brush);
     surface_.SetTextColor(textColor);
 
-    const double th = surface_.TextHeight(Text(row.cells[1]));
+    const double th = surface_.TextHeight(row.cells[1]);
     const int32_t textTop = g.RowTextTop(top, th);
     const int32_t textH = g.RowTextHeight(textTop, th);
     for (int c = 0; c <= g.columnCount; ++c) {
@@ -54,11 +54,12 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
         const auto format = static_cast<uint32_t>(static_cast<int32_t>((*v.aligns)[c]));
         const Rect box = g.CellTextBox(c, textTop, textH);
         if (c == 0) {
-            const Text first = v.numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text(row.cells[0]);
-            DrawCellText(first, box.left, box.top, box.Width(), textH, format);
+            const Text number = v.numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text();
+            DrawCellText(v.numbered ? std::u16string_view(number) : row.cells[0], box.left, box.top, box.Width(),
+                         textH, format);
             continue;
         }
-        DrawCellText(Text(row.cells[c]), box.left, box.top, box.Width(), textH, format);
+        DrawCellText(row.cells[c], box.left, box.top, box.Width(), textH, format);
         const int32_t x = g.CellLeft(c);
         const int32_t bottom = top + fillH - 1;
         surface_.Line(x - 2, top, x - 2, bottom, kSeparatorColor);

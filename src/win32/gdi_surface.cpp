@@ -148,7 +148,7 @@ void GdiSurface::SetFont(const FontDesc& f) {
     HFONT next = CreateGdiFont(f);
     if (!next) Raise(kInvalidPropertyValue);
     font_ = f;
-    extents_.clear();
+    ForgetExtents();
     lineHeight_ = -1;
     HFONT old = std::exchange(hfont_, next);
     SelectObject(offscreen_.dc, hfont_);

@@ -8,7 +8,9 @@
 // copied out afterwards.
 #include <windows.h>
 
+#include <deque>
 #include <functional>
+#include <string_view>
 #include <unordered_map>
 
 #include "platform/surface.h"
@@ -51,9 +53,9 @@ public:
 
     int32_t FillRect(const Rect& r, BrushHandle brush) override;
     void SetTextColor(OleColor rgb) override;
-    int32_t DrawText(const Text& text, const Rect& r, uint32_t format) override;
-    double TextWidth(const Text& text) override;
-    double TextHeight(const Text& text) override;
+    int32_t DrawText(std::u16string_view text, const Rect& r, uint32_t format) override;
+    double TextWidth(std::u16string_view text) override;
+    double TextHeight(std::u16string_view text) override;
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) override;
     void Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) override;
     void Cls() override;
@@ -78,7 +80,8 @@ private:
 
     void Prepare(HDC dc);  // selects the font, text colour and transparent mode
     HPEN MakePen(OleColor rgb) const;
-    SIZE Extent(HDC dc, const Text& text);
+    SIZE Extent(HDC dc, std::u16string_view text);
+    void ForgetExtents();  // the font changed, or the cache is full
     int LineHeight(HDC dc);
 
     std::function<void()> paint_;
@@ -99,7 +102,9 @@ private:
     // Extents of texts in the current font. A row's cells are measured at
     // every repaint of the row, to see whether they fit and again to place
     // them, and each measurement is a trip into the font engine.
-    std::unordered_map<Text, SIZE> extents_;
+    // Looked up by view, so a cell or a prefix is found without a copy.
+    std::unordered_map<std::u16string_view, SIZE> extents_;
+    std::deque<Text> extentTexts_;  // what the keys view
     int lineHeight_ = -1;  // the font's height, -1 until asked
 };
 

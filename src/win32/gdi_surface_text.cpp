@@ -12,7 +12,7 @@ namespace {
 constexpr size_t kLineBuffer = 1024;  // DrawTextW's own line buffer
 }
 
-bool IsPlainLine(const Text& text, uint32_t format) {
+bool IsPlainLine(std::u16string_view text, uint32_t format) {
     if ((format & ~static_cast<uint32_t>(DT_CENTER | DT_RIGHT)) != 0) return false;
     if (text.size() > kLineBuffer) return false;
     for (const char16_t c : text)
@@ -28,23 +28,29 @@ int PlainLineLeft(const RECT& r, int width, uint32_t format) {
     return r.left;
 }
 
-int32_t GdiSurface::DrawText(const Text& text, const Rect& r, uint32_t format) {
+int32_t GdiSurface::DrawText(std::u16string_view text, const Rect& r, uint32_t format) {
     RECT rc = {r.left, r.top, r.right, r.bottom};
     HDC dc = Dc();
-    if (!IsPlainLine(text, format)) return ::DrawTextW(dc, Wide(text), static_cast<int>(text.size()), &rc, format);
+    if (!IsPlainLine(text, format)) {
+        // Alignments are the host's numbers, any bits at all; DT_MODIFYSTRING
+        // would have DrawTextW write the shortened text, and four more units,
+        // into the row's own storage. It changes no pixel.
+        format &= ~static_cast<uint32_t>(DT_MODIFYSTRING);
+        return ::DrawTextW(dc, WideUnits(text), static_cast<int>(text.size()), &rc, format);
+    }
     // What DrawTextW answers for one line: the font's height, and 0 if the
     // text could not be drawn.
     if (!text.empty()) {
         const int x = PlainLineLeft(rc, Extent(dc, text).cx, format);
-        if (!ExtTextOutW(dc, x, rc.top, ETO_CLIPPED, &rc, Wide(text), static_cast<UINT>(text.size()), nullptr))
+        if (!ExtTextOutW(dc, x, rc.top, ETO_CLIPPED, &rc, WideUnits(text), static_cast<UINT>(text.size()), nullptr))
             return 0;
     }
     return std::max(LineHeight(dc), 1);
 }
 
-double GdiSurface::TextWidth(const Text& text) { return Extent(Dc(), text).cx; }
+double GdiSurface::TextWidth(std::u16string_view text) { return Extent(Dc(), text).cx; }
 
-SIZE GdiSurface::Extent(HDC dc, const Text& text) {
+SIZE GdiSurface::Extent(HDC dc, std::u16string_view text) {
     // Every context the surface draws on is screen-compatible and holds the
     // same font, so a text measures the same on each.
     constexpr size_t kLongest = 64, kMostTexts = 4096;
@@ -53,12 +59,18 @@ SIZE GdiSurface::Extent(HDC dc, const Text& text) {
         if (known != extents_.end()) return known->second;
     }
     SIZE size = {};
-    GetTextExtentPoint32W(dc, Wide(text), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32W(dc, WideUnits(text), static_cast<int>(text.size()), &size);
     if (text.size() <= kLongest) {
-        if (extents_.size() >= kMostTexts) extents_.clear();
-        extents_.emplace(text, size);
+        if (extents_.size() >= kMostTexts) ForgetExtents();
+        // The key views the kept copy; a deque never moves what it holds.
+        extents_.emplace(extentTexts_.emplace_back(text), size);
     }
     return size;
+}
+
+void GdiSurface::ForgetExtents() {
+    extents_.clear();
+    extentTexts_.clear();
 }
 
 int GdiSurface::LineHeight(HDC dc) {
@@ -70,7 +82,7 @@ int GdiSurface::LineHeight(HDC dc) {
     return lineHeight_;
 }
 
-double GdiSurface::TextHeight(const Text& text) {
+double GdiSurface::TextHeight(std::u16string_view text) {
     if (text.empty()) {
         TEXTMETRICW tm = {};
         GetTextMetricsW(Dc(), &tm);

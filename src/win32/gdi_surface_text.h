@@ -7,8 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
-
-#include "base/text.h"
+#include <string_view>
 
 namespace mirelo::win32 {
 
@@ -17,7 +16,7 @@ namespace mirelo::win32 {
 // no character that DrawTextW treats apart (line breaks, tabs, prefixes and
 // the other control characters). Longer texts than its line buffer go the
 // long way.
-bool IsPlainLine(const Text& text, uint32_t format);
+bool IsPlainLine(std::u16string_view text, uint32_t format);
 
 // DrawTextW's left edge for a line `width` pixels wide.
 int PlainLineLeft(const RECT& r, int width, uint32_t format);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "base/text.h"
 
@@ -12,6 +13,9 @@ namespace mirelo::win32 {
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Win32 wide characters are UTF-16 code units");
 
 inline const wchar_t* Wide(const Text& t) { return reinterpret_cast<const wchar_t*>(t.c_str()); }
+
+// The units of a view, not terminated: only for calls that take a length too.
+inline const wchar_t* WideUnits(std::u16string_view t) { return reinterpret_cast<const wchar_t*>(t.data()); }
 
 inline Text FromWide(const wchar_t* s, size_t n) { return Text(reinterpret_cast<const char16_t*>(s), n); }
 

@@ -74,8 +74,8 @@ public:
     intptr_t hWnd() const override { return 0x100; }
     int32_t FillRect(const Rect&, BrushHandle) override { return 1; }
     void SetTextColor(OleColor) override {}
-    int32_t DrawText(const Text&, const Rect&, uint32_t) override { return 12; }
-    double TextWidth(const Text& text) override {
+    int32_t DrawText(std::u16string_view, const Rect&, uint32_t) override { return 12; }
+    double TextWidth(std::u16string_view text) override {
         ++widthCalls;
         unitsMeasured += static_cast<long long>(text.size());
         // Latin narrow, everything else (CJK) a full em, as a 9-point SimSun gives.
@@ -83,7 +83,7 @@ public:
         for (char16_t u : text) w += u < 0x100 ? 6 : 12;
         return w;
     }
-    double TextHeight(const Text&) override { return 12; }
+    double TextHeight(std::u16string_view) override { return 12; }
     void Line(int32_t, int32_t, int32_t, int32_t, OleColor) override {}
     void Box(int32_t, int32_t, int32_t, int32_t, OleColor) override {}
     void Cls() override {}

@@ -2,7 +2,8 @@
 // DrawTextW, and one-pixel lines along an axis as filled rectangles; every
 // pixel and answer must stay what DrawTextW and a pen give, for every
 // alignment, clipping, a text that DrawTextW treats apart, a font changed
-// between measuring and drawing, and lines in every direction.
+// between measuring and drawing, and lines in every direction. A cell is a
+// part of its row's storage: what follows it is never drawn or written.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -48,8 +49,11 @@ int DrawReference(Reference& ref, const FontDesc& font, const std::u16string& te
     HGDIOBJ old = SelectObject(ref.dc, f);
     SetBkMode(ref.dc, TRANSPARENT);
     SetTextColor(ref.dc, kInk);
+    // DT_MODIFYSTRING changes no pixel; here it would write into `text`.
+    std::u16string copy = text;
+    copy.reserve(text.size() + 5);
     const int answer =
-        DrawTextW(ref.dc, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()), &rc, format);
+        DrawTextW(ref.dc, reinterpret_cast<wchar_t*>(copy.data()), static_cast<int>(text.size()), &rc, format);
     SelectObject(ref.dc, old);
     DeleteObject(f);
     return answer;
@@ -91,6 +95,7 @@ TEST(SurfaceText, DrawsEveryCellTextAsDrawTextDoes) {
         {"vertical centre", u"Delta", roomy, DT_VCENTER | DT_SINGLELINE},
         {"other bits", u"Delta", roomy, DT_NOPREFIX | DT_RIGHT},
         {"bottom", u"Delta", roomy, DT_BOTTOM | DT_SINGLELINE},
+        {"host's ellipsis", u"Foxtrot Foxtrot", narrow, DT_END_ELLIPSIS | DT_MODIFYSTRING},
     };
     GdiSurface surface;
     surface.SetOffscreenSize(kW, kH);
@@ -99,12 +104,16 @@ TEST(SurfaceText, DrawsEveryCellTextAsDrawTextDoes) {
         SCOPED_TRACE(c.name);
         Clear(surface.Dc());
         surface.SetTextColor(kInk);
+        // The cell as the row holds it: followed by the next cell's units.
+        const std::u16string row = c.text + u"&\r\nGolf";
+        const std::u16string_view cell = std::u16string_view(row).substr(0, c.text.size());
         // The cell painter measures a text before drawing it.
-        surface.TextWidth(c.text);
-        const int ours = surface.DrawText(c.text, Rect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom}, c.format);
+        surface.TextWidth(cell);
+        const int ours = surface.DrawText(cell, Rect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom}, c.format);
         const int theirs = DrawReference(ref, surface.Font(), c.text, c.rect, c.format);
         EXPECT_EQ(ours, theirs);
         EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+        EXPECT_EQ(row, c.text + u"&\r\nGolf");
     }
 }
 

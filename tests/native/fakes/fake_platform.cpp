@@ -71,13 +71,13 @@ int32_t RecordingSurface::FillRect(const Rect& r, BrushHandle brush) {
 
 void RecordingSurface::SetTextColor(OleColor rgb) { ops.push_back("textcolor " + Hex(rgb)); }
 
-int32_t RecordingSurface::DrawText(const Text& text, const Rect& r, uint32_t format) {
-    ops.push_back("text '" + Utf8(text) + "' " + R(r) + " f" + std::to_string(format));
+int32_t RecordingSurface::DrawText(std::u16string_view text, const Rect& r, uint32_t format) {
+    ops.push_back("text '" + Utf8(Text(text)) + "' " + R(r) + " f" + std::to_string(format));
     return static_cast<int32_t>(lineHeight);
 }
 
-double RecordingSurface::TextWidth(const Text& text) { return charWidth * static_cast<double>(text.size()); }
-double RecordingSurface::TextHeight(const Text&) { return lineHeight; }
+double RecordingSurface::TextWidth(std::u16string_view text) { return charWidth * static_cast<double>(text.size()); }
+double RecordingSurface::TextHeight(std::u16string_view) { return lineHeight; }
 
 void RecordingSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
     ops.push_back("line " + R(Rect{x1, y1, x2, y2}) + " " + Hex(rgb));

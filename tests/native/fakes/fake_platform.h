@@ -65,9 +65,9 @@ public:
 
     int32_t FillRect(const Rect& r, BrushHandle brush) override;
     void SetTextColor(OleColor rgb) override;
-    int32_t DrawText(const Text& text, const Rect& r, uint32_t format) override;
-    double TextWidth(const Text& text) override;
-    double TextHeight(const Text& text) override;
+    int32_t DrawText(std::u16string_view text, const Rect& r, uint32_t format) override;
+    double TextWidth(std::u16string_view text) override;
+    double TextHeight(std::u16string_view text) override;
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) override;
     void Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) override;
     void Cls() override;
