@@ -1,5 +1,7 @@
 #include "base/text.h"
 
+#include <algorithm>
+
 namespace mirelo {
 
 Text FromUtf8(const std::string& s) {
@@ -64,19 +66,21 @@ std::string ToUtf8(const Text& s) {
     return out;
 }
 
-std::vector<Text> SplitText(const Text& s) {
-    std::vector<Text> parts;
+std::vector<std::u16string_view> SplitViews(std::u16string_view s) {
+    std::vector<std::u16string_view> parts;
     if (s.empty()) return parts;
-    size_t start = 0;
-    for (;;) {
-        size_t comma = s.find(u',', start);
-        if (comma == Text::npos) {
-            parts.emplace_back(s, start);
-            return parts;
-        }
-        parts.emplace_back(s, start, comma - start);
+    parts.reserve(static_cast<size_t>(std::count(s.begin(), s.end(), u',')) + 1);
+    for (size_t start = 0;;) {
+        const size_t comma = s.find(u',', start);
+        parts.push_back(s.substr(start, comma == std::u16string_view::npos ? comma : comma - start));
+        if (comma == std::u16string_view::npos) return parts;
         start = comma + 1;
     }
+}
+
+std::vector<Text> SplitText(std::u16string_view s) {
+    const std::vector<std::u16string_view> parts = SplitViews(s);
+    return std::vector<Text>(parts.begin(), parts.end());
 }
 
 Text DecimalText(long long v) {

@@ -94,9 +94,9 @@ void ItemRecord::SetCell(int c, std::u16string_view value) {
     cells_ = PackCells(std::max(old.count, at + 1), [&](size_t k) { return k == at ? value : old.Cell(k); });
 }
 
-void ItemRecord::SetCells(const Text* parts, size_t count) {
+void ItemRecord::SetCells(const std::u16string_view* parts, size_t count) {
     count = std::min<size_t>(count, kMaxColumn + 1);
-    cells_ = PackCells(count, [&](size_t k) { return std::u16string_view(parts[k]); });
+    cells_ = PackCells(count, [&](size_t k) { return parts[k]; });
 }
 
 }  // namespace mirelo

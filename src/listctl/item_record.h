@@ -57,7 +57,7 @@ public:
     // Safe when value is a view of one of this row's own cells.
     void SetCell(int c, std::u16string_view value);
     // Cells 0 .. count - 1 from parts; every other cell becomes empty.
-    void SetCells(const Text* parts, size_t count);
+    void SetCells(const std::u16string_view* parts, size_t count);
 
     CompactText Key;
     CompactText SwapText;  // scratch of the column exchange; keeps what last went through it

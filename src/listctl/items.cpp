@@ -11,7 +11,8 @@ bool MireloList::IsValidIndex(int32_t i) const { return ListCount() != 0 && i >=
 int32_t MireloList::AddItem(const Variant& Title, Text& Key, const Variant& Index, const Variant& Id) {
     // Every conversion and check comes before the first change, so a refused
     // row leaves the list as it was.
-    std::vector<Text> parts = SplitText(Title.ToText());
+    const Text title = Title.ToText();
+    const std::vector<std::u16string_view> parts = SplitViews(title);
     if (parts.size() > kMaxColumn + 1) Raise(kSubscriptOutOfRange);
     if (ColNumCount_ > kMaxColumn) Raise(kSubscriptOutOfRange);
     int16_t id = Id.IsMissing() ? int16_t{-1} : Id.ToInt16();

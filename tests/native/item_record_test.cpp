@@ -40,7 +40,7 @@ TEST(ItemRecordTest, CellWritesReadBack) {
 TEST(ItemRecordTest, SetCellsReplacesEveryCell) {
     ItemRecord r;
     r.SetCell(7, u"old");
-    const Text parts[] = {u"a", u"", u"c"};
+    const std::u16string_view parts[] = {u"a", u"", u"c"};
     r.SetCells(parts, 3);
     EXPECT_EQ(Cells(r), u"a||c|" + Text(18, u'|'));
     r.SetCells(parts, 0);
