@@ -19,10 +19,9 @@ class CeilingTest : public ListTest {
 protected:
     // Rows "<i>,<key>,k<i>" with keys distinct five-digit texts in shuffled
     // order (7919 is prime, so i -> 7919 i mod 32768 is a permutation), and
-    // row keys k<i>. No repaint trace: 32768 lines of it would only cost time.
+    // row keys k<i>.
     void FillToTheCeiling() {
         New(400, 300);
-        list->SetTrace(nullptr);
         Columns("#,key,text", "60,150,150", "0,0,0", 2);
         for (int i = 0; i < kFull; ++i) {
             const int k = (i * 7919) % kFull;

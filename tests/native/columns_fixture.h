@@ -103,7 +103,6 @@ protected:
             ListPorts{surface, gdi, site, resources, about, nullptr, &timers, &splitter, &picBack, &shapes});
         events.sink = &log;
         list->SetEvents(&events);
-        list->SetTrace([this](const std::string& s) { log.push_back(s); });
         timers.deliver = [this](int32_t id) {
             if (id == kTimer1Id) list->OnTimer1();
         };
@@ -168,11 +167,6 @@ protected:
             if (op.rfind("fill", 0) == 0 || op.rfind("text", 0) == 0 || op.rfind("textcolor", 0) == 0)
                 out.push_back(op);
         return out;
-    }
-    size_t Count(const std::string& request) const {
-        size_t n = 0;
-        for (const auto& r : Requests()) n += r == request;
-        return n;
     }
 
     barfake::ManualTimers timers;

@@ -169,7 +169,7 @@ TEST_F(ListTest, ResizeAsTheHostSeesIt) {
         surface.width = c.width;
         surface.height = c.height;
         list->OnResize();
-        EXPECT_EQ(EndsWithFullPaint(), c.paints);
+        EXPECT_EQ(EndsWithPicture(), c.paints);
         EXPECT_EQ(seen, c.lastIndex);
         EXPECT_EQ(log.back(), "Resize");
         events.onResize = nullptr;

@@ -148,7 +148,7 @@ TEST_F(ScrollTest, KeysFromTheBarReachTheList) {
 
 TEST_F(ScrollTest, TheTimerRepaintsOnceEvenWhilePaintingIsSuppressed) {
     list->OnTimer1();
-    EXPECT_TRUE(EndsWithFullPaint());
+    EXPECT_TRUE(EndsWithPicture());
     EXPECT_FALSE(list->Timer1Enabled());
 }
 

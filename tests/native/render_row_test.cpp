@@ -43,16 +43,12 @@ TEST(RenderRow, WorkedGeometry) {
                             "fill 1,49,143,150 #F7FFFF",
                             "line 0,150,144,150 #C3A378",
                         }));
-    EXPECT_EQ(l.trace, (Ops{"PaintRow 1"}));
 }
 
 TEST(RenderRow, RowsOutsideTheListOrTheViewPaintNothing) {
     TwoColumns l(2);
     TwoColumns empty(0);
-    for (int16_t i : {int16_t{-1}, int16_t{2}, int16_t{32767}}) {
-        EXPECT_TRUE(l.Row(i).empty()) << i;
-        EXPECT_EQ(l.trace, (Ops{"PaintRow " + std::to_string(i)}));
-    }
+    for (int16_t i : {int16_t{-1}, int16_t{2}, int16_t{32767}}) EXPECT_TRUE(l.Row(i).empty()) << i;
     EXPECT_TRUE(empty.Row(0).empty());
 }
 

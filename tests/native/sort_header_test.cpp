@@ -124,7 +124,7 @@ TEST_F(SortTest, AClickRepaintsTheListFromTheReleasedCell) {
     Down(kA);
     ResetAll();
     Up(kA);
-    EXPECT_EQ(Head(1), Lines{"PaintList"});
+    EXPECT_TRUE(EndsWithPicture(&MireloList::PaintList));
     EXPECT_EQ(splitter.log, Lines{"move 31,1,2,16"});
     EXPECT_EQ(list->CursorKind(), 0);
 }
