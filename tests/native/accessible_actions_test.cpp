@@ -112,7 +112,7 @@ TEST_F(AccessibleActionsTest, AReadersSortIsAHeaderClick) {
 TEST_F(AccessibleActionsTest, ChangesAreAnnounced) {
     int32_t two = 2;
     Bool16 on = kTrue;
-    Text data = u"p,q", key = u"k";
+    Text data = u"p,q";
     struct Case { const char* what; std::function<void()> act; Lines said; };
     const Case cases[] = {
         {"click", [&] { list->OnMouseDown(1, 0, 50, 40); }, {"ListIndexChanged -1 1 0", "selection 1", "MouseDown 1 0 50 40"}},
@@ -127,7 +127,7 @@ TEST_F(AccessibleActionsTest, ChangesAreAnnounced) {
         {"check all", [&] { list->SetCheckBox(kTrue); Reset(); list->SetCheckAllItem(on); }, {"rows"}},
         {"cell", [&] { list->Setitem(4, 1, u"new"); }, {"name 4"}},
         {"row data", [&] { list->SetItemData(two, data); }, {"name 2"}},
-        {"add", [&] { list->AddItem(Variant(Text(u"x")), key, Variant::Missing(), Variant::Missing()); }, {"rows"}},
+        {"add", [&] { Add("x", Variant::Missing(), Variant::Missing(), "k"); }, {"rows"}},
         {"remove", [&] { list->RemoveItem(0); }, {"rows"}},
         {"clear", [&] { list->Clear(); }, {"rows"}},
         {"sort", [&] { list->OnMouseDown(1, 0, 80, 8); list->OnMouseUp(1, 0, 80, 8); },

@@ -143,21 +143,9 @@ protected:
         SplitterUp(start + distance);
     }
 
-    std::vector<int> Widths() const {
-        std::vector<int> w;
-        for (int c = 0; c <= list->ColNumCount(); ++c) w.push_back(list->ColWidth(c));
-        return w;
-    }
     std::string Captions() const {
         std::string s;
         for (int c = 0; c <= list->ColNumCount(); ++c) s += (c ? "|" : "") + Utf8(list->HeadCaption(c));
-        return s;
-    }
-    // Column `c` of every row, comma-separated.
-    std::string Column(int c) const {
-        std::string s;
-        for (int i = 0; i < list->ListCount(); ++i)
-            s += (i ? "," : "") + Utf8(list->item(static_cast<int16_t>(i), static_cast<int16_t>(c)));
         return s;
     }
     // Surface operations that paint inside the header band.

@@ -14,17 +14,6 @@ protected:
         Columns("#,a,b,c,d", "30,60,60,60,60", "0,0,0,0,0", 4);
         Reset();
     }
-    int32_t Add(const char* title, const Variant& index = Variant::Missing(), const Variant& id = Variant::Missing(),
-                const char* key = "") {
-        Text k = FromUtf8(key);
-        return list->AddItem(Variant(FromUtf8(title)), k, index, id);
-    }
-    std::string Cell(int row, int col) { return ToUtf8(list->item(static_cast<int16_t>(row), static_cast<int16_t>(col))); }
-    std::string Col0() {
-        std::string s;
-        for (int i = 0; i < list->ListCount(); ++i) s += (i ? "," : "") + Cell(i, 0);
-        return s;
-    }
 };
 
 TEST_F(ItemsTest, AddItemSplitsCellsUpToTheColumnCount) {
@@ -54,7 +43,7 @@ TEST_F(ItemsTest, AddItemIndexCases) {
         Add("x");
         Add("y");
         EXPECT_EQ(Add("new", c.index), c.result);
-        EXPECT_EQ(Col0(), c.order);
+        EXPECT_EQ(Column(0), c.order);
     }
 }
 
@@ -110,7 +99,7 @@ TEST_F(ItemsTest, RemoveItemAndThePlayRow) {
     EXPECT_EQ(list->PlayIndex(), 2);
     EXPECT_EQ(list->RemoveItem(2), 2);
     EXPECT_EQ(list->PlayIndex(), -1);
-    EXPECT_EQ(Col0(), "b,c");
+    EXPECT_EQ(Column(0), "b,c");
     for (int16_t bad : {int16_t(-1), int16_t(2), int16_t(32767)}) EXPECT_EQ(list->RemoveItem(bad), -1);
     EXPECT_EQ(list->ListCount(), 2);
 }
@@ -142,7 +131,7 @@ TEST_F(ItemsTest, KeysMatchExactlyAndEmptyKeysOnlyForUpdate) {
     list->UpdateItem(empty, data);
     EXPECT_EQ(Cell(0, 1), "x");
     EXPECT_EQ(list->RemoveKeyItem(u"K"), 2);
-    EXPECT_EQ(Col0(), "a,c");
+    EXPECT_EQ(Column(0), "a,c");
     Text missing = u"none";
     list->UpdateItem(missing, data);  // nothing happens
 }
@@ -198,7 +187,7 @@ TEST_F(ItemsTest, CheckStatesAndTheirTexts) {
     EXPECT_EQ(list->GetCheckItemId(), u"");
     list->SetCheckBox(kFalse);
     list->RemoveCheckItems();  // any non-zero state counts here, boxes shown or not
-    EXPECT_EQ(Col0(), "a,c,d,e,f");
+    EXPECT_EQ(Column(0), "a,c,d,e,f");
 }
 
 TEST_F(ItemsTest, ClearOfAnEmptyListDoesNothing) {
@@ -221,23 +210,6 @@ TEST_F(ItemsTest, GetSelectIdIsThePlayRow) {
     list->SetListIndex(4);
     list->SetPlayIndex(2);
     EXPECT_EQ(list->GetSelectId(), 2);
-}
-
-TEST_F(ItemsTest, TheCeilingIs32768Rows) {
-    Columns("a", "10", "0", 0);
-    for (int i = 0; i < kMaxRows; ++i) {
-        Text k;
-        list->AddItem(Variant(u"x"), k, Variant::Missing(), Variant::Missing());
-    }
-    EXPECT_EQ(list->ListCount(), 32768);
-    EXPECT_EQ(ErrorOf([&] { Add("one more"); }), kOverflow);
-    EXPECT_EQ(ErrorOf([&] { Add("one more", Variant(0)); }), kOverflow);
-    EXPECT_EQ(list->ListCount(), 32768);
-    Bool16 yes = kTrue;
-    list->SetCheckBox(kTrue);
-    list->SetCheckAllItem(yes);
-    EXPECT_EQ(list->GetCheckItemId().size(), 185497u);
-    EXPECT_EQ(list->RemoveItem(32767), 32767);
 }
 
 }  // namespace

@@ -152,22 +152,5 @@ TEST_F(ScrollTest, TheTimerRepaintsOnceEvenWhilePaintingIsSuppressed) {
     EXPECT_FALSE(list->Timer1Enabled());
 }
 
-TEST_F(ScrollTest, AFullListScrollsToItsLastRows) {
-    New(400, 178);
-    Columns("a", "10", "0", 0);
-    for (int i = 0; i < kMaxRows; ++i) {
-        Text k;
-        list->AddItem(Variant(u"x"), k, Variant::Missing(), Variant::Missing());
-    }
-    list->Bar().SetValue(list->Bar().Max());
-    list->PaintList();
-    list->SetListIndex(32767);
-    list->OnKeyDown(38, 0);
-    list->OnKeyDown(40, 0);
-    EXPECT_EQ(list->ListIndex(), 32767);
-    list->OnKeyDown(40, 0);
-    EXPECT_EQ(list->ListIndex(), 32767);
-}
-
 }  // namespace
 }  // namespace mirelo::fake

@@ -188,20 +188,5 @@ TEST(RenderRow, BottomRowCutByTheEdge) {
     }
 }
 
-TEST(RenderRow, LastRowOfAFullListStillPaints) {
-    // Scrolled to the end of 32768 rows the visible range passes 32767: it is
-    // held there instead of overflowing, and the last row paints.
-    PaintedList l(144, 151);
-    for (int i = 0; i < kMaxRows; ++i) l.Add(u"r");
-    l.Columns(1, u"No,Name", u"40,100", u"0,0");
-    l.list->Bar().SetValue(l.list->Bar().Max());
-    ASSERT_EQ(l.list->FirstIndex(), kMaxRows - 8);
-    Ops ops = l.Row(32767);
-    EXPECT_EQ(l.list->LastIndex(), 32767);
-    ASSERT_FALSE(ops.empty());
-    EXPECT_EQ(ops[0], "fill 1,129,126,145 #FFFFFF");  // odd distance, phase flipped by the scroll
-    EXPECT_EQ(Only(ops, "text '")[0], "text '32768' 1,131,41,143 f0");
-}
-
 }  // namespace
 }  // namespace mirelo::render_test

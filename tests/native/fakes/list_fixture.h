@@ -73,18 +73,37 @@ protected:
         surface.ops.clear();
         site.changed.clear();
     }
-    // Rows "r0", "r1", ... with cells "r<i>,c1,c2".
+    int32_t Add(const char* cells, const Variant& index = Variant::Missing(), const Variant& id = Variant::Missing(),
+                const char* key = "") {
+        Text k = FromUtf8(key);
+        return list->AddItem(Variant(FromUtf8(cells)), k, index, id);
+    }
+    // Rows "r0", "r1", ... with cells "r<i>,c1_<i>,c2_<i>".
     void Fill(int rows, int columns = 3) {
         for (int i = 0; i < rows; ++i) {
-            Text key;
-            Text title = FromUtf8("r" + std::to_string(i));
-            for (int c = 1; c < columns; ++c) title += FromUtf8(",c" + std::to_string(c) + "_" + std::to_string(i));
-            list->AddItem(Variant(title), key, Variant::Missing(), Variant::Missing());
+            std::string cells = "r" + std::to_string(i);
+            for (int c = 1; c < columns; ++c) cells += ",c" + std::to_string(c) + "_" + std::to_string(i);
+            Add(cells.c_str());
         }
     }
     void Columns(const char* captions, const char* widths, const char* aligns, int count) {
         list->AddItemA(Variant(int16_t(count)), Variant(FromUtf8(captions)), Variant(FromUtf8(widths)),
                        Variant(FromUtf8(aligns)));
+    }
+    std::string Cell(int row, int col) const {
+        return Utf8(list->item(static_cast<int16_t>(row), static_cast<int16_t>(col)));
+    }
+    // Column `c` of every row, comma-separated.
+    std::string Column(int c) const {
+        std::string s;
+        for (int i = 0; i < list->ListCount(); ++i) s += (i ? "," : "") + Cell(i, c);
+        return s;
+    }
+    // The widths of the first n slots; by default the defined columns and the slot after them.
+    std::vector<int> Widths(int n = 0) const {
+        std::vector<int> w;
+        for (int c = 0; c < (n ? n : list->ColNumCount() + 1); ++c) w.push_back(list->ColWidth(c));
+        return w;
     }
     // What `paint` draws now (PaintAll: a repaint from scratch), leaving the record as it was.
     Lines Picture(void (MireloList::*paint)() = &MireloList::PaintAll) {
