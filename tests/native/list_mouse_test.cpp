@@ -1,5 +1,6 @@
 // Mouse selection, check toggling, the play row and the host's say in each.
 #include "base/error.h"
+#include "fakes/error_of.h"
 #include "fakes/list_fixture.h"
 
 namespace mirelo::fake {
@@ -160,13 +161,7 @@ TEST_F(MouseTest, IndexFromPointIsTheRowUnderThePoint) {
                           {Variant(33), 1},   {Variant(96), 4},   {Variant(97), -1},       {Variant(u"40"), 1},
                           {Variant(16.5), -1}, {Variant(17.5), 0}, {Variant(40000000), -1}};
     for (const Case& c : cases) EXPECT_EQ(list->IndexFromPoint(Variant(0), c.y), c.row) << ToUtf8(c.y.ToText());
-    int error = 0;
-    try {
-        list->IndexFromPoint(Variant(0), Variant(u"top"));
-    } catch (const RuntimeError& e) {
-        error = e.number();
-    }
-    EXPECT_EQ(error, kTypeMismatch);
+    EXPECT_EQ(ErrorOf([&] { list->IndexFromPoint(Variant(0), Variant(u"top")); }), kTypeMismatch);
     list->Clear();
     EXPECT_EQ(list->IndexFromPoint(Variant(0), Variant(u"top")), -1);
 }
