@@ -9,13 +9,14 @@ namespace {
 
 using Ops = std::vector<std::string>;
 
-TEST(RenderFrame, EmptyList) {
+TEST(RenderFrame, EmptyListAndDesigner) {
     struct Case {
         const char* name;
-        bool border;
+        bool userMode, border;
         Ops expected;
     } cases[] = {
         {"with border: fill inside it, box, header",
+         true,
          true,
          {
              "fill 1,1,143,150 #F7FFFF",
@@ -30,6 +31,7 @@ TEST(RenderFrame, EmptyList) {
          }},
         // Captions stay at y 4 and separators still start at the pen width.
         {"without border: cleared, header from the corner",
+         true,
          false,
          {
              "cls #F7FFFF",
@@ -41,10 +43,19 @@ TEST(RenderFrame, EmptyList) {
              "line 40,1,40,17 #F7FFFF",
              "line 41,1,41,17 #F7FFFF",
          }},
+        // The designer shows the name and the frame only.
+        {"designer with border",
+         false,
+         true,
+         {"cls #F7FFFF", "textcolor #8F614C", "print 3,3 'MireloList1'", "box 0,0,143,150 #C3A378 w1"}},
+        {"designer without border",
+         false,
+         false,
+         {"cls #F7FFFF", "textcolor #8F614C", "print 2,2 'MireloList1'", "focusrect 0,0,144,151"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        PaintedList l(144, 151);
+        PaintedList l(144, 151, c.userMode);
         l.Columns(1, u"No,Name", u"40,100", u"0,0");
         l.list->SetBorder(ToBool16(c.border));
         EXPECT_EQ(l.Ops([&] { l.list->PaintAll(); }), c.expected);
@@ -61,28 +72,6 @@ TEST(RenderFrame, PaintListPaintsTheHeaderThenEveryVisibleRow) {
                                        "text 'b' 45,19,140,31 f0", "text '2' 1,35,41,47 f0", "text 'd' 45,35,140,47 f0"}));
     EXPECT_EQ(ops.front(), "fill 1,1,143,17 #DED3CD");  // no background fill under rows
     EXPECT_EQ(ops.back(), "line 0,150,144,150 #C3A378");
-}
-
-TEST(RenderFrame, DesignerShowsNameAndFrameOnly) {
-    struct Case {
-        const char* name;
-        bool border;
-        Ops expected;
-    } cases[] = {
-        {"with border",
-         true,
-         {"cls #F7FFFF", "textcolor #8F614C", "print 3,3 'MireloList1'", "box 0,0,143,150 #C3A378 w1"}},
-        {"without border",
-         false,
-         {"cls #F7FFFF", "textcolor #8F614C", "print 2,2 'MireloList1'", "focusrect 0,0,144,151"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        PaintedList l(144, 151, /*userMode=*/false);
-        l.Columns(1, u"No,Name", u"40,100", u"0,0");
-        l.list->SetBorder(ToBool16(c.border));
-        EXPECT_EQ(l.Ops([&] { l.list->PaintAll(); }), c.expected);
-    }
 }
 
 TEST(RenderFrame, ThickPen) {
