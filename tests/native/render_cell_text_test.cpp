@@ -35,6 +35,8 @@ TEST(RenderCellText, Shortening) {
          {"text '" + a12 + "' 45,19,117,31 f0", "text '...' 117,19,140,31 f0"}},
         {"nothing fits: a blank of the first character", u"abc", 40, u"0,0",
          {"text '' 45,19,85,31 f0", "text '...' 85,19,140,31 f0"}},
+        {"long text: the same cut", Text(200, u'a'), 6, u"0,0",
+         {"text '" + a12 + "' 45,19,117,31 f0", "text '...' 117,19,140,31 f0"}},
         {"right aligned keeps its alignment", Text(16, u'a'), 6, u"0,2",
          {"text '" + a12 + "' 45,19,117,31 f2", "text '...' 117,19,140,31 f2"}},
         {"centred fits and stays centred", u"abc", 6, u"0,1", {"text 'abc' 45,19,140,31 f1"}},
