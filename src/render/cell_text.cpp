@@ -28,6 +28,9 @@ int32_t ListPainter::DrawCellText(std::u16string_view text, int32_t left, int32_
     if (dotsWidth > 0 && width >= 0) {
         const double overflow = std::floor(width / (dotsWidth / static_cast<double>(dots.size()))) + 1;
         if (overflow < static_cast<double>(text.size())) measured = static_cast<size_t>(overflow);
+        // Never between the two units of a pair: half a character may
+        // measure wider than the whole one.
+        if (measured < text.size() && text[measured - 1] >= 0xD800 && text[measured - 1] <= 0xDBFF) ++measured;
     }
     double extent = surface_.TextWidth(text.substr(0, measured));
     if (extent <= width && measured < text.size()) {
