@@ -14,12 +14,6 @@
 namespace mltest {
 namespace {
 
-ComPtr<ITypeLib> Library() {
-    ComPtr<ITypeLib> lib;
-    LoadRegTypeLib(LIBID_MireloListProj, 1, 0, 0, lib.Out());
-    return lib;
-}
-
 // Object browsers and the form designer's property list show the help string
 // of whatever is selected: the library, each type and every member of it.
 // Read here in the test's own code page, where the Chinese strings are not
@@ -47,7 +41,7 @@ bool WithoutHelp(const std::wstring& name) {
     return names.count(name) != 0;
 }
 
-TEST(TypeLibrary, LibraryTypesAndEveryMemberButTheRunTimePropertiesHaveAHelpString) {
+TEST(TypeLibraryHelp, LibraryTypesAndEveryMemberButTheRunTimePropertiesHaveAHelpString) {
     ComPtr<ITypeLib> lib = Library();
     ASSERT_TRUE(lib);
     BSTR libDoc = nullptr;
@@ -156,7 +150,7 @@ TEST(TypeLibraryChild, DumpHelpStrings) {
     MoveFileA(part.c_str(), done.c_str());
 }
 
-TEST(TypeLibrary, HelpStringsReadBackInChineseCodePage) {
+TEST(TypeLibraryHelp, HelpStringsReadBackInChineseCodePage) {
     wchar_t dir[MAX_PATH], file[MAX_PATH], exe[MAX_PATH];
     GetTempPathW(MAX_PATH, dir);
     GetTempFileNameW(dir, L"mlh", 0, file);
