@@ -19,7 +19,6 @@
 namespace mltest {
 namespace {
 
-enum : DISPID { kListIndexChanged = 6, kPlayIndexChanged = 7 };
 constexpr long kSelf = CHILDID_SELF;
 
 // What a client asks of one element (an object and a child id).
@@ -225,15 +224,12 @@ TEST_F(Accessible, NamesAndStatesFollowTheList) {
     Method(d(), L"SetItemData", {Var::I4(0), Var::Str(L"Oboe,Ravel")});
     EXPECT_EQ(Row(0).Name(), L"1, Oboe, Ravel");
 
-    // Header clicks sort: reversed and marked descending, then ascending.
+    // A click where the header cell is said to be sorts that column (the
+    // sort's rows and marks: ActionsRunTheMouseProtocol).
     ClickOn(Cell(2));
     EXPECT_EQ(Cell(2).Name(), L"Title");
     EXPECT_EQ(Cell(2).Description(), L"sorted descending");
-    EXPECT_EQ(RowNames(), (std::vector<std::wstring>{L"1, Drum, Roach", L"2, Bass, Mingus", L"3, Alto, Zed",
-                                                     L"4, Oboe, Ravel"}));
-    ClickOn(Cell(2));
-    EXPECT_EQ(Cell(2).Description(), L"sorted ascending");
-    EXPECT_EQ(RowNames()[0], L"1, Alto, Zed");
+    EXPECT_EQ(RowNames()[0], L"1, Drum, Roach");
 }
 
 // A selection moved by the keyboard is the focus only while the list's window
@@ -427,12 +423,9 @@ TEST_F(AccessibleScrolling, EveryWayOfScrollingIsAnnounced) {
              Key(list, VK_DOWN);
              Key(list, VK_DOWN);
          }},
-        {"ListIndex far away", nullptr, [&] { Put(d(), L"ListIndex", Var::I2(35)); }},
-        {"the bar's Line down", nullptr, [&] { bar->accDoDefaultAction(Part(5).Id()); }},
         {"the bar's Page down", nullptr, [&] { bar->accDoDefaultAction(Part(4).Id()); }},
         {"a click on the bar's down arrow", nullptr, [&] { PressOn(5); }},
-        {"a click on the bar's page area", nullptr, [&] { PressOn(4); }},
-    };
+    };  // every other way the list scrolls says the same: accessible_actions_test.cpp
     for (const Case& c : cases) {
         ToTheTop();
         if (c.prepare) c.prepare();

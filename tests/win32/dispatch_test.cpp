@@ -15,7 +15,6 @@ protected:
         ASSERT_TRUE(d) << "the component is not registered";
     }
     void Columns() { ASSERT_TRUE(Fill(d.Get(), L"A,B,C,D", L"60,60,60,60", {})); }
-    long Count() { return Get(d.Get(), L"ListCount").value.AsLong(); }
     ComPtr<IDispatch> d;
 };
 
@@ -51,23 +50,6 @@ TEST_F(Dispatch, DefaultsOfANewControl) {
     EXPECT_NEAR(V_R8(size.get()), 9.0, 1.0);
     EXPECT_EQ(Get(V_DISPATCH(font.value.get()), L"Name").value.AsString(), L"\u5B8B\u4F53");
     EXPECT_EQ(Get(V_DISPATCH(font.value.get()), L"Bold").value.AsLong(), 0);
-}
-
-TEST_F(Dispatch, RowsAreAddedChangedAndRemoved) {
-    Columns();
-    EXPECT_EQ(Method(d.Get(), L"AddItem", {Var::Str(L"a,b,c")}).value.AsLong(), 1);
-    EXPECT_EQ(Method(d.Get(), L"AddItem", {Var::Str(L"d,e,f"), Var::Str(L"k2")}).value.AsLong(), 2);
-    EXPECT_EQ(Method(d.Get(), L"AddItem", {Var::Str(L"g,h,i"), Var::Str(L"k3"), Var::I4(0), Var::I4(7)}).value.AsLong(), 3);
-    EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(0), Var::I2(1)}).value.AsString(), L"h");
-    EXPECT_EQ(Get(d.Get(), L"ItemId", {Var::I2(0)}).value.AsLong(), 7);
-    EXPECT_EQ(Get(d.Get(), L"ItemId", {Var::I2(1)}).value.AsLong(), -1);
-    EXPECT_EQ(Put(d.Get(), L"item", Var::Str(L"x,y"), {Var::I2(1), Var::I2(2)}).hr, S_OK);
-    EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(1), Var::I2(2)}).value.AsString(), L"x,y");
-    EXPECT_EQ(Method(d.Get(), L"RemoveKeyItem", {Var::Str(L"k2")}).value.AsLong(), 2);
-    EXPECT_EQ(Method(d.Get(), L"RemoveItem", {Var::I2(0)}).value.AsLong(), 1);
-    EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(0), Var::I2(0)}).value.AsString(), L"a");
-    EXPECT_EQ(Method(d.Get(), L"Clear").hr, S_OK);
-    EXPECT_EQ(Count(), 0);
 }
 
 // Scripts call a method whose optional argument they leave out in one of

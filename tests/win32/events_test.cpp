@@ -11,8 +11,6 @@
 namespace mltest {
 namespace {
 
-enum : DISPID { kClick = 1, kDBClick, kMouseDown, kMouseMove, kMouseUp, kListIndexChanged, kPlayIndexChanged };
-
 class Events : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -127,7 +127,7 @@ TEST(Hosting, ContainerSizesTheControlThroughSetObjectRects) {
     GetClientRect(host.controlWindow(), &client);
     EXPECT_EQ(client.right, 300);
     EXPECT_EQ(client.bottom, 200);
-    EXPECT_EQ(sink.Ids(), std::vector<DISPID>{9});  // Resize; the bar follows: scrollbar_window_test.cpp
+    EXPECT_EQ(sink.Ids(), std::vector<DISPID>{kResize});  // the bar follows: scrollbar_window_test.cpp
     SIZEL extent = {};
     host.ole()->GetExtent(DVASPECT_CONTENT, &extent);
     EXPECT_EQ(MulDiv(extent.cx, 96, 2540), 300);

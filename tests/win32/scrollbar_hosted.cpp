@@ -39,7 +39,7 @@ RECT HostedBar::BarRect() const {
 
 int HostedBar::ScrollEvents() const {
     int n = 0;
-    for (const auto& e : events.events) n += e.id == kScrollEvent;
+    for (const auto& e : events.events) n += e.id == kScroll;
     return n;
 }
 

@@ -10,8 +10,6 @@
 
 namespace mltest {
 
-constexpr DISPID kScrollEvent = 8;
-
 class HostedBar : public ::testing::Test {
 protected:
     // Hosts a list (run mode unless told otherwise) with `rows` rows.

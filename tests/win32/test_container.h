@@ -107,6 +107,11 @@ private:
     LONG refs_ = 1;
 };
 
+// The control's events by their dispatch identifiers.
+enum : DISPID {
+    kClick = 1, kDBClick, kMouseDown, kMouseMove, kMouseUp, kListIndexChanged, kPlayIndexChanged, kScroll, kResize
+};
+
 // Records the events the control raises; a handler may rewrite arguments.
 class EventSink : public IDispatch {
 public:

@@ -18,21 +18,15 @@ namespace {
 // of whatever is selected: the library, each type and every member of it.
 // Read here in the test's own code page, where the Chinese strings are not
 // legible but must still be there.
-std::wstring DocString(ITypeInfo* info, MEMBERID id) {
-    BSTR doc = nullptr;
-    info->GetDocumentation(id, nullptr, &doc, nullptr, nullptr);
-    std::wstring text(doc ? doc : L"", doc ? SysStringLen(doc) : 0);
-    SysFreeString(doc);
-    return text;
+std::wstring Documentation(ITypeInfo* info, MEMBERID id, bool name) {
+    BSTR text = nullptr;
+    info->GetDocumentation(id, name ? &text : nullptr, name ? nullptr : &text, nullptr, nullptr);
+    std::wstring out(text ? text : L"", text ? SysStringLen(text) : 0);
+    SysFreeString(text);
+    return out;
 }
-
-std::wstring NameOf(ITypeInfo* info, MEMBERID id) {
-    BSTR name = nullptr;
-    info->GetDocumentation(id, &name, nullptr, nullptr, nullptr);
-    std::wstring text(name ? name : L"", name ? SysStringLen(name) : 0);
-    SysFreeString(name);
-    return text;
-}
+std::wstring DocString(ITypeInfo* info, MEMBERID id) { return Documentation(info, id, false); }
+std::wstring NameOf(ITypeInfo* info, MEMBERID id) { return Documentation(info, id, true); }
 
 // The seven run-time properties have no help string; every other member has one.
 bool WithoutHelp(const std::wstring& name) {
