@@ -5,6 +5,7 @@
 // pointer the host showed comes back after a gesture.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,30 @@ TEST_F(HostedColumns, HeaderClickSortsAndADragExchangesTwoColumns) {
     EXPECT_EQ(Item(0, 2), L"a");
     Drag(List(), 90, 20, kHeaderY);  // the row numbers take no column
     EXPECT_EQ(Item(0, 1), L"y");
+}
+
+// What a header gesture leaves on the screen is what a full repaint draws,
+// however few paints the gesture itself made.
+TEST_F(HostedColumns, HeaderGesturesLeaveTheFullRepaintsPicture) {
+    struct Case {
+        const char* gesture;
+        std::function<void()> run;
+    };
+    const Case cases[] = {
+        {"a click reverses", [&] { Click(List(), 90, kHeaderY); }},
+        {"the next click sorts ascending", [&] { Click(List(), 90, kHeaderY); }},
+        {"a click on the row numbers", [&] { Click(List(), 20, kHeaderY); }},
+        {"a drag exchanges", [&] { Drag(List(), 150, 90, kHeaderY); }},
+    };
+    ASSERT_EQ(Put(d(), L"ListIndex", Var::I2(1)).hr, S_OK);
+    for (const Case& c : cases) {
+        const std::vector<COLORREF> before = ScreenPicture(List());
+        c.run();
+        const std::vector<COLORREF> after = ScreenPicture(List());
+        EXPECT_NE(after, before) << c.gesture;
+        RedrawWindow(List(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        EXPECT_EQ(ScreenPicture(List()), after) << c.gesture;
+    }
 }
 
 TEST_F(HostedColumns, DraggedCellsShowTheCursorFilesOrTheComponentsOwn) {

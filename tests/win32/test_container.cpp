@@ -266,6 +266,22 @@ COLORREF ScreenPixel(HWND window, int x, int y) {
     return c;
 }
 
+std::vector<COLORREF> ScreenPicture(HWND window) {
+    PumpFor(10);
+    RECT rc;
+    GetClientRect(window, &rc);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    PixelBuffer buffer(rc.right, rc.bottom);
+    HDC screen = GetDC(nullptr);
+    BitBlt(buffer.dc(), 0, 0, rc.right, rc.bottom, screen, origin.x, origin.y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < rc.bottom; ++y)
+        for (int x = 0; x < rc.right; ++x) pixels.push_back(buffer.At(x, y));
+    return pixels;
+}
+
 int CountColour(HWND window, const RECT& area, COLORREF colour) {
     RECT client;
     GetClientRect(window, &client);

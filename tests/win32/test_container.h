@@ -219,6 +219,8 @@ private:
 // A pixel of a window's client area as the screen shows it, once pending
 // messages (a timer's repaint among them) have run.
 COLORREF ScreenPixel(HWND window, int x, int y);
+// The whole client area as the screen shows it, row by row.
+std::vector<COLORREF> ScreenPicture(HWND window);
 // Pixels of a window's client area with the given colour, inside `area`.
 int CountColour(HWND window, const RECT& area, COLORREF colour);
 // Live GDI objects of this process, found by probing the handle table
