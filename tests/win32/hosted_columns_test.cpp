@@ -123,6 +123,7 @@ TEST_F(HostedColumns, HeaderGesturesLeaveTheFullRepaintsPicture) {
         {"the next click sorts ascending", [&] { Click(List(), 90, kHeaderY); }},
         {"a click on the row numbers", [&] { Click(List(), 20, kHeaderY); }},
         {"a drag exchanges", [&] { Drag(List(), 150, 90, kHeaderY); }},
+        {"a drag inside the last cell sorts", [&] { Drag(List(), 150, 120, kHeaderY); }},
     };
     ASSERT_EQ(Put(d(), L"ListIndex", Var::I2(1)).hr, S_OK);
     for (const Case& c : cases) {
