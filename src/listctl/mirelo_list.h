@@ -253,6 +253,7 @@ private:
     void Trace(const std::string& what) const {
         if (trace_) trace_(what);
     }
+    void RecordLayoutLastIndex();
     void DistributeWidth(int16_t extra);
     void RemoveAt(int index);
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
@@ -308,9 +309,11 @@ private:
     int16_t ListIndex_ = -1;   // selected row
     int16_t PlayIndex_ = -1;   // row made current by double-click
     int16_t FirstIndex_ = 0;   // top visible row (the bar's Value)
-    // Bottom visible row as last computed (ListGeometry::LayoutLastIndex by the
-    // resize handling and ItemHeight, PaintedLastIndex by every row paint);
-    // may lie past the last row.
+    // Bottom visible row as last computed, kept because hosts see when it was
+    // computed: set by the resize handling and ItemHeight (RecordLayoutLastIndex,
+    // before the new layout), by every row paint (PaintedLastIndex) and by
+    // Clear (0). The LastIndex property, the arrow keys and setting ListIndex or
+    // PlayIndex read it as it stands; may lie past the last row.
     int16_t LastIndex_ = 0;
 
     // Columns.
@@ -320,7 +323,10 @@ private:
     std::array<int16_t, kMaxColumn + 1> ColAlign_{};
     int16_t ColWidthSum_ = 0;                 // width total as the column operations keep it
     int16_t BarWidthCol_ = 1;                 // slot that last gave up the bar's width
-    int32_t RowAreaHeight_ = 0;               // row area below the header, pixels, as the last layout or row paint left it
+    // The row area below the header, pixels, as the last layout or row paint
+    // measured it. Kept because the next LastIndex is taken from it before
+    // the new layout (RecordLayoutLastIndex), and the wheel's step counts it.
+    int32_t RowAreaHeight_ = 0;
     int32_t LastWidth_ = 0, LastHeight_ = 0;  // surface size after the last resize handling
 
     // Painting.
