@@ -63,8 +63,8 @@ void ucScrollbar::BarMouseDown(int32_t wParam, int32_t lParam) {
     input_.PressedDown = true;
     if (input_.HotPart == input_.PressedPart) input_.HotPart = ScrollPart::None;
     switch (input_.PressedPart) {
-        case ScrollPart::Button1: StepValueDown(smallChange_, true); break;
-        case ScrollPart::Button2: StepValueUp(smallChange_, true); break;
+        case ScrollPart::Button1: StepValueDown(model_.SmallChange, true); break;
+        case ScrollPart::Button2: StepValueUp(model_.SmallChange, true); break;
         case ScrollPart::Track1: StepValueDown(model_.LargeChange, false); break;
         case ScrollPart::Track2: StepValueUp(model_.LargeChange, false); break;
         case ScrollPart::Thumb:
@@ -77,14 +77,14 @@ void ucScrollbar::BarMouseDown(int32_t wParam, int32_t lParam) {
             return;
     }
     KillBarTimer(DelayTimer);
-    SetBarTimer(DelayTimer, changeDelay_);
+    SetBarTimer(DelayTimer, model_.ChangeDelay);
 }
 
 void ucScrollbar::BarTimer(int32_t id) {
     switch (id) {
         case DelayTimer:
             KillBarTimer(DelayTimer);
-            SetBarTimer(RepeatTimer, changeFrequency_);
+            SetBarTimer(RepeatTimer, model_.ChangeFrequency);
             break;
         case RepeatTimer:
             RepeatStep();
@@ -117,10 +117,10 @@ void ucScrollbar::RepeatStep() {
     switch (input_.PressedPart) {
         case ScrollPart::Button1:
             // Off the button the repetition pauses; it stops only at the end.
-            if (PtInRect(layout_.Btn1Rect, x, y) && !StepValueDown(smallChange_, false)) KillBarTimer(RepeatTimer);
+            if (PtInRect(layout_.Btn1Rect, x, y) && !StepValueDown(model_.SmallChange, false)) KillBarTimer(RepeatTimer);
             break;
         case ScrollPart::Button2:
-            if (PtInRect(layout_.Btn2Rect, x, y) && !StepValueUp(smallChange_, false)) KillBarTimer(RepeatTimer);
+            if (PtInRect(layout_.Btn2Rect, x, y) && !StepValueUp(model_.SmallChange, false)) KillBarTimer(RepeatTimer);
             break;
         case ScrollPart::Track1:
             // Pages until the thumb reaches the pointer, and again when the
@@ -205,8 +205,8 @@ void ucScrollbar::HoverAt() {
 
 void ucScrollbar::StepOnce(ScrollPart part) {
     switch (part) {
-        case ScrollPart::Button1: StepValueDown(smallChange_, false); break;
-        case ScrollPart::Button2: StepValueUp(smallChange_, false); break;
+        case ScrollPart::Button1: StepValueDown(model_.SmallChange, false); break;
+        case ScrollPart::Button2: StepValueUp(model_.SmallChange, false); break;
         case ScrollPart::Track1: StepValueDown(model_.LargeChange, false); break;
         case ScrollPart::Track2: StepValueUp(model_.LargeChange, false); break;
         default: break;

@@ -6,6 +6,7 @@
 // It works with or without a real window: without one (design data, tests,
 // a container that has not created it yet) the container's extender state is
 // the whole truth and the client size follows Move at once.
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -20,6 +21,7 @@
 #include "platform/window.h"
 #include "platform/window_proc.h"
 #include "scrollbar/bar_input_state.h"
+#include "scrollbar/bar_property.h"
 #include "scrollbar/bar_layout.h"
 #include "subclass/hook_owner.h"
 
@@ -72,13 +74,13 @@ public:
     void SetMax(int32_t v);
     int32_t Value() const { return model_.Value; }
     void SetValue(int32_t v);
-    int32_t SmallChange() const { return smallChange_; }
+    int32_t SmallChange() const { return model_.SmallChange; }
     void SetSmallChange(int32_t v);
     int32_t LargeChange() const { return model_.LargeChange; }
     void SetLargeChange(int32_t v);
-    int32_t ChangeDelay() const { return changeDelay_; }
+    int32_t ChangeDelay() const { return model_.ChangeDelay; }
     void SetChangeDelay(int32_t v);
-    int32_t ChangeFrequency() const { return changeFrequency_; }
+    int32_t ChangeFrequency() const { return model_.ChangeFrequency; }
     void SetChangeFrequency(int32_t v);
     int32_t Orientation() const { return model_.Orientation; }
     void SetOrientation(int32_t v);
@@ -91,7 +93,9 @@ public:
     void zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& lhWnd, int32_t& uMsg,
                         int32_t& wParam, int32_t& lParam) override;
 
-    // Life cycle: a new instance, or one loaded from / saved to a bag.
+    // Life cycle: a new instance, or one loaded from / saved to a bag; one row
+    // per saved property (bar_property_table.cpp).
+    static const std::array<BarProperty, kBarPropertyCount> kProperties;
     void InitProperties();
     void ReadProperties(PropertyBag& bag, Site& site);
     void WriteProperties(PropertyBag& bag);
@@ -127,10 +131,13 @@ public:
     // State shared with painting and tests.
     const BarLayout& Layout() const { return layout_; }
     const BarInputState& Input() const { return input_; }
-    int64_t ValueRange() const { return model_.ValueRange; }
+    int64_t ValueRange() const { return model_.ValueRange(); }
     BrushHandle FillBrush() const { return fillBrush_; }
 
 private:
+    int32_t Stored(const BarProperty& p) const;
+    void Store(const BarProperty& p, int32_t v);  // as given: no clamping, nothing repainted
+    void Set(BarKey key, int32_t v);              // store, then show the change as its row says
     void Repaint();
     void HookOwnWindow();  // run mode only
     void Reshape();  // thumb size and position, track rectangles, repaint
@@ -156,9 +163,6 @@ private:
     BrushHandle fillBrush_ = 0;
 
     BarModel model_;
-    int32_t smallChange_ = 1;
-    int32_t changeDelay_ = 500;
-    int32_t changeFrequency_ = 50;
     bool enabled_ = true;  // the window's enabled state while there is no window
     bool userMode_ = false;
     Site* site_ = nullptr;  // the container the properties came from; it outlives the bar
