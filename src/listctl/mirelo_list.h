@@ -255,7 +255,9 @@ private:
     }
     void RecordLayoutLastIndex();
     void DistributeWidth(int16_t extra);
-    void RemoveAt(int index);
+    // After rows went: the play row's mark goes with row `index` (-1: none),
+    // then layout, repaint, and the new count.
+    int32_t RowsRemoved(int index);
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
     void ScrollHandling();
     void SetPropertyIndex(bool play, int16_t& v);

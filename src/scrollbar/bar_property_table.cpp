@@ -58,11 +58,10 @@ void ucScrollbar::Set(BarKey key, int32_t v) {
         case C::Nothing: break;
         case C::Repaint: Repaint(); break;
         case C::ThumbMoved:
-            layout_.ThumbPos = GetThumbPos(layout_, model_);
-            CalcTrackRects(layout_, model_);
+        case C::Reshape:
+            PlaceThumb(p.change == C::Reshape);
             Repaint();
             break;
-        case C::Reshape: Reshape(); break;
         case C::Relayout: RelayoutBar(); break;
     }
 }

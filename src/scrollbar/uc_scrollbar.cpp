@@ -114,16 +114,13 @@ void ucScrollbar::RelayoutBar() {
 void ucScrollbar::CalcGeometry() {
     const Rect client = ClientRect();
     CalcButtonRects(layout_, model_, client.Width(), client.Height());
-    layout_.ThumbSize = GetThumbSize(layout_, model_);
-    layout_.ThumbPos = GetThumbPos(layout_, model_);
-    CalcTrackRects(layout_, model_);
+    PlaceThumb(true);
 }
 
-void ucScrollbar::Reshape() {
-    layout_.ThumbSize = GetThumbSize(layout_, model_);
+void ucScrollbar::PlaceThumb(bool resize) {
+    if (resize) layout_.ThumbSize = GetThumbSize(layout_, model_);
     layout_.ThumbPos = GetThumbPos(layout_, model_);
     CalcTrackRects(layout_, model_);
-    Repaint();
 }
 
 Rect ucScrollbar::ClientRect() const {

@@ -140,12 +140,15 @@ private:
     void Set(BarKey key, int32_t v);              // store, then show the change as its row says
     void Repaint();
     void HookOwnWindow();  // run mode only
-    void Reshape();  // thumb size and position, track rectangles, repaint
-    void CalcGeometry();
+    // The thumb's place (and with `resize` its length) and the track pieces
+    // for the value model as it stands; nothing repainted.
+    void PlaceThumb(bool resize);
+    void CalcGeometry();  // the buttons from the client size, then PlaceThumb
     Rect ClientRect() const;
     bool StepValueDown(int32_t amount, bool force);
     bool StepValueUp(int32_t amount, bool force);
     bool StepTo(int64_t target, bool force);
+    void StepPart(ScrollPart part, bool pressed);  // an arrow's or a page's step
     void SetBarTimer(int32_t id, int32_t interval);
     void KillBarTimer(int32_t id);
     Point CursorClientPos();
