@@ -87,9 +87,10 @@ public:
     void WriteProperties(PropertyBag& bag);
     void AmbientChanged();
 
-    // Properties.
+    // Properties. Most setters skip an unchanged value; CheckBox and
+    // bSeleArrow deliberately do not.
     Bool16 CheckBox() const { return CheckBox_; }
-    void SetCheckBox(Bool16 v);
+    void SetCheckBox(Bool16 v) { Assign(&MireloList::CheckBox_, v, true); }
     int32_t hWnd() const;
     int32_t ListCount() const { return static_cast<int32_t>(Items.size()); }
     int16_t IndexFromPoint(const Variant& X, const Variant& Y);
@@ -101,27 +102,27 @@ public:
     int32_t ItemHeight() const { return ItemHeight_; }
     void SetItemHeight(int32_t v);
     OleColor ItemBkColor1() const { return ItemBkColor1_; }
-    void SetItemBkColor1(OleColor v);
+    void SetItemBkColor1(OleColor v) { Assign(&MireloList::ItemBkColor1_, v); }
     OleColor ItemBkColor2() const { return ItemBkColor2_; }
-    void SetItemBkColor2(OleColor v);
+    void SetItemBkColor2(OleColor v) { Assign(&MireloList::ItemBkColor2_, v); }
     OleColor ItemSelBkColor() const { return ItemSelBkColor_; }
-    void SetItemSelBkColor(OleColor v);
+    void SetItemSelBkColor(OleColor v) { Assign(&MireloList::ItemSelBkColor_, v); }
     OleColor ItemNorTextColor() const { return ItemNorTextColor_; }
-    void SetItemNorTextColor(OleColor v);
+    void SetItemNorTextColor(OleColor v) { Assign(&MireloList::ItemNorTextColor_, v); }
     OleColor ItemSelTextColor() const { return ItemSelTextColor_; }
-    void SetItemSelTextColor(OleColor v);
+    void SetItemSelTextColor(OleColor v) { Assign(&MireloList::ItemSelTextColor_, v); }
     OleColor HeaderBackColor() const { return HeaderBackColor_; }
-    void SetHeaderBackColor(OleColor v);
+    void SetHeaderBackColor(OleColor v) { Assign(&MireloList::HeaderBackColor_, v); }
     Bool16 YnNeedNumCol() const { return YnNeedNumCol_; }
-    void SetYnNeedNumCol(Bool16 v);
+    void SetYnNeedNumCol(Bool16 v) { Assign(&MireloList::YnNeedNumCol_, v); }
     OleColor ItemPlyTextColor() const { return ItemPlyTextColor_; }
-    void SetItemPlyTextColor(OleColor v);
+    void SetItemPlyTextColor(OleColor v) { Assign(&MireloList::ItemPlyTextColor_, v); }
     OleColor ItemErrTextColor() const { return ItemErrTextColor_; }
-    void SetItemErrTextColor(OleColor v);
+    void SetItemErrTextColor(OleColor v) { Assign(&MireloList::ItemErrTextColor_, v); }
     Bool16 Border() const { return Border_; }
-    void SetBorder(Bool16 v);
+    void SetBorder(Bool16 v) { Assign(&MireloList::Border_, v); }
     OleColor BorderColor() const { return BorderColor_; }
-    void SetBorderColor(OleColor v);
+    void SetBorderColor(OleColor v) { Assign(&MireloList::BorderColor_, v); }
     int32_t BorderWidth() const;
     void SetBorderWidth(int32_t v);
     int16_t ListIndex() const { return ListIndex_; }
@@ -135,7 +136,7 @@ public:
     int16_t ItemId(int16_t Index) const;
     void SetItemId(int16_t Index, int16_t value);
     Bool16 bSeleArrow() const { return bSeleArrow_; }
-    void SetbSeleArrow(Bool16 v);
+    void SetbSeleArrow(Bool16 v) { Assign(&MireloList::bSeleArrow_, v, true); }
 
     // Methods.
     Variant AddItemA(const Variant& nColNumCount, const Variant& sHeadCaption, const Variant& nColWidth,
@@ -188,7 +189,6 @@ public:
     // The message hook callback: the list subscribes the wheel on its window.
     void zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& hWnd, int32_t& uMsg,
                         int32_t& wParam, int32_t& lParam) override;
-    const HookTable* Hooks() const { return hooks_.get(); }
 
     // The child scroll bar, reachable by the platform for its window.
     ucScrollbar& Bar() { return *ucBar; }

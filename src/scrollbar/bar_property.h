@@ -10,31 +10,25 @@
 
 namespace mirelo {
 
-// How a property is held and saved.
-enum class BarValue : uint8_t {
-    Integer,        // a BarModel member, saved as a 32-bit integer
-    Boolean,        // a BarModel member, saved as a Boolean
-    WindowEnabled,  // the window's enabled state, saved as a Boolean; a new instance leaves it alone
-};
-
 // What a change shows once the value is stored.
 enum class BarChange : uint8_t {
-    Nothing,    // read at the next press (the repeat timings)
+    Nothing,     // read at the next press (the repeat timings)
     Repaint,
-    ThumbMoved, // the thumb's place and the track pieces, then repaint
-    Reshape,    // the thumb's size and place and the track pieces, then repaint
-    Relayout,   // the buttons from the client size, then as Reshape
+    ThumbMoved,  // the thumb's place and the track pieces, then repaint
+    Reshape,     // the thumb's length too
+    Relayout,    // the buttons from the client size first
 };
 
-constexpr int32_t kNoDispid = -1;  // DISPID_UNKNOWN: the member has no fixed dispatch identifier
+constexpr int32_t kNoDispid = -1;  // DISPID_UNKNOWN: no fixed dispatch identifier
 
 struct BarProperty {
-    const char16_t* key;   // bag key, also the property's name
-    BarValue type;
-    int32_t BarModel::*number;  // where an Integer lives
-    bool BarModel::*flag;       // where a Boolean lives
-    int32_t initial;       // a new instance's value, and the default it is saved against
-    int32_t dispid;        // the fixed dispatch identifier, or kNoDispid
+    const char16_t* key;        // bag key, also the property's name
+    int32_t BarModel::*number;  // an integer member, saved as a 32-bit integer
+    bool BarModel::*flag;       // a Boolean member, saved as a Boolean
+                                // neither: the window's enabled state, saved as a
+                                // Boolean, which a new instance leaves as it is
+    int32_t initial;            // a new instance's value, and the default it is saved against
+    int32_t dispid;             // the fixed dispatch identifier, or kNoDispid
     BarChange change;
 };
 

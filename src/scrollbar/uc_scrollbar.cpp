@@ -41,10 +41,7 @@ HWnd ucScrollbar::hWnd() const { return ports_.window ? ports_.window->hWnd() : 
 
 bool ucScrollbar::Enabled() const { return ports_.window ? ports_.window->IsWindowEnabled() : enabled_; }
 
-// Each setter clamps as the bar's rules say; what a change shows is in the
-// property's row (bar_property_table.cpp).
-void ucScrollbar::SetEnabled(bool v) { Set(kBarEnabled, v); }
-
+// The setters with more to them than a clamp (the others are in the header).
 void ucScrollbar::SetMin(int32_t v) {
     if (v > model_.Max) v = model_.Max;
     if (model_.Value < v) model_.Value = v;  // no Change: the value follows its limit
@@ -66,12 +63,6 @@ void ucScrollbar::SetValue(int32_t v) {
     if (model_.Value != old) Fire(&ScrollbarEvents::Change);
 }
 
-void ucScrollbar::SetSmallChange(int32_t v) { Set(kBarSmallChange, v <= 0 ? 1 : v); }
-void ucScrollbar::SetLargeChange(int32_t v) { Set(kBarLargeChange, v <= 0 ? 1 : v); }
-void ucScrollbar::SetChangeDelay(int32_t v) { Set(kBarChangeDelay, v < 0 ? 0 : v); }
-void ucScrollbar::SetChangeFrequency(int32_t v) { Set(kBarChangeFrequency, v < 25 ? 25 : v); }
-void ucScrollbar::SetOrientation(int32_t v) { Set(kBarOrientation, v < 0 ? 0 : (v > 1 ? 1 : v)); }
-void ucScrollbar::SetShowButtons(bool v) { Set(kBarShowButtons, v); }
 
 void ucScrollbar::SetVisible(bool v) {
     if (v == visible_) return;

@@ -65,9 +65,10 @@ public:
     // Attaching another window, or none, first unhooks the one before.
     void AttachWindow(const BarWindowPorts& ports);
 
-    // Properties.
+    // Properties. Setters clamp; what a change shows is in the property's row
+    // (bar_property_table.cpp).
     bool Enabled() const;
-    void SetEnabled(bool v);
+    void SetEnabled(bool v) { Set(kBarEnabled, v); }
     int32_t Min() const { return model_.Min; }
     void SetMin(int32_t v);
     int32_t Max() const { return model_.Max; }
@@ -75,17 +76,17 @@ public:
     int32_t Value() const { return model_.Value; }
     void SetValue(int32_t v);
     int32_t SmallChange() const { return model_.SmallChange; }
-    void SetSmallChange(int32_t v);
+    void SetSmallChange(int32_t v) { Set(kBarSmallChange, v <= 0 ? 1 : v); }
     int32_t LargeChange() const { return model_.LargeChange; }
-    void SetLargeChange(int32_t v);
+    void SetLargeChange(int32_t v) { Set(kBarLargeChange, v <= 0 ? 1 : v); }
     int32_t ChangeDelay() const { return model_.ChangeDelay; }
-    void SetChangeDelay(int32_t v);
+    void SetChangeDelay(int32_t v) { Set(kBarChangeDelay, v < 0 ? 0 : v); }
     int32_t ChangeFrequency() const { return model_.ChangeFrequency; }
-    void SetChangeFrequency(int32_t v);
+    void SetChangeFrequency(int32_t v) { Set(kBarChangeFrequency, v < 25 ? 25 : v); }
     int32_t Orientation() const { return model_.Orientation; }
-    void SetOrientation(int32_t v);
+    void SetOrientation(int32_t v) { Set(kBarOrientation, v < 0 ? 0 : (v > 1 ? 1 : v)); }
     bool ShowButtons() const { return model_.ShowButtons; }
-    void SetShowButtons(bool v);
+    void SetShowButtons(bool v) { Set(kBarShowButtons, v); }
     HWnd hWnd() const;
 
     // Methods.
