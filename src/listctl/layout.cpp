@@ -24,7 +24,6 @@ ListGeometry MireloList::Geometry() const {
 }
 
 void MireloList::UpdateLayout() {
-    Trace("UpdateLayout");
     const Text old = ucBar->Tag();
     Text state = old;
     if (ListCount() != 0) {
@@ -71,7 +70,6 @@ void MireloList::RecordLayoutLastIndex() {
 }
 
 void MireloList::PlaceScrollBar() {
-    Trace("PlaceScrollBar");
     const Rect r = Geometry().BarBox(ucBar->Width());
     ucBar->Move(r.left, r.top, r.Width(), r.Height());
 }

@@ -62,7 +62,6 @@ void MireloList::AmbientChanged() {
 }
 
 void MireloList::OnPaint() {
-    Trace("OnPaint");
     if (borderDrag_ || SuppressPaint_) return;
     PaintAll();
 }
