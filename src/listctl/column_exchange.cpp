@@ -15,6 +15,8 @@ void MireloList::SortOrExchange(int16_t target, int16_t source) {
     const Rect marker = g.GapMarker(g.GestureLeft(1));
     Splitter_.Move(marker.left, marker.top, marker.Width(), marker.Height());
     SplitColumn_ = 0;
+    // One paint for the rows, the captions and the marker's move together:
+    // under Wine's 32-bit text calls a list paint is over a millisecond.
     PaintList();
     if (access_) {
         access_->RowsChanged();

@@ -14,9 +14,9 @@ namespace mirelo {
 // -1, 0 or 1 as a sorts before, with or after b; a prefix sorts first.
 int OrdinalCompare(std::u16string_view a, std::u16string_view b);
 
-// The first four code units as one number: a smaller head means a text that
-// sorts first; equal heads say nothing.
-uint64_t OrdinalHead(std::u16string_view text);
+// Four code units from `from` on as one number: of two texts equal before
+// `from`, the one with the smaller head sorts first; equal heads say nothing.
+uint64_t OrdinalHead(std::u16string_view text, size_t from = 0);
 
 // Sorts keys[lo..hi] ascending and exchanges map the same way, so that map[k]
 // ends up telling where the k-th smallest key was.

@@ -49,9 +49,8 @@ void MireloList::SortByColumn(int16_t s) {
     for (int c = 0; c <= last; ++c) HeadCaption_[c] = WithoutSortMarker(HeadCaption_[c]);
     HeadCaption_.at(s) += ascending ? kSortUp : kSortDown;
     // The play row's index now points at another row; the selection keeps its
-    // position on purpose.
+    // position on purpose. The caller paints the list once everything moved.
     PlayIndex_ = -1;
-    PaintList();
 }
 
 }  // namespace mirelo

@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <map>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "listctl/mirelo_list.h"
 #include "win32/about_window.h"
@@ -138,6 +140,30 @@ protected:
         ReleaseDC(nullptr, screen);
         return c;
     }
+    // The list's client area as the screen shows it, row by row.
+    std::vector<DWORD> Picture() {
+        PumpFor(10);
+        RECT rc;
+        GetClientRect(List(), &rc);
+        POINT origin{0, 0};
+        ClientToScreen(List(), &origin);
+        BITMAPINFO bi = {};
+        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HDC screen = GetDC(nullptr);
+        HDC mem = CreateCompatibleDC(screen);
+        HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(mem, bmp);
+        BitBlt(mem, 0, 0, rc.right, rc.bottom, screen, origin.x, origin.y, SRCCOPY);
+        GdiFlush();
+        const auto* p = static_cast<const DWORD*>(bits);
+        std::vector<DWORD> pixels(p, p + static_cast<size_t>(rc.right) * rc.bottom);
+        SelectObject(mem, old);
+        DeleteObject(bmp);
+        DeleteDC(mem);
+        ReleaseDC(nullptr, screen);
+        return pixels;
+    }
     std::string Captions() {
         std::string s;
         for (int c = 0; c <= 2; ++c) s += (c ? "|" : "") + ToUtf8(core_->HeadCaption(c));
@@ -194,6 +220,38 @@ TEST_F(ColumnGestures, HeaderClickSortsAndMarksTheCaption) {
     EXPECT_EQ(Captions(), "#|a\xE2\x96\xBC|b");  // "a▼"
     EXPECT_EQ(core_->item(0, 1), u"c");
     EXPECT_EQ(core_->item(2, 1), u"b");
+}
+
+// What a header gesture leaves on the screen is what a full repaint draws,
+// however few paints the gesture itself made.
+TEST_F(ColumnGestures, HeaderGesturesLeaveTheFullRepaintsPicture) {
+    const auto click = [this](int x) {
+        SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, At(x, 8));
+        SendMessageW(List(), WM_LBUTTONUP, 0, At(x, 8));
+    };
+    struct Case {
+        const char* gesture;
+        std::function<void()> run;
+    };
+    const Case cases[] = {
+        {"a click reverses", [&] { click(150); }},
+        {"the next click sorts ascending", [&] { click(150); }},
+        {"a click on the row numbers", [&] { click(50); }},
+        {"a drag exchanges", [&] {
+             SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, At(250, 8));
+             SendMessageW(List(), WM_MOUSEMOVE, MK_LBUTTON, At(150, 8));
+             SendMessageW(List(), WM_LBUTTONUP, 0, At(150, 8));
+         }},
+    };
+    core_->SetListIndex(1);
+    for (const Case& c : cases) {
+        const std::vector<DWORD> before = Picture();
+        c.run();
+        const std::vector<DWORD> after = Picture();
+        EXPECT_NE(after, before) << c.gesture;
+        RedrawWindow(List(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        EXPECT_EQ(Picture(), after) << c.gesture;
+    }
 }
 
 TEST_F(ColumnGestures, HeaderDragExchangesAndRefusesTheNumberColumn) {
