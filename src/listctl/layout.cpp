@@ -24,7 +24,6 @@ ListGeometry MireloList::Geometry() const {
 }
 
 void MireloList::UpdateLayout() {
-    Trace("UpdateLayout");
     const Text old = ucBar->Tag();
     Text state = old;
     if (ListCount() != 0) {
@@ -63,7 +62,6 @@ void MireloList::UpdateLayout() {
 }
 
 void MireloList::PlaceScrollBar() {
-    Trace("PlaceScrollBar");
     const Rect r = Geometry().BarBox(ucBar->Width());
     ucBar->Move(r.left, r.top, r.Width(), r.Height());
 }

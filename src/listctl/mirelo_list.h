@@ -6,10 +6,8 @@
 // (geometry/list_geometry.h); operations live in files by concept.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "base/color.h"
@@ -213,10 +211,6 @@ public:
     // accessibility model all read.
     ListGeometry Geometry() const;
 
-    // Every routine that paints or lays out reports its name here first, so
-    // tests can check which repaints an operation asks for and in what order.
-    void SetTrace(std::function<void(const std::string&)> trace) { trace_ = std::move(trace); }
-
     // Layout and painting (shared by the host calls and the interaction code).
     void UpdateLayout();
     void PlaceScrollBar();
@@ -250,9 +244,6 @@ private:
     void HookOwnWindow();
     void UnhookAll();
     void SetTimer1(bool enabled);
-    void Trace(const std::string& what) const {
-        if (trace_) trace_(what);
-    }
     void DistributeWidth(int16_t extra);
     void RemoveAt(int index);
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
@@ -284,7 +275,6 @@ private:
     Surface& surface_;
     MireloListEvents* events_ = nullptr;
     AccessibilityEvents* access_ = nullptr;  // present while a window answers for the list
-    std::function<void(const std::string&)> trace_;
 
     // Persisted look: each has its row in kProperties; only its setter changes it
     // after loading.

@@ -32,7 +32,6 @@ void MireloList::TakeRowMetrics(const ListGeometry& g) {
 }
 
 void MireloList::PaintRow(int16_t index) {
-    Trace("PaintRow " + std::to_string(index));
     const int32_t count = ListCount();
     if (count == 0 || index < 0 || index > count - 1 || index < FirstIndex_) return;
     // Rows of no height cannot be laid out (a bag may carry a height of 0).
@@ -48,7 +47,6 @@ void MireloList::PaintRow(int16_t index) {
 }
 
 void MireloList::PaintList() {
-    Trace("PaintList");
     if (ListCount() == 0) painter_.EmptyBackground(View(Geometry()));
     PaintHeader();
     // The bound is taken once, for the current top row: a bound left from an
@@ -60,12 +58,10 @@ void MireloList::PaintList() {
 }
 
 void MireloList::PaintHeader() {
-    Trace("PaintHeader");
     painter_.Header(View(Geometry()));
 }
 
 void MireloList::PaintAll() {
-    Trace("PaintAll");
     const ListView v = View(Geometry());
     if (!ports_.site.UserMode()) {
         painter_.DesignLook(v, ports_.site.DisplayName());

@@ -77,7 +77,6 @@ void MireloList::AmbientChanged() {
 }
 
 void MireloList::OnPaint() {
-    Trace("OnPaint");
     if (borderDrag_ || SuppressPaint_) return;
     PaintAll();
 }

@@ -25,10 +25,6 @@ protected:
         return Utf8(Model().Description({part, int16_t(index)}));
     }
     AccessibleState State(int row, bool focus = false) const { return Model().State({Part::Row, int16_t(row)}, focus); }
-    void Add(const char* cells) {
-        Text key;
-        list->AddItem(Variant(FromUtf8(cells)), key, Variant::Missing(), Variant::Missing());
-    }
 
     // Paints row i alone and reads back its box and the cell texts drawn in it.
     void PaintedRow(int i, std::string& box, std::string& name) {

@@ -2,11 +2,11 @@
 // data (never read outside the bytes) and drawing through the surface.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "base/error.h"
+#include "fakes/error_of.h"
 #include "fakes/fake_platform.h"
 #include "render/cls_icon.h"
 
@@ -57,15 +57,6 @@ std::vector<uint8_t> IconFile(const std::vector<Img>& imgs) {
         at += imgs[i].length;
     }
     return d;
-}
-
-int ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 TEST(ClsIcon, ShippedPlayIconIsOneTwelvePixelImage) {

@@ -48,13 +48,13 @@ TEST_F(BorderTest, PressAndReleaseInPlaceRepaintsOnceAfterTenMilliseconds) {
         DragBorder(102, offset, 0);
         EXPECT_EQ(Widths(), (std::vector<int>{100, 100, 100})) << offset;
         EXPECT_EQ(timers.log, Lines{"set 1 10"});
-        EXPECT_EQ(Count("PaintAll"), 0u);
+        EXPECT_EQ(FullPaints(), 0u);
         timers.Advance(9);
-        EXPECT_EQ(Count("PaintAll"), 0u);
+        EXPECT_EQ(FullPaints(), 0u);
         timers.Advance(1);
-        EXPECT_EQ(Count("PaintAll"), 1u);
+        EXPECT_EQ(FullPaints(), 1u);
         timers.Advance(100);
-        EXPECT_EQ(Count("PaintAll"), 1u);
+        EXPECT_EQ(FullPaints(), 1u);
         EXPECT_EQ(timers.log, (Lines{"set 1 10", "kill 1"}));
     }
 }
@@ -70,7 +70,7 @@ TEST_F(BorderTest, TheLineFollowsThePointerOverAStillPicture) {
     for (float x : {110.0f, 120.0f, 130.0f, 130.0f, 125.0f}) SplitterMove(x);
     // Nothing of the list paints while the picture stands in for it.
     list->OnPaint();
-    EXPECT_EQ(Count("PaintAll"), 0u);
+    EXPECT_EQ(FullPaints(), 0u);
     SplitterUp(125);
     EXPECT_EQ(splitter.log, (Lines{"back #181818", "move 102,1,1,300", "move 110,1,1,300", "move 120,1,1,300",
                                    "move 130,1,1,300", "move 125,1,1,300", "hide", "back #F7FFFF", "hide"}));
@@ -80,12 +80,12 @@ TEST_F(BorderTest, TheLineFollowsThePointerOverAStillPicture) {
     // Suppressed until the pointer comes back over the control; the timer's
     // repaint does not wait for that.
     list->OnPaint();
-    EXPECT_EQ(Count("PaintAll"), 0u);
+    EXPECT_EQ(FullPaints(), 0u);
     timers.Advance(10);
-    EXPECT_EQ(Count("PaintAll"), 1u);
+    EXPECT_EQ(FullPaints(), 1u);
     Move(150, 100);
     list->OnPaint();
-    EXPECT_EQ(Count("PaintAll"), 2u);
+    EXPECT_EQ(FullPaints(), 2u);
 }
 
 TEST_F(BorderTest, MarkerOnlyOverGapsBetweenShownColumns) {
@@ -106,7 +106,7 @@ TEST_F(BorderTest, MarkerOnlyOverGapsBetweenShownColumns) {
         }
         // Over a gap the system's paint requests are ignored.
         list->OnPaint();
-        EXPECT_EQ(Count("PaintAll"), c.left >= 0 ? 0u : 1u) << c.x << "," << c.y;
+        EXPECT_EQ(FullPaints(), c.left >= 0 ? 0u : 1u) << c.x << "," << c.y;
     }
 }
 

@@ -103,7 +103,6 @@ protected:
             ListPorts{surface, gdi, site, resources, about, nullptr, &timers, &splitter, &picBack, &shapes});
         events.sink = &log;
         list->SetEvents(&events);
-        list->SetTrace([this](const std::string& s) { log.push_back(s); });
         timers.deliver = [this](int32_t id) {
             if (id == kTimer1Id) list->OnTimer1();
         };
@@ -144,21 +143,9 @@ protected:
         SplitterUp(start + distance);
     }
 
-    std::vector<int> Widths() const {
-        std::vector<int> w;
-        for (int c = 0; c <= list->ColNumCount(); ++c) w.push_back(list->ColWidth(c));
-        return w;
-    }
     std::string Captions() const {
         std::string s;
         for (int c = 0; c <= list->ColNumCount(); ++c) s += (c ? "|" : "") + Utf8(list->HeadCaption(c));
-        return s;
-    }
-    // Column `c` of every row, comma-separated.
-    std::string Column(int c) const {
-        std::string s;
-        for (int i = 0; i < list->ListCount(); ++i)
-            s += (i ? "," : "") + Utf8(list->item(static_cast<int16_t>(i), static_cast<int16_t>(c)));
         return s;
     }
     // Surface operations that paint inside the header band.
@@ -168,11 +155,6 @@ protected:
             if (op.rfind("fill", 0) == 0 || op.rfind("text", 0) == 0 || op.rfind("textcolor", 0) == 0)
                 out.push_back(op);
         return out;
-    }
-    size_t Count(const std::string& request) const {
-        size_t n = 0;
-        for (const auto& r : Requests()) n += r == request;
-        return n;
     }
 
     barfake::ManualTimers timers;

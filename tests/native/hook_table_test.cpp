@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/error.h"
+#include "fakes/error_of.h"
 #include "hook_fake_port.h"
 #include "subclass/hook_table.h"
 
@@ -116,25 +117,17 @@ TEST_F(HookTableTest, ChainedHooksUnwindInOrder) {
 }
 
 TEST_F(HookTableTest, WindowsNeverHookedRaiseSubscriptOutOfRange) {
-    auto number = [](auto&& f) {
-        try {
-            f();
-        } catch (const RuntimeError& e) {
-            return e.number();
-        }
-        return 0;
-    };
     // An empty table, a table holding another window, and window 0 (which
     // would otherwise match a free entry).
-    EXPECT_EQ(number([&] { table.UnhookWindow(9); }), 9);
-    EXPECT_EQ(number([&] { table.AddHookMessage(9, 15, HookBefore); }), 9);
+    EXPECT_EQ(ErrorOf([&] { table.UnhookWindow(9); }), 9);
+    EXPECT_EQ(ErrorOf([&] { table.AddHookMessage(9, 15, HookBefore); }), 9);
     table.HookWindow(8);
     table.UnhookWindow(8);
     for (HWnd h : {9, 0}) {
         SCOPED_TRACE(h);
-        EXPECT_EQ(number([&] { table.UnhookWindow(h); }), 9);
-        EXPECT_EQ(number([&] { table.AddHookMessage(h, 15, HookBefore); }), 9);
-        EXPECT_EQ(number([&] { table.RemoveHookMessage(h, 15, HookAfter); }), 9);
+        EXPECT_EQ(ErrorOf([&] { table.UnhookWindow(h); }), 9);
+        EXPECT_EQ(ErrorOf([&] { table.AddHookMessage(h, 15, HookBefore); }), 9);
+        EXPECT_EQ(ErrorOf([&] { table.RemoveHookMessage(h, 15, HookAfter); }), 9);
     }
     EXPECT_EQ(table.HookWindow(0), -1);
     EXPECT_EQ(port.replaced, 1);

@@ -103,7 +103,7 @@ TEST_F(ListTest, ItemHeightRefusesWhatCannotBeLaidOut) {
     EXPECT_TRUE(site.changed.empty());
     list->SetItemHeight(20);
     EXPECT_EQ(site.changed, Lines{"ItemHeight"});
-    EXPECT_TRUE(EndsWithFullPaint());
+    EXPECT_TRUE(EndsWithPicture());
 }
 
 TEST_F(ListTest, BorderWidthTakesOnlyWhatThePenTakes) {
@@ -227,7 +227,7 @@ TEST_F(ListTest, AmbientChangeRepaintsEverything) {
     Fill(2);
     Reset();
     list->AmbientChanged();
-    EXPECT_TRUE(EndsWithFullPaint());
+    EXPECT_TRUE(EndsWithPicture());
 }
 
 }  // namespace

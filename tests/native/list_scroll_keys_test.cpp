@@ -98,7 +98,7 @@ TEST_F(ScrollTest, AScrollOfMoreThanAViewPaintsTheNewRows) {
 }
 
 TEST_F(ScrollTest, DownAndUpMoveTheSelectionWithoutEvents) {
-    list->OnKeyDown(40, 0);
+    list->Bar().KeyDown(40);  // keys the bar gets reach the list
     EXPECT_EQ(list->ListIndex(), 0);  // from none, Down selects the first row
     list->SetListIndex(3);
     Reset();
@@ -141,32 +141,10 @@ TEST_F(ScrollTest, ReachingTheLastIndexScrollsOneRowAndSwapsColours) {
     EXPECT_EQ(list->FirstIndex(), 4);
 }
 
-TEST_F(ScrollTest, KeysFromTheBarReachTheList) {
-    list->Bar().KeyDown(40);
-    EXPECT_EQ(list->ListIndex(), 0);
-}
-
 TEST_F(ScrollTest, TheTimerRepaintsOnceEvenWhilePaintingIsSuppressed) {
     list->OnTimer1();
-    EXPECT_TRUE(EndsWithFullPaint());
+    EXPECT_TRUE(EndsWithPicture());
     EXPECT_FALSE(list->Timer1Enabled());
-}
-
-TEST_F(ScrollTest, AFullListScrollsToItsLastRows) {
-    New(400, 178);
-    Columns("a", "10", "0", 0);
-    for (int i = 0; i < kMaxRows; ++i) {
-        Text k;
-        list->AddItem(Variant(u"x"), k, Variant::Missing(), Variant::Missing());
-    }
-    list->Bar().SetValue(list->Bar().Max());
-    list->PaintList();
-    list->SetListIndex(32767);
-    list->OnKeyDown(38, 0);
-    list->OnKeyDown(40, 0);
-    EXPECT_EQ(list->ListIndex(), 32767);
-    list->OnKeyDown(40, 0);
-    EXPECT_EQ(list->ListIndex(), 32767);
 }
 
 }  // namespace

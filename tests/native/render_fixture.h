@@ -38,7 +38,6 @@ struct PaintedList {
     fake::FakeResources resources;
     fake::FakeAbout about;
     std::unique_ptr<MireloList> list;
-    std::vector<std::string> trace;
 
     PaintedList(int32_t width, int32_t height, bool userMode = true) {
         surface.width = width;
@@ -47,7 +46,6 @@ struct PaintedList {
         resources.custom["TCICON/PLAYICON"] = ShippedPlayIconBytes();
         list = std::make_unique<MireloList>(ListPorts{surface, gdi, site, resources, about});
         list->InitProperties();
-        list->SetTrace([this](const std::string& s) { trace.push_back(s); });
     }
 
     // Columns whose widths fit the surface exactly, so none is stretched.
@@ -58,11 +56,10 @@ struct PaintedList {
         Text key;
         list->AddItem(Variant(cells), key, Variant::Missing(), Variant::Missing());
     }
-    // Drawing calls made by f, with the trace of what it painted.
+    // Drawing calls made by f.
     template <class F>
     std::vector<std::string> Ops(F&& f) {
         surface.ops.clear();
-        trace.clear();
         f();
         return surface.ops;
     }

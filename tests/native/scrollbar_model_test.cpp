@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "base/error.h"
+#include "fakes/error_of.h"
 #include "scrollbar_fakes.h"
 
 namespace mirelo {
@@ -210,12 +211,7 @@ TEST(ScrollbarExtender, VisibilityMoveTagAndKeys) {
     EXPECT_EQ(RectText(rig.window.placed), "(183,2,200,152)");
     EXPECT_EQ(rig.bar.Left(), 183);
     EXPECT_EQ(rig.bar.Height(), 150);
-    try {
-        rig.bar.Move(0, 0, 17, -1);
-        ADD_FAILURE() << "negative height accepted";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number(), kInvalidPropertyValue);
-    }
+    EXPECT_EQ(ErrorOf([&] { rig.bar.Move(0, 0, 17, -1); }), kInvalidPropertyValue);  // a negative height
     EXPECT_EQ(rig.bar.Height(), 150);
 
     rig.bar.SetTag(u"1");

@@ -1,7 +1,6 @@
 #include "fakes/fake_platform.h"
 
 #include <cstdio>
-#include <functional>
 
 #include "base/error.h"
 
@@ -30,19 +29,16 @@ bool FakeMemDC::CreateFromResource(const Text& name) {
 BrushHandle FakeGdi::CreateSolidBrush(OleColor rgb) {
     BrushHandle h = next++;
     live[h] = rgb;
-    log.push_back("create " + Hex(rgb));
     return h;
 }
 
 BrushHandle FakeGdi::CreatePatternBrush(const uint8_t*) {
     BrushHandle h = next++;
     live[h] = -2;
-    log.push_back("create pattern");
     return h;
 }
 
 void FakeGdi::DeleteObject(BrushHandle brush) {
-    log.push_back(live.count(brush) ? "delete " + Hex(static_cast<OleColor>(live[brush])) : "delete unknown");
     live.erase(brush);
 }
 
@@ -107,10 +103,7 @@ bool RecordingSurface::DrawIconImage(const uint8_t*, size_t length, int32_t x, i
     return true;
 }
 
-void RecordingSurface::Refresh() {
-    ops.push_back("refresh");
-    if (onRefresh) onRefresh();
-}
+void RecordingSurface::Refresh() { ops.push_back("refresh"); }
 
 std::vector<uint8_t> FakeResources::LoadCustom(const Text& name, const Text& type) {
     auto it = custom.find(Utf8(type) + "/" + Utf8(name));

@@ -44,7 +44,6 @@ public:
     // Colour a live solid brush was made with; -1 for unknown or deleted.
     long long ColorOf(BrushHandle b) const;
     std::map<BrushHandle, long long> live;  // handle -> colour (pattern: -2)
-    std::vector<std::string> log;
     BrushHandle next = 100;
     int memdcs = 0;
 };
@@ -54,7 +53,7 @@ public:
     explicit RecordingSurface(FakeGdi* gdi = nullptr) : gdi_(gdi) {}
     int32_t ScaleWidth() const override { return width; }
     int32_t ScaleHeight() const override { return height; }
-    double HeightTwips() const override { return heightTwips >= 0 ? heightTwips : height * 15.0; }
+    double HeightTwips() const override { return height * 15.0; }
     OleColor BackColor() const override { return back; }
     void SetBackColor(OleColor c) override { back = c; }
     const FontDesc& Font() const override { return font; }
@@ -82,13 +81,11 @@ public:
     double charWidth = 6;
     double lineHeight = 12;
     int32_t width = 202, height = 151;
-    double heightTwips = -1;  // < 0: height x 15
     OleColor back = 0;
     FontDesc font;
     int16_t pen = 1;
     intptr_t hwnd = 0;
     std::vector<std::string> ops;
-    std::function<void()> onRefresh;
 
 private:
     std::string BrushName(BrushHandle b) const;

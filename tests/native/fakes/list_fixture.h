@@ -1,5 +1,5 @@
 #pragma once
-// A MireloList on fake ports, with its repaint trace and events recorded.
+// A MireloList on fake ports, with what it draws and the events it raises recorded.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -62,7 +62,6 @@ protected:
         list = std::make_unique<MireloList>(ListPorts{surface, gdi, site, resources, about});
         events.sink = &log;
         list->SetEvents(&events);
-        list->SetTrace([this](const std::string& s) { log.push_back(s); });
     }
     void New(int width = 400, int height = 300, bool userMode = true) {
         Make(width, height, userMode);
@@ -74,30 +73,65 @@ protected:
         surface.ops.clear();
         site.changed.clear();
     }
-    // Rows "r0", "r1", ... with cells "r<i>,c1,c2".
+    int32_t Add(const char* cells, const Variant& index = Variant::Missing(), const Variant& id = Variant::Missing(),
+                const char* key = "") {
+        Text k = FromUtf8(key);
+        return list->AddItem(Variant(FromUtf8(cells)), k, index, id);
+    }
+    // Rows "r0", "r1", ... with cells "r<i>,c1_<i>,c2_<i>".
     void Fill(int rows, int columns = 3) {
         for (int i = 0; i < rows; ++i) {
-            Text key;
-            Text title = FromUtf8("r" + std::to_string(i));
-            for (int c = 1; c < columns; ++c) title += FromUtf8(",c" + std::to_string(c) + "_" + std::to_string(i));
-            list->AddItem(Variant(title), key, Variant::Missing(), Variant::Missing());
+            std::string cells = "r" + std::to_string(i);
+            for (int c = 1; c < columns; ++c) cells += ",c" + std::to_string(c) + "_" + std::to_string(i);
+            Add(cells.c_str());
         }
     }
     void Columns(const char* captions, const char* widths, const char* aligns, int count) {
         list->AddItemA(Variant(int16_t(count)), Variant(FromUtf8(captions)), Variant(FromUtf8(widths)),
                        Variant(FromUtf8(aligns)));
     }
-    // True when what was drawn so far ends with all that a repaint from scratch
-    // draws: the control then shows its whole present state.
-    bool EndsWithFullPaint() {
-        const Lines drawn = surface.ops, said = log;
-        surface.ops.clear();
-        list->PaintAll();
-        const Lines full = surface.ops;
-        surface.ops = drawn;
-        log = said;
-        return !full.empty() && drawn.size() >= full.size() &&
-               std::equal(full.begin(), full.end(), drawn.end() - static_cast<std::ptrdiff_t>(full.size()));
+    std::string Cell(int row, int col) const {
+        return Utf8(list->item(static_cast<int16_t>(row), static_cast<int16_t>(col)));
+    }
+    // Column `c` of every row, comma-separated.
+    std::string Column(int c) const {
+        std::string s;
+        for (int i = 0; i < list->ListCount(); ++i) s += (i ? "," : "") + Cell(i, c);
+        return s;
+    }
+    // The widths of the first n slots; by default the defined columns and the slot after them.
+    std::vector<int> Widths(int n = 0) const {
+        std::vector<int> w;
+        for (int c = 0; c < (n ? n : list->ColNumCount() + 1); ++c) w.push_back(list->ColWidth(c));
+        return w;
+    }
+    // What `paint` draws now (PaintAll: a repaint from scratch), leaving the record as it was.
+    Lines Picture(void (MireloList::*paint)() = &MireloList::PaintAll) {
+        Lines drawn;
+        drawn.swap(surface.ops);
+        (*list.*paint)();
+        drawn.swap(surface.ops);
+        return drawn;
+    }
+    // True when what was drawn so far ends with the picture `paint` draws now:
+    // the control then shows its present state.
+    bool EndsWithPicture(void (MireloList::*paint)() = &MireloList::PaintAll) {
+        const Lines want = Picture(paint);
+        const auto& ops = surface.ops;
+        return !want.empty() && ops.size() >= want.size() &&
+               std::equal(want.begin(), want.end(), ops.end() - static_cast<std::ptrdiff_t>(want.size()));
+    }
+    // How many times the whole present picture was drawn since the last Reset.
+    size_t FullPaints() {
+        const Lines want = Picture();
+        size_t n = 0;
+        for (auto at = surface.ops.begin(); !want.empty();) {
+            at = std::search(at, surface.ops.end(), want.begin(), want.end());
+            if (at == surface.ops.end()) break;
+            ++n;
+            at += static_cast<std::ptrdiff_t>(want.size());
+        }
+        return n;
     }
     // Whether the text was drawn (a cell, a caption) since the last Reset.
     bool Drew(const std::string& text) const {
@@ -121,23 +155,6 @@ protected:
         for (const auto& op : surface.ops)
             if (op.find(name) != std::string::npos) return true;
         return false;
-    }
-
-    // Only the lines of the log that are repaint or layout requests.
-    std::vector<std::string> Requests() const {
-        std::vector<std::string> out;
-        for (const auto& l : log)
-            if (l.rfind("Paint", 0) == 0 || l == "UpdateLayout" || l == "PlaceScrollBar" || l == "OnPaint")
-                out.push_back(l);
-        return out;
-    }
-
-    // The first n requests: what an operation asks for, without what those
-    // repaints ask for in turn.
-    std::vector<std::string> Head(size_t n) const {
-        auto r = Requests();
-        if (r.size() > n) r.resize(n);
-        return r;
     }
 
     FakeGdi gdi;
