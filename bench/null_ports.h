@@ -19,6 +19,11 @@ public:
     void Columns(const char16_t* captions, const char16_t* widths, const char16_t* aligns, int16_t count) {
         list->AddItemA(Variant(count), Variant(captions), Variant(widths), Variant(aligns));
     }
+    // AddItem as a host calls it with the row's text alone.
+    int32_t Add(const Variant& title) {
+        Text key;
+        return list->AddItem(title, key, Variant::Missing(), Variant::Missing());
+    }
 
     quiet::QuietGdi gdi;
     NullSurface surface;

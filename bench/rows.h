@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "base/variant.h"
 
 namespace mirelo::bench {
 
@@ -22,10 +23,12 @@ inline Text RowTitle(int row) {
     return title;
 }
 
-inline std::vector<Text> RowTitles(int rows) {
-    std::vector<Text> out;
+// The titles of the first `rows` rows, as texts or as the Variants AddItem takes.
+template <class T = Text>
+std::vector<T> RowTitles(int rows) {
+    std::vector<T> out;
     out.reserve(rows);
-    for (int i = 0; i < rows; ++i) out.push_back(RowTitle(i));
+    for (int i = 0; i < rows; ++i) out.emplace_back(RowTitle(i));
     return out;
 }
 

@@ -15,17 +15,12 @@ struct Rect {
     bool operator!=(const Rect& o) const { return !(*this == o); }
 };
 
-inline Rect SetRect(int32_t l, int32_t t, int32_t r, int32_t b) { return Rect{l, t, r, b}; }
 inline bool IsRectEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 inline bool PtInRect(const Rect& r, int32_t x, int32_t y) {
     return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
 inline Rect InflateRect(Rect r, int32_t dx, int32_t dy) {
     r.left -= dx; r.right += dx; r.top -= dy; r.bottom += dy;
-    return r;
-}
-inline Rect OffsetRect(Rect r, int32_t dx, int32_t dy) {
-    r.left += dx; r.right += dx; r.top += dy; r.bottom += dy;
     return r;
 }
 

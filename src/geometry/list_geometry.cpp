@@ -18,6 +18,10 @@ int16_t ClampedLastIndex(double v) {
 // 32-bit limit fails the narrowing (error 6) instead of wrapping.
 int32_t Edge(int32_t a, int32_t b) { return ToInt32(static_cast<int64_t>(a) + b); }
 
+Rect Box(int32_t left, int32_t top, int32_t width, int32_t height) {
+    return Rect{left, top, Edge(left, width), Edge(top, height)};
+}
+
 }  // namespace
 
 int16_t ListHit::Row() const { return ToInt16(row); }
@@ -42,19 +46,13 @@ int32_t ListGeometry::RowTop(int32_t index) const {
     return ToInt32(Inset() + static_cast<int64_t>(itemHeight) * (index - firstIndex + 1));
 }
 
-Rect ListGeometry::HeaderBand() const {
-    return Rect{Inset(), Inset(), Edge(Inset(), ListWidth()), Edge(Inset(), itemHeight)};
-}
+Rect ListGeometry::HeaderBand() const { return Box(Inset(), Inset(), ListWidth(), itemHeight); }
 
 Rect ListGeometry::HeaderCellBox(int column) const {
-    const int32_t left = CellLeft(column);
-    return Rect{left, Inset(), Edge(left, widths.at(column)), Edge(Inset(), itemHeight)};
+    return Box(CellLeft(column), Inset(), widths.at(column), itemHeight);
 }
 
-Rect ListGeometry::RowBox(int32_t index) const {
-    const int32_t top = RowTop(index);
-    return Rect{Inset(), top, Edge(Inset(), ListWidth()), Edge(top, itemHeight)};
-}
+Rect ListGeometry::RowBox(int32_t index) const { return Box(Inset(), RowTop(index), ListWidth(), itemHeight); }
 
 bool ListGeometry::BelowClient(int32_t rowTop) const { return rowTop >= RoundHalfEven(fullHeight) - 1; }
 
@@ -93,13 +91,10 @@ int16_t ListGeometry::ColumnLeft(int column) const {
 }
 
 Rect ListGeometry::GestureCell(int column) const {
-    const int32_t left = GestureLeft(column);
-    return Rect{left, pen, Edge(left, widths.at(column)), Edge(pen, itemHeight)};
+    return Box(GestureLeft(column), pen, widths.at(column), itemHeight);
 }
 
-Rect ListGeometry::GapMarker(int32_t gapX) const {
-    return Rect{gapX - kColumnGap, pen, gapX, Edge(pen, itemHeight)};
-}
+Rect ListGeometry::GapMarker(int32_t gapX) const { return Box(gapX - kColumnGap, pen, kColumnGap, itemHeight); }
 
 Rect ListGeometry::BarBox(int32_t barW) const {
     const int32_t in = Inset();

@@ -43,8 +43,7 @@ void MireloList::Splitter_MouseMove(int16_t Button, int16_t Shift, float X, floa
 }
 
 void MireloList::MoveDragLine(int32_t x) {
-    const Rect line = Geometry().DragLine(x);
-    Splitter_.Move(line.left, line.top, line.Width(), line.Height());
+    Splitter_.Move(Geometry().DragLine(x));
 }
 
 void MireloList::Splitter_MouseUp(int16_t Button, int16_t Shift, float X, float Y) {

@@ -5,6 +5,7 @@
 // window when the platform gives one.
 #include <cstdint>
 
+#include "base/rect.h"
 #include "platform/picture_box.h"
 
 namespace mirelo {
@@ -22,6 +23,7 @@ public:
         left_ = left, top_ = top, width_ = width, height_ = height;
         if (port_) port_->MoveWindow(left, top, width, height);
     }
+    void Move(const Rect& r) { Move(r.left, r.top, r.Width(), r.Height()); }
     void Show(bool show) {
         visible_ = show;
         if (port_) port_->ShowWindow(show);

@@ -2,25 +2,22 @@
 
 namespace mirelo {
 
-const char16_t* ColumnCursors::FileName(int16_t kind) {
-    switch (kind) {
-        case kCursorMoveHead: return u"movehead.cur";
-        case kCursorNot: return u"not.cur";
-        case kCursorSizeWE: return u"SizeWE.cur";
-        case kCursorUnmoveHead: return u"unmovehead.cur";
-        default: return nullptr;
-    }
-}
+namespace {
+// By kind, from kCursorMoveHead: the file read by bare name, and the built-in stand-in.
+constexpr const char16_t* kShapes[][2] = {
+    {u"movehead.cur", u"MOVEHEAD"},
+    {u"not.cur", u"NOTALLOWED"},
+    {u"SizeWE.cur", u"SIZEWE"},
+    {u"unmovehead.cur", u"UNMOVEHEAD"},
+};
 
-const char16_t* ColumnCursors::ResourceName(int16_t kind) {
-    switch (kind) {
-        case kCursorMoveHead: return u"MOVEHEAD";
-        case kCursorNot: return u"NOTALLOWED";
-        case kCursorSizeWE: return u"SIZEWE";
-        case kCursorUnmoveHead: return u"UNMOVEHEAD";
-        default: return nullptr;
-    }
+const char16_t* Shape(int16_t kind, int which) {
+    return kind >= kCursorMoveHead && kind <= kCursorUnmoveHead ? kShapes[kind - kCursorMoveHead][which] : nullptr;
 }
+}  // namespace
+
+const char16_t* ColumnCursors::FileName(int16_t kind) { return Shape(kind, 0); }
+const char16_t* ColumnCursors::ResourceName(int16_t kind) { return Shape(kind, 1); }
 
 ColumnCursors::ColumnCursors(CursorShapes* port) : port_(port) {
     if (port_) default_ = port_->GetCursor();

@@ -25,10 +25,8 @@ void MireloList::ShowCursorKind(int16_t kind) {
 void MireloList::HeaderPress(const ListHit& hit) {
     if (!hit.pressCell) return;
     const int16_t c = *hit.pressCell;
-    const ListGeometry g = Geometry();
-    const int32_t left = g.GestureLeft(c);
-    painter_.HeaderCell(View(g), left, ColWidth_[c], HeadCaption_[c], CellLook::Pressed);
-    press_ = HeaderPressGesture{c, ToInt16(left), ColWidth_[c], int16_t{0}};
+    PaintHeaderCell(c, CellLook::Pressed);
+    press_ = HeaderPressGesture{c, ToInt16(Geometry().GestureLeft(c)), ColWidth_[c], int16_t{0}};
 }
 
 bool MireloList::HeaderMove(float X, float Y) {
@@ -37,8 +35,7 @@ bool MireloList::HeaderMove(float X, float Y) {
     if (press_) return HeaderDrag(*press_, hit, X);
     if (hit.dragBand && hit.gap) {
         SuppressPaint_ = kTrue;
-        const Rect marker = Geometry().GapMarker(hit.gap->x);
-        Splitter_.Move(marker.left, marker.top, marker.Width(), marker.Height());
+        Splitter_.Move(Geometry().GapMarker(hit.gap->x));
         SplitColumn_ = hit.gap->leftColumn;
         Splitter_.Show(true);
     }

@@ -38,40 +38,35 @@ int32_t MireloList::AddItem(const Variant& Title, Text& Key, const Variant& Inde
     return count;
 }
 
-void MireloList::RemoveAt(int index) { Items.erase(Items.begin() + index); }
-
-int32_t MireloList::RemoveItem(int16_t Index) {
-    if (ListCount() == 0 || Index < 0 || Index > ListCount() - 1) return -1;
-    if (ListCount() == 1) Clear();
-    else RemoveAt(Index);
-    if (Index == PlayIndex_) PlayIndex_ = -1;
-    int32_t count = ListCount();
+int32_t MireloList::RowsRemoved(int index) {
+    if (index == PlayIndex_) PlayIndex_ = -1;
+    const int32_t count = ListCount();
     UpdateLayout();
     PaintList();
     if (access_) access_->RowsChanged();
     return count;
+}
+
+int32_t MireloList::RemoveItem(int16_t Index) {
+    if (ListCount() == 0 || Index < 0 || Index > ListCount() - 1) return -1;
+    if (ListCount() == 1) Clear();
+    else Items.erase(Items.begin() + Index);
+    return RowsRemoved(Index);
 }
 
 int32_t MireloList::RemoveKeyItem(const Text& Key) {
     if (ListCount() == 0 || Key.empty()) return -1;
     auto it = std::find_if(Items.begin(), Items.end(), [&](const ItemRecord& r) { return r.Key == Key; });
     if (it == Items.end()) return -1;
-    int index = static_cast<int>(it - Items.begin());
-    RemoveAt(index);
-    if (index == PlayIndex_) PlayIndex_ = -1;
-    int32_t count = ListCount();
-    UpdateLayout();
-    PaintList();
-    if (access_) access_->RowsChanged();
-    return count;
+    const int index = static_cast<int>(it - Items.begin());
+    Items.erase(it);
+    return RowsRemoved(index);
 }
 
 void MireloList::RemoveCheckItems() {
     Items.erase(std::remove_if(Items.begin(), Items.end(), [](const ItemRecord& r) { return r.Checked != 0; }),
                 Items.end());
-    UpdateLayout();
-    PaintList();
-    if (access_) access_->RowsChanged();
+    RowsRemoved(-1);
 }
 
 void MireloList::Clear() {

@@ -18,6 +18,8 @@ void MireloList::OnKeyDown(int16_t KeyCode, int16_t Shift) {
     if (ListIndex_ == old) return;
     if (ucBar->Value() < ucBar->Min()) ucBar->SetValue(ucBar->Min());
     if (ucBar->Max() < ucBar->Value()) ucBar->SetValue(ucBar->Max());
+    // The stored bound, not the geometry's: reaching the row the last paint
+    // (or resize) counted as the bottom scrolls, even where a row fits below.
     if (ListIndex_ >= LastIndex_ || ListIndex_ < FirstIndex_) {
         ucBar->SetValue(ucBar->Value() + (KeyCode == kUp ? -1 : 1));
         ScrollHandling();

@@ -27,9 +27,10 @@ void MireloList::UpdateLayout() {
     const Text old = ucBar->Tag();
     Text state = old;
     if (ListCount() != 0) {
-        RowAreaHeight_ = Geometry().RowAreaHeight();
-        ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(RowAreaHeight_) / ItemHeight_)));
-        bool need = static_cast<int64_t>(ItemHeight_) * ListCount() > RowAreaHeight_;
+        const int32_t rows = Geometry().RowAreaHeight();
+        RowAreaHeight_ = rows;
+        ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(rows) / ItemHeight_)));
+        bool need = static_cast<int64_t>(ItemHeight_) * ListCount() > rows;
         ucBar->SetVisible(need);
         state = need ? u"1" : u"0";
         ucBar->SetTag(state);
@@ -61,6 +62,13 @@ void MireloList::UpdateLayout() {
     }
 }
 
+void MireloList::RecordLayoutLastIndex() {
+    // From the row area the last layout or row paint measured, not the one
+    // the new size or height gives: the host's Resize handler has always
+    // read LastIndex so.
+    LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, ItemHeight_, FirstIndex_);
+}
+
 void MireloList::PlaceScrollBar() {
     const Rect r = Geometry().BarBox(ucBar->Width());
     ucBar->Move(r.left, r.top, r.Width(), r.Height());
@@ -76,8 +84,7 @@ void MireloList::OnResize() {
         }
     };
     step([&] {
-        if (ListCount() > 0)
-            LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, ItemHeight_, FirstIndex_);
+        if (ListCount() > 0) RecordLayoutLastIndex();
     });
     step([&] {
         if (surface_.ScaleWidth() < LastWidth_ || surface_.ScaleHeight() < LastHeight_) OnPaint();

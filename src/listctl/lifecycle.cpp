@@ -39,13 +39,7 @@ MireloList::MireloList(const ListPorts& ports) : ports_(ports), surface_(ports.s
     CheckImages = ports_.gdi.CreateMemDC();
     CheckImages->CreateFromResource(u"CHK");
     Brushes[kDropTargetBrush].Rebuild(ports_.gdi, kDropTargetColor);
-    BarWidthCol_ = 1;
-    SuppressPaint_ = kFalse;
-    AltPhase_ = kFalse;
-    ListIndex_ = -1;
-    PlayIndex_ = -1;
     surface_.SetBackColor(kInitialBack);
-    CursorKind_ = 0;
     OnResize();
 }
 

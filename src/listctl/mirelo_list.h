@@ -85,9 +85,10 @@ public:
     void WriteProperties(PropertyBag& bag);
     void AmbientChanged();
 
-    // Properties.
+    // Properties. Most setters skip an unchanged value; CheckBox and
+    // bSeleArrow deliberately do not.
     Bool16 CheckBox() const { return CheckBox_; }
-    void SetCheckBox(Bool16 v);
+    void SetCheckBox(Bool16 v) { Assign(&MireloList::CheckBox_, v, true); }
     int32_t hWnd() const;
     int32_t ListCount() const { return static_cast<int32_t>(Items.size()); }
     int16_t IndexFromPoint(const Variant& X, const Variant& Y);
@@ -99,27 +100,27 @@ public:
     int32_t ItemHeight() const { return ItemHeight_; }
     void SetItemHeight(int32_t v);
     OleColor ItemBkColor1() const { return ItemBkColor1_; }
-    void SetItemBkColor1(OleColor v);
+    void SetItemBkColor1(OleColor v) { Assign(&MireloList::ItemBkColor1_, v); }
     OleColor ItemBkColor2() const { return ItemBkColor2_; }
-    void SetItemBkColor2(OleColor v);
+    void SetItemBkColor2(OleColor v) { Assign(&MireloList::ItemBkColor2_, v); }
     OleColor ItemSelBkColor() const { return ItemSelBkColor_; }
-    void SetItemSelBkColor(OleColor v);
+    void SetItemSelBkColor(OleColor v) { Assign(&MireloList::ItemSelBkColor_, v); }
     OleColor ItemNorTextColor() const { return ItemNorTextColor_; }
-    void SetItemNorTextColor(OleColor v);
+    void SetItemNorTextColor(OleColor v) { Assign(&MireloList::ItemNorTextColor_, v); }
     OleColor ItemSelTextColor() const { return ItemSelTextColor_; }
-    void SetItemSelTextColor(OleColor v);
+    void SetItemSelTextColor(OleColor v) { Assign(&MireloList::ItemSelTextColor_, v); }
     OleColor HeaderBackColor() const { return HeaderBackColor_; }
-    void SetHeaderBackColor(OleColor v);
+    void SetHeaderBackColor(OleColor v) { Assign(&MireloList::HeaderBackColor_, v); }
     Bool16 YnNeedNumCol() const { return YnNeedNumCol_; }
-    void SetYnNeedNumCol(Bool16 v);
+    void SetYnNeedNumCol(Bool16 v) { Assign(&MireloList::YnNeedNumCol_, v); }
     OleColor ItemPlyTextColor() const { return ItemPlyTextColor_; }
-    void SetItemPlyTextColor(OleColor v);
+    void SetItemPlyTextColor(OleColor v) { Assign(&MireloList::ItemPlyTextColor_, v); }
     OleColor ItemErrTextColor() const { return ItemErrTextColor_; }
-    void SetItemErrTextColor(OleColor v);
+    void SetItemErrTextColor(OleColor v) { Assign(&MireloList::ItemErrTextColor_, v); }
     Bool16 Border() const { return Border_; }
-    void SetBorder(Bool16 v);
+    void SetBorder(Bool16 v) { Assign(&MireloList::Border_, v); }
     OleColor BorderColor() const { return BorderColor_; }
-    void SetBorderColor(OleColor v);
+    void SetBorderColor(OleColor v) { Assign(&MireloList::BorderColor_, v); }
     int32_t BorderWidth() const;
     void SetBorderWidth(int32_t v);
     int16_t ListIndex() const { return ListIndex_; }
@@ -133,7 +134,7 @@ public:
     int16_t ItemId(int16_t Index) const;
     void SetItemId(int16_t Index, int16_t value);
     Bool16 bSeleArrow() const { return bSeleArrow_; }
-    void SetbSeleArrow(Bool16 v);
+    void SetbSeleArrow(Bool16 v) { Assign(&MireloList::bSeleArrow_, v, true); }
 
     // Methods.
     Variant AddItemA(const Variant& nColNumCount, const Variant& sHeadCaption, const Variant& nColWidth,
@@ -186,7 +187,6 @@ public:
     // The message hook callback: the list subscribes the wheel on its window.
     void zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& hWnd, int32_t& uMsg,
                         int32_t& wParam, int32_t& lParam) override;
-    const HookTable* Hooks() const { return hooks_.get(); }
 
     // The child scroll bar, reachable by the platform for its window.
     ucScrollbar& Bar() { return *ucBar; }
@@ -244,8 +244,11 @@ private:
     void HookOwnWindow();
     void UnhookAll();
     void SetTimer1(bool enabled);
+    void RecordLayoutLastIndex();
     void DistributeWidth(int16_t extra);
-    void RemoveAt(int index);
+    // After rows went: the play row's mark goes with row `index` (-1: none),
+    // then layout, repaint, and the new count.
+    int32_t RowsRemoved(int index);
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
     void ScrollHandling();
     void SetPropertyIndex(bool play, int16_t& v);
@@ -298,9 +301,11 @@ private:
     int16_t ListIndex_ = -1;   // selected row
     int16_t PlayIndex_ = -1;   // row made current by double-click
     int16_t FirstIndex_ = 0;   // top visible row (the bar's Value)
-    // Bottom visible row as last computed (ListGeometry::LayoutLastIndex by the
-    // resize handling and ItemHeight, PaintedLastIndex by every row paint);
-    // may lie past the last row.
+    // Bottom visible row as last computed, kept because hosts see when it was
+    // computed: set by the resize handling and ItemHeight (RecordLayoutLastIndex,
+    // before the new layout), by every row paint (PaintedLastIndex) and by
+    // Clear (0). The LastIndex property, the arrow keys and setting ListIndex or
+    // PlayIndex read it as it stands; may lie past the last row.
     int16_t LastIndex_ = 0;
 
     // Columns.
@@ -310,7 +315,10 @@ private:
     std::array<int16_t, kMaxColumn + 1> ColAlign_{};
     int16_t ColWidthSum_ = 0;                 // width total as the column operations keep it
     int16_t BarWidthCol_ = 1;                 // slot that last gave up the bar's width
-    int32_t RowAreaHeight_ = 0;               // row area below the header, pixels, as the last layout or row paint left it
+    // The row area below the header, pixels, as the last layout or row paint
+    // measured it. Kept because the next LastIndex is taken from it before
+    // the new layout (RecordLayoutLastIndex), and the wheel's step counts it.
+    int32_t RowAreaHeight_ = 0;
     int32_t LastWidth_ = 0, LastHeight_ = 0;  // surface size after the last resize handling
 
     // Painting.

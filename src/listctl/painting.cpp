@@ -38,7 +38,7 @@ void MireloList::PaintRow(int16_t index) {
     if (ItemHeight_ <= 0) return;
     const ListGeometry g = Geometry();
     TakeRowMetrics(g);
-    if (index > LastIndex_) return;
+    if (index > g.PaintedLastIndex()) return;
     const ItemRecord& record = Items[static_cast<size_t>(index)];
     RowContent row;
     for (int c = 0; c <= kMaxColumn; ++c) row.cells[c] = record.Cell(c);

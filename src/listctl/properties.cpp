@@ -1,7 +1,6 @@
-// Property getters and setters. What a change notifies, rebuilds and repaints
-// is in the property's row (property_table.cpp); a setter says only how it
-// stores. Most skip an unchanged value; CheckBox and bSeleArrow deliberately
-// do not.
+// The property setters that do more than assign (the others are one Assign
+// each in the header). What a change notifies, rebuilds and repaints is in
+// the property's row (property_table.cpp); a setter says only how it stores.
 #include "base/error.h"
 #include "listctl/mirelo_list.h"
 
@@ -9,7 +8,6 @@ namespace mirelo {
 
 int32_t MireloList::hWnd() const { return static_cast<int32_t>(surface_.hWnd()); }
 
-void MireloList::SetCheckBox(Bool16 v) { Assign(&MireloList::CheckBox_, v, true); }
 
 OleColor MireloList::BackColor() const { return surface_.BackColor(); }
 
@@ -39,18 +37,6 @@ void MireloList::SetItemHeight(int32_t v) {
     Assign(&MireloList::ItemHeight_, v);
 }
 
-void MireloList::SetItemBkColor1(OleColor v) { Assign(&MireloList::ItemBkColor1_, v); }
-void MireloList::SetItemBkColor2(OleColor v) { Assign(&MireloList::ItemBkColor2_, v); }
-void MireloList::SetItemSelBkColor(OleColor v) { Assign(&MireloList::ItemSelBkColor_, v); }
-void MireloList::SetItemNorTextColor(OleColor v) { Assign(&MireloList::ItemNorTextColor_, v); }
-void MireloList::SetItemSelTextColor(OleColor v) { Assign(&MireloList::ItemSelTextColor_, v); }
-// Rebuilt in design mode too, so the designer shows the colour just set.
-void MireloList::SetHeaderBackColor(OleColor v) { Assign(&MireloList::HeaderBackColor_, v); }
-void MireloList::SetYnNeedNumCol(Bool16 v) { Assign(&MireloList::YnNeedNumCol_, v); }
-void MireloList::SetItemPlyTextColor(OleColor v) { Assign(&MireloList::ItemPlyTextColor_, v); }
-void MireloList::SetItemErrTextColor(OleColor v) { Assign(&MireloList::ItemErrTextColor_, v); }
-void MireloList::SetBorder(Bool16 v) { Assign(&MireloList::Border_, v); }
-void MireloList::SetBorderColor(OleColor v) { Assign(&MireloList::BorderColor_, v); }
 
 int32_t MireloList::BorderWidth() const { return surface_.DrawWidth(); }
 
@@ -62,7 +48,6 @@ void MireloList::SetBorderWidth(int32_t v) {
     Changed(RowOf(PropertyType::PenWidth));
 }
 
-void MireloList::SetbSeleArrow(Bool16 v) { Assign(&MireloList::bSeleArrow_, v, true); }
 
 void MireloList::Refresh() { surface_.Refresh(); }
 

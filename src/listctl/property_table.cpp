@@ -80,7 +80,7 @@ void MireloList::Changed(const ListProperty& p) {
             if (Border_) DrawBorderBox();
             break;
         case R::Layout:
-            LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, ItemHeight_, FirstIndex_);
+            RecordLayoutLastIndex();
             UpdateLayout();
             OnPaint();
             break;

@@ -1,5 +1,7 @@
 // Everything that is not a row: the header band and its cells, the border
 // box, the empty background and the look inside a form designer.
+#include <algorithm>
+
 #include "base/error.h"
 #include "base/numeric.h"
 #include "render/list_painter.h"
@@ -61,7 +63,13 @@ void ListPainter::HeaderCell(const ListView& v, int32_t left, int32_t width, con
     const BrushSlot brush = look == CellLook::Pressed      ? kPressedBrush
                             : look == CellLook::DropTarget ? kDropTargetBrush
                                                            : kHeaderBrush;
-    FillBox(left, v.geometry.pen, width, v.geometry.itemHeight, v.brushes[brush]);
+    // The last cell may reach past the band (into the border or under the
+    // bar); its fill stops where the band's does, as the whole header's.
+    const int64_t room = static_cast<int64_t>(v.geometry.HeaderBand().right) - left;
+    if (room > 0) {
+        FillBox(left, v.geometry.pen, static_cast<int32_t>(std::min<int64_t>(width, room)), v.geometry.itemHeight,
+                v.brushes[brush]);
+    }
     // Rows leave their own text colour behind; a caption is never drawn in it.
     surface_.SetTextColor(look == CellLook::Pressed ? v.selText : v.norText);
     DrawCellText(caption, left, headerTextTop_, width, v.geometry.itemHeight, DT_CENTER_);

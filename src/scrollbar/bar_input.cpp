@@ -45,10 +45,7 @@ bool ucScrollbar::StepTo(int64_t target, bool force) {
     model_.Value = ToInt32(target);
     const bool changed = model_.Value != old;
     if (!changed && !force) return false;
-    if (changed) {
-        layout_.ThumbPos = GetThumbPos(layout_, model_);
-        CalcTrackRects(layout_, model_);
-    }
+    if (changed) PlaceThumb(false);
     Repaint();
     if (changed) Fire(&ScrollbarEvents::Change);
     return changed;
@@ -62,29 +59,23 @@ void ucScrollbar::BarMouseDown(int32_t wParam, int32_t lParam) {
     if (input_.PressedPart == ScrollPart::None) return;
     input_.PressedDown = true;
     if (input_.HotPart == input_.PressedPart) input_.HotPart = ScrollPart::None;
-    switch (input_.PressedPart) {
-        case ScrollPart::Button1: StepValueDown(smallChange_, true); break;
-        case ScrollPart::Button2: StepValueUp(smallChange_, true); break;
-        case ScrollPart::Track1: StepValueDown(model_.LargeChange, false); break;
-        case ScrollPart::Track2: StepValueUp(model_.LargeChange, false); break;
-        case ScrollPart::Thumb:
-            input_.DragOffset = model_.Orientation == 1 ? layout_.ThumbRect.left - input_.X
-                                                        : layout_.ThumbRect.top - input_.Y;
-            input_.DragStartValue = model_.Value;
-            Repaint();
-            return;
-        case ScrollPart::None:
-            return;
+    if (input_.PressedPart == ScrollPart::Thumb) {
+        input_.DragOffset = model_.Orientation == 1 ? layout_.ThumbRect.left - input_.X
+                                                    : layout_.ThumbRect.top - input_.Y;
+        input_.DragStartValue = model_.Value;
+        Repaint();
+        return;
     }
+    StepPart(input_.PressedPart, true);
     KillBarTimer(DelayTimer);
-    SetBarTimer(DelayTimer, changeDelay_);
+    SetBarTimer(DelayTimer, model_.ChangeDelay);
 }
 
 void ucScrollbar::BarTimer(int32_t id) {
     switch (id) {
         case DelayTimer:
             KillBarTimer(DelayTimer);
-            SetBarTimer(RepeatTimer, changeFrequency_);
+            SetBarTimer(RepeatTimer, model_.ChangeFrequency);
             break;
         case RepeatTimer:
             RepeatStep();
@@ -117,10 +108,12 @@ void ucScrollbar::RepeatStep() {
     switch (input_.PressedPart) {
         case ScrollPart::Button1:
             // Off the button the repetition pauses; it stops only at the end.
-            if (PtInRect(layout_.Btn1Rect, x, y) && !StepValueDown(smallChange_, false)) KillBarTimer(RepeatTimer);
+            if (PtInRect(layout_.Btn1Rect, x, y) && !StepValueDown(model_.SmallChange, false))
+                KillBarTimer(RepeatTimer);
             break;
         case ScrollPart::Button2:
-            if (PtInRect(layout_.Btn2Rect, x, y) && !StepValueUp(smallChange_, false)) KillBarTimer(RepeatTimer);
+            if (PtInRect(layout_.Btn2Rect, x, y) && !StepValueUp(model_.SmallChange, false))
+                KillBarTimer(RepeatTimer);
             break;
         case ScrollPart::Track1:
             // Pages until the thumb reaches the pointer, and again when the
@@ -203,10 +196,13 @@ void ucScrollbar::HoverAt() {
     SetBarTimer(HotTimer, kPollInterval);
 }
 
-void ucScrollbar::StepOnce(ScrollPart part) {
+void ucScrollbar::StepOnce(ScrollPart part) { StepPart(part, false); }
+
+void ucScrollbar::StepPart(ScrollPart part, bool pressed) {
+    // A pressed arrow shows pressed even at the end of the range; a page does not.
     switch (part) {
-        case ScrollPart::Button1: StepValueDown(smallChange_, false); break;
-        case ScrollPart::Button2: StepValueUp(smallChange_, false); break;
+        case ScrollPart::Button1: StepValueDown(model_.SmallChange, pressed); break;
+        case ScrollPart::Button2: StepValueUp(model_.SmallChange, pressed); break;
         case ScrollPart::Track1: StepValueDown(model_.LargeChange, false); break;
         case ScrollPart::Track2: StepValueUp(model_.LargeChange, false); break;
         default: break;
@@ -224,8 +220,7 @@ void ucScrollbar::BarMouseUp() {
     input_.PressedPart = ScrollPart::None;
     input_.PressedDown = false;
     // After a drag the thumb settles on the position of the final value.
-    layout_.ThumbPos = GetThumbPos(layout_, model_);
-    CalcTrackRects(layout_, model_);
+    PlaceThumb(false);
     Repaint();
     if (pressed) Fire(&ScrollbarEvents::EndScroll);
 }

@@ -59,7 +59,7 @@ void CalcButtonRects(BarLayout& g, const BarModel& m, int32_t width, int32_t hei
 int32_t GetThumbSize(const BarLayout& g, const BarModel& m) {
     int64_t size = 0;
     if (m.LargeChange != 0) {
-        const int64_t pages = m.ValueRange / m.LargeChange + 1;
+        const int64_t pages = m.ValueRange() / m.LargeChange + 1;
         if (pages != 0) size = g.TrackLen(m.Orientation) / pages;
     }
     return size < kMinThumbSize ? kMinThumbSize : ToInt32(size);
@@ -67,17 +67,17 @@ int32_t GetThumbSize(const BarLayout& g, const BarModel& m) {
 
 int32_t GetThumbPos(const BarLayout& g, const BarModel& m) {
     const int32_t start = g.TrackStart(m.Orientation);
-    if (m.ValueRange == 0) return start;
+    if (m.ValueRange() == 0) return start;
     const double free = g.TrackLen(m.Orientation) - g.ThumbSize;
     const double offset = static_cast<double>(m.Value) - m.Min;
-    return ToInt32(start + free / static_cast<double>(m.ValueRange) * offset);
+    return ToInt32(start + free / static_cast<double>(m.ValueRange()) * offset);
 }
 
 int32_t GetValueFromThumb(const BarLayout& g, const BarModel& m) {
     const int32_t free = g.TrackLen(m.Orientation) - g.ThumbSize;
     if (free == 0) return m.Min;
     const double moved = g.ThumbPos - g.TrackStart(m.Orientation);
-    return ToInt32(m.Min + moved / free * static_cast<double>(m.ValueRange));
+    return ToInt32(m.Min + moved / free * static_cast<double>(m.ValueRange()));
 }
 
 void CalcTrackRects(BarLayout& g, const BarModel& m) {

@@ -21,14 +21,18 @@ struct BarLayout {
     const Rect& PartRect(ScrollPart p) const;  // an empty rectangle for None
 };
 
-// The value model the geometry depends on. ValueRange is 64-bit so that any
-// pair of 32-bit limits has a range.
+// The bar's saved settings: the value model the geometry depends on, and the
+// steps and timings of its input. Values from a bag may break Min <= Value <= Max.
 struct BarModel {
     int32_t Min = 0, Max = 100, Value = 0;
-    int64_t ValueRange = 100;
-    int32_t LargeChange = 10;
-    int32_t Orientation = 0;  // 1 horizontal, anything else vertical
+    int32_t SmallChange = 1;       // an arrow's step
+    int32_t LargeChange = 10;      // a page's step; also sizes the thumb
+    int32_t ChangeDelay = 500;     // ms before a held press repeats
+    int32_t ChangeFrequency = 50;  // ms between repeats
+    int32_t Orientation = 0;       // 1 horizontal, anything else vertical
     bool ShowButtons = true;
+    // 64-bit so that any pair of 32-bit limits has a range.
+    int64_t ValueRange() const { return static_cast<int64_t>(Max) - Min; }
 };
 
 constexpr int32_t kButtonLength = 18;

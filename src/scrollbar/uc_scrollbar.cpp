@@ -41,63 +41,28 @@ HWnd ucScrollbar::hWnd() const { return ports_.window ? ports_.window->hWnd() : 
 
 bool ucScrollbar::Enabled() const { return ports_.window ? ports_.window->IsWindowEnabled() : enabled_; }
 
-void ucScrollbar::SetEnabled(bool v) {
-    enabled_ = v;
-    if (ports_.window) ports_.window->EnableWindow(v);
-    Repaint();
-}
-
+// The setters with more to them than a clamp (the others are in the header).
 void ucScrollbar::SetMin(int32_t v) {
-    model_.Min = v > model_.Max ? model_.Max : v;
-    model_.ValueRange = static_cast<int64_t>(model_.Max) - model_.Min;
-    if (model_.Value < model_.Min) model_.Value = model_.Min;
-    Reshape();
+    if (v > model_.Max) v = model_.Max;
+    if (model_.Value < v) model_.Value = v;  // no Change: the value follows its limit
+    Set(kBarMin, v);
 }
 
 void ucScrollbar::SetMax(int32_t v) {
-    model_.Max = v < model_.Min ? model_.Min : v;
-    model_.ValueRange = static_cast<int64_t>(model_.Max) - model_.Min;
-    if (model_.Value > model_.Max) model_.Value = model_.Max;
-    Reshape();
+    if (v < model_.Min) v = model_.Min;
+    if (model_.Value > v) model_.Value = v;
+    Set(kBarMax, v);
 }
 
 void ucScrollbar::SetValue(int32_t v) {
     const int32_t old = model_.Value;
-    if (v < model_.Min) {
-        v = model_.Min;
-    } else if (v > model_.Max) {
-        v = model_.Max;
-    }
-    model_.Value = v;
-    layout_.ThumbPos = GetThumbPos(layout_, model_);
-    CalcTrackRects(layout_, model_);
-    Repaint();
+    // Not std::clamp: a bag may have left Min above Max.
+    if (v < model_.Min) v = model_.Min;
+    else if (v > model_.Max) v = model_.Max;
+    Set(kBarValue, v);
     if (model_.Value != old) Fire(&ScrollbarEvents::Change);
 }
 
-void ucScrollbar::SetSmallChange(int32_t v) {
-    smallChange_ = v <= 0 ? 1 : v;
-    Reshape();
-}
-
-void ucScrollbar::SetLargeChange(int32_t v) {
-    model_.LargeChange = v <= 0 ? 1 : v;
-    Reshape();
-}
-
-void ucScrollbar::SetChangeDelay(int32_t v) { changeDelay_ = v < 0 ? 0 : v; }
-
-void ucScrollbar::SetChangeFrequency(int32_t v) { changeFrequency_ = v < 25 ? 25 : v; }
-
-void ucScrollbar::SetOrientation(int32_t v) {
-    model_.Orientation = v < 0 ? 0 : (v > 1 ? 1 : v);
-    RelayoutBar();
-}
-
-void ucScrollbar::SetShowButtons(bool v) {
-    model_.ShowButtons = v;
-    RelayoutBar();
-}
 
 void ucScrollbar::SetVisible(bool v) {
     if (v == visible_) return;
@@ -140,16 +105,13 @@ void ucScrollbar::RelayoutBar() {
 void ucScrollbar::CalcGeometry() {
     const Rect client = ClientRect();
     CalcButtonRects(layout_, model_, client.Width(), client.Height());
-    layout_.ThumbSize = GetThumbSize(layout_, model_);
-    layout_.ThumbPos = GetThumbPos(layout_, model_);
-    CalcTrackRects(layout_, model_);
+    PlaceThumb(true);
 }
 
-void ucScrollbar::Reshape() {
-    layout_.ThumbSize = GetThumbSize(layout_, model_);
+void ucScrollbar::PlaceThumb(bool resize) {
+    if (resize) layout_.ThumbSize = GetThumbSize(layout_, model_);
     layout_.ThumbPos = GetThumbPos(layout_, model_);
     CalcTrackRects(layout_, model_);
-    Repaint();
 }
 
 Rect ucScrollbar::ClientRect() const {

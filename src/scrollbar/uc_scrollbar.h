@@ -6,6 +6,7 @@
 // It works with or without a real window: without one (design data, tests,
 // a container that has not created it yet) the container's extender state is
 // the whole truth and the client size follows Move at once.
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -20,6 +21,7 @@
 #include "platform/window.h"
 #include "platform/window_proc.h"
 #include "scrollbar/bar_input_state.h"
+#include "scrollbar/bar_property.h"
 #include "scrollbar/bar_layout.h"
 #include "subclass/hook_owner.h"
 
@@ -63,27 +65,28 @@ public:
     // Attaching another window, or none, first unhooks the one before.
     void AttachWindow(const BarWindowPorts& ports);
 
-    // Properties.
+    // Properties. Setters clamp; what a change shows is in the property's row
+    // (bar_property_table.cpp).
     bool Enabled() const;
-    void SetEnabled(bool v);
+    void SetEnabled(bool v) { Set(kBarEnabled, v); }
     int32_t Min() const { return model_.Min; }
     void SetMin(int32_t v);
     int32_t Max() const { return model_.Max; }
     void SetMax(int32_t v);
     int32_t Value() const { return model_.Value; }
     void SetValue(int32_t v);
-    int32_t SmallChange() const { return smallChange_; }
-    void SetSmallChange(int32_t v);
+    int32_t SmallChange() const { return model_.SmallChange; }
+    void SetSmallChange(int32_t v) { Set(kBarSmallChange, v <= 0 ? 1 : v); }
     int32_t LargeChange() const { return model_.LargeChange; }
-    void SetLargeChange(int32_t v);
-    int32_t ChangeDelay() const { return changeDelay_; }
-    void SetChangeDelay(int32_t v);
-    int32_t ChangeFrequency() const { return changeFrequency_; }
-    void SetChangeFrequency(int32_t v);
+    void SetLargeChange(int32_t v) { Set(kBarLargeChange, v <= 0 ? 1 : v); }
+    int32_t ChangeDelay() const { return model_.ChangeDelay; }
+    void SetChangeDelay(int32_t v) { Set(kBarChangeDelay, v < 0 ? 0 : v); }
+    int32_t ChangeFrequency() const { return model_.ChangeFrequency; }
+    void SetChangeFrequency(int32_t v) { Set(kBarChangeFrequency, v < 25 ? 25 : v); }
     int32_t Orientation() const { return model_.Orientation; }
-    void SetOrientation(int32_t v);
+    void SetOrientation(int32_t v) { Set(kBarOrientation, v < 0 ? 0 : (v > 1 ? 1 : v)); }
     bool ShowButtons() const { return model_.ShowButtons; }
-    void SetShowButtons(bool v);
+    void SetShowButtons(bool v) { Set(kBarShowButtons, v); }
     HWnd hWnd() const;
 
     // Methods.
@@ -91,7 +94,9 @@ public:
     void zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& lhWnd, int32_t& uMsg,
                         int32_t& wParam, int32_t& lParam) override;
 
-    // Life cycle: a new instance, or one loaded from / saved to a bag.
+    // Life cycle: a new instance, or one loaded from / saved to a bag; one row
+    // per saved property (bar_property_table.cpp).
+    static const std::array<BarProperty, kBarPropertyCount> kProperties;
     void InitProperties();
     void ReadProperties(PropertyBag& bag, Site& site);
     void WriteProperties(PropertyBag& bag);
@@ -127,18 +132,24 @@ public:
     // State shared with painting and tests.
     const BarLayout& Layout() const { return layout_; }
     const BarInputState& Input() const { return input_; }
-    int64_t ValueRange() const { return model_.ValueRange; }
+    int64_t ValueRange() const { return model_.ValueRange(); }
     BrushHandle FillBrush() const { return fillBrush_; }
 
 private:
+    int32_t Stored(const BarProperty& p) const;
+    void Store(const BarProperty& p, int32_t v);  // as given: no clamping, nothing repainted
+    void Set(BarKey key, int32_t v);              // store, then show the change as its row says
     void Repaint();
     void HookOwnWindow();  // run mode only
-    void Reshape();  // thumb size and position, track rectangles, repaint
-    void CalcGeometry();
+    // The thumb's place (and with `resize` its length) and the track pieces
+    // for the value model as it stands; nothing repainted.
+    void PlaceThumb(bool resize);
+    void CalcGeometry();  // the buttons from the client size, then PlaceThumb
     Rect ClientRect() const;
     bool StepValueDown(int32_t amount, bool force);
     bool StepValueUp(int32_t amount, bool force);
     bool StepTo(int64_t target, bool force);
+    void StepPart(ScrollPart part, bool pressed);  // an arrow's or a page's step
     void SetBarTimer(int32_t id, int32_t interval);
     void KillBarTimer(int32_t id);
     Point CursorClientPos();
@@ -156,9 +167,6 @@ private:
     BrushHandle fillBrush_ = 0;
 
     BarModel model_;
-    int32_t smallChange_ = 1;
-    int32_t changeDelay_ = 500;
-    int32_t changeFrequency_ = 50;
     bool enabled_ = true;  // the window's enabled state while there is no window
     bool userMode_ = false;
     Site* site_ = nullptr;  // the container the properties came from; it outlives the bar

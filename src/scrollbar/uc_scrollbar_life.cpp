@@ -1,4 +1,4 @@
-// Loading, saving and the window messages of a bar.
+// The window messages a bar takes through the hook of its own window.
 #include "base/color.h"
 #include "scrollbar/uc_scrollbar.h"
 #include "subclass/hook_table.h"
@@ -30,36 +30,6 @@ constexpr Subscription kSubscriptions[] = {
 };
 }  // namespace
 
-void ucScrollbar::InitProperties() {
-    changeDelay_ = 500;
-    changeFrequency_ = 50;
-    model_ = BarModel{};
-    smallChange_ = 1;
-    CalcGeometry();
-}
-
-void ucScrollbar::ReadProperties(PropertyBag& bag, Site& site) {
-    // Stored values are taken as they are, even where a setter would clamp.
-    const bool enabled = bag.ReadProperty(u"Enabled", Variant::FromBool(true)).ToBool();
-    enabled_ = enabled;
-    if (ports_.window) ports_.window->EnableWindow(enabled);
-    model_.Min = bag.ReadProperty(u"Min", Variant(0)).ToInt32();
-    model_.Max = bag.ReadProperty(u"Max", Variant(100)).ToInt32();
-    model_.Value = bag.ReadProperty(u"Value", Variant(0)).ToInt32();
-    smallChange_ = bag.ReadProperty(u"SmallChange", Variant(1)).ToInt32();
-    model_.LargeChange = bag.ReadProperty(u"LargeChange", Variant(10)).ToInt32();
-    changeDelay_ = bag.ReadProperty(u"ChangeDelay", Variant(500)).ToInt32();
-    changeFrequency_ = bag.ReadProperty(u"ChangeFrequency", Variant(50)).ToInt32();
-    model_.Orientation = bag.ReadProperty(u"Orientation", Variant(0)).ToInt32();
-    model_.ShowButtons = bag.ReadProperty(u"ShowButtons", Variant::FromBool(true)).ToBool();
-    model_.ValueRange = static_cast<int64_t>(model_.Max) - model_.Min;
-    CalcGeometry();
-
-    site_ = &site;
-    userMode_ = site.UserMode();
-    HookOwnWindow();
-}
-
 void ucScrollbar::HookOwnWindow() {
     if (!userMode_ || ports_.window == nullptr || ports_.hooks == nullptr) return;
     const HWnd own = hWnd();
@@ -67,19 +37,6 @@ void ucScrollbar::HookOwnWindow() {
     if (hooks_->FindHookEntry(own, false) >= 0) return;  // loaded twice: one hook is enough
     if (hooks_->HookWindow(own) < 0) return;
     for (const auto& s : kSubscriptions) hooks_->AddHookMessage(own, s.uMsg, s.when);
-}
-
-void ucScrollbar::WriteProperties(PropertyBag& bag) {
-    bag.WriteProperty(u"Enabled", Variant::FromBool(Enabled()), Variant::FromBool(true));
-    bag.WriteProperty(u"Min", Variant(model_.Min), Variant(0));
-    bag.WriteProperty(u"Max", Variant(model_.Max), Variant(100));
-    bag.WriteProperty(u"Value", Variant(model_.Value), Variant(0));
-    bag.WriteProperty(u"SmallChange", Variant(smallChange_), Variant(1));
-    bag.WriteProperty(u"LargeChange", Variant(model_.LargeChange), Variant(10));
-    bag.WriteProperty(u"ChangeDelay", Variant(changeDelay_), Variant(500));
-    bag.WriteProperty(u"ChangeFrequency", Variant(changeFrequency_), Variant(50));
-    bag.WriteProperty(u"Orientation", Variant(model_.Orientation), Variant(0));
-    bag.WriteProperty(u"ShowButtons", Variant::FromBool(model_.ShowButtons), Variant::FromBool(true));
 }
 
 void ucScrollbar::zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& lhWnd,

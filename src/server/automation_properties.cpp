@@ -20,23 +20,26 @@ HRESULT Get(ListControl& c, T* out, F&& read) {
     return c.Call([&] { *out = read(c.Core()); });
 }
 
+FontDesc FontOf(IFontDisp* object) {
+    FontDesc desc;
+    if (!ReadFontObject(object, &desc)) Raise(kInvalidPropertyValue);
+    return desc;
+}
+
 }  // namespace
 
-#define MIRELO_BOOL_PROPERTY(Name)                                                                   \
-    STDMETHODIMP Automation::get_##Name(VARIANT_BOOL* out) {                                         \
+// A get/put pair: `ToAutomation` and `ToCore` convert the value each way.
+#define MIRELO_PROPERTY(Name, Type, ToAutomation, ToCore)                                            \
+    STDMETHODIMP Automation::get_##Name(Type* out) {                                                 \
         return Get(owner_, out, [](MireloList& l) { return ToAutomation(l.Name()); });               \
     }                                                                                                \
-    STDMETHODIMP Automation::put_##Name(VARIANT_BOOL v) {                                            \
+    STDMETHODIMP Automation::put_##Name(Type v) {                                                    \
         return owner_.Call([&] { owner_.Core().Set##Name(ToCore(v)); });                             \
     }
-
-#define MIRELO_COLOR_PROPERTY(Name)                                                                  \
-    STDMETHODIMP Automation::get_##Name(OLE_COLOR* out) {                                            \
-        return Get(owner_, out, [](MireloList& l) { return static_cast<OLE_COLOR>(l.Name()); });     \
-    }                                                                                                \
-    STDMETHODIMP Automation::put_##Name(OLE_COLOR v) {                                               \
-        return owner_.Call([&] { owner_.Core().Set##Name(static_cast<OleColor>(v)); });              \
-    }
+#define MIRELO_BOOL_PROPERTY(Name) MIRELO_PROPERTY(Name, VARIANT_BOOL, ToAutomation, ToCore)
+#define MIRELO_COLOR_PROPERTY(Name) MIRELO_PROPERTY(Name, OLE_COLOR, static_cast<OLE_COLOR>, static_cast<OleColor>)
+#define MIRELO_LONG_PROPERTY(Name) MIRELO_PROPERTY(Name, LONG, static_cast<LONG>, static_cast<int32_t>)
+#define MIRELO_SHORT_PROPERTY(Name) MIRELO_PROPERTY(Name, short, static_cast<short>, static_cast<short>)
 
 MIRELO_BOOL_PROPERTY(CheckBox)
 MIRELO_BOOL_PROPERTY(YnNeedNumCol)
@@ -52,9 +55,16 @@ MIRELO_COLOR_PROPERTY(HeaderBackColor)
 MIRELO_COLOR_PROPERTY(ItemPlyTextColor)
 MIRELO_COLOR_PROPERTY(ItemErrTextColor)
 MIRELO_COLOR_PROPERTY(BorderColor)
+MIRELO_LONG_PROPERTY(ItemHeight)
+MIRELO_LONG_PROPERTY(BorderWidth)
+MIRELO_SHORT_PROPERTY(ListIndex)
+MIRELO_SHORT_PROPERTY(PlayIndex)
 
+#undef MIRELO_PROPERTY
 #undef MIRELO_BOOL_PROPERTY
 #undef MIRELO_COLOR_PROPERTY
+#undef MIRELO_LONG_PROPERTY
+#undef MIRELO_SHORT_PROPERTY
 
 STDMETHODIMP Automation::get_hWnd(LONG* out) {
     return Get(owner_, out, [](MireloList& l) { return static_cast<LONG>(l.hWnd()); });
@@ -79,51 +89,11 @@ STDMETHODIMP Automation::get_Font(IFontDisp** out) {
 }
 
 STDMETHODIMP Automation::putref_Font(IFontDisp* v) {
-    return owner_.Call([&] {
-        FontDesc desc;
-        if (!ReadFontObject(v, &desc)) Raise(kInvalidPropertyValue);
-        owner_.Core().SetFontRef(desc);
-    });
+    return owner_.Call([&] { owner_.Core().SetFontRef(FontOf(v)); });
 }
 
 STDMETHODIMP Automation::put_Font(IFontDisp* v) {
-    return owner_.Call([&] {
-        FontDesc desc;
-        if (!ReadFontObject(v, &desc)) Raise(kInvalidPropertyValue);
-        owner_.Core().SetFont(desc);
-    });
-}
-
-STDMETHODIMP Automation::get_ItemHeight(LONG* out) {
-    return Get(owner_, out, [](MireloList& l) { return static_cast<LONG>(l.ItemHeight()); });
-}
-
-STDMETHODIMP Automation::put_ItemHeight(LONG v) {
-    return owner_.Call([&] { owner_.Core().SetItemHeight(static_cast<int32_t>(v)); });
-}
-
-STDMETHODIMP Automation::get_BorderWidth(LONG* out) {
-    return Get(owner_, out, [](MireloList& l) { return static_cast<LONG>(l.BorderWidth()); });
-}
-
-STDMETHODIMP Automation::put_BorderWidth(LONG v) {
-    return owner_.Call([&] { owner_.Core().SetBorderWidth(static_cast<int32_t>(v)); });
-}
-
-STDMETHODIMP Automation::get_ListIndex(short* out) {
-    return Get(owner_, out, [](MireloList& l) { return l.ListIndex(); });
-}
-
-STDMETHODIMP Automation::put_ListIndex(short v) {
-    return owner_.Call([&] { owner_.Core().SetListIndex(v); });
-}
-
-STDMETHODIMP Automation::get_PlayIndex(short* out) {
-    return Get(owner_, out, [](MireloList& l) { return l.PlayIndex(); });
-}
-
-STDMETHODIMP Automation::put_PlayIndex(short v) {
-    return owner_.Call([&] { owner_.Core().SetPlayIndex(v); });
+    return owner_.Call([&] { owner_.Core().SetFont(FontOf(v)); });
 }
 
 STDMETHODIMP Automation::get_FirstIndex(short* out) {

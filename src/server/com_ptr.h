@@ -47,4 +47,14 @@ private:
     T* p_ = nullptr;
 };
 
+// QueryInterface of an object that answers IUnknown and one interface, `own`, as `self`.
+template <class I>
+HRESULT AnswerOne(I* self, REFIID own, REFIID iid, void** out) {
+    if (!out) return E_POINTER;
+    *out = iid == IID_IUnknown || iid == own ? self : nullptr;
+    if (!*out) return E_NOINTERFACE;
+    self->AddRef();
+    return S_OK;
+}
+
 }  // namespace mirelo::server

@@ -15,14 +15,7 @@ ConnectionPoint::ConnectionPoint(IUnknown& owner, IConnectionPointContainer& con
     : owner_(owner), container_(container), iid_(iid), fallback_(fallback) {}
 
 STDMETHODIMP ConnectionPoint::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IConnectionPoint) {
-        *out = static_cast<IConnectionPoint*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return AnswerOne<IConnectionPoint>(this, IID_IConnectionPoint, iid, out);
 }
 
 STDMETHODIMP ConnectionPoint::GetConnectionInterface(IID* iid) {

@@ -1,31 +1,19 @@
 #include "server/errors.h"
 
-#include <string>
-
 #include "MireloList_h.h"
 #include "server/com_ptr.h"
 #include "server/module.h"
+#include "win32/wide_text.h"
 
 namespace mirelo::server {
-
-namespace {
-
-std::wstring Widen(const char* utf8) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    std::wstring w(n > 0 ? n - 1 : 0, L'\0');
-    if (n > 1) MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &w[0], n);
-    return w;
-}
-
-}  // namespace
 
 HRESULT RuntimeErrorResult(int number) {
     ComPtr<ICreateErrorInfo> create;
     if (SUCCEEDED(CreateErrorInfo(create.Out()))) {
         create->SetGUID(IID__MireloList);
         create->SetSource(const_cast<LPOLESTR>(kLibraryName));
-        std::wstring text = Widen(ErrorDescription(number));
-        create->SetDescription(&text[0]);
+        Text text = FromUtf8(ErrorDescription(number));
+        create->SetDescription(const_cast<LPOLESTR>(win32::Wide(text)));
         ComPtr<IErrorInfo> info = create.As<IErrorInfo>(IID_IErrorInfo);
         SetErrorInfo(0, info.Get());
     }
@@ -47,9 +35,8 @@ void FillExcepInfo(EXCEPINFO* info, HRESULT hr) {
         return;
     }
     info->bstrSource = SysAllocString(kLibraryName);
-    if (const int number = RuntimeErrorNumber(hr)) {
-        info->bstrDescription = SysAllocString(Widen(ErrorDescription(number)).c_str());
-    }
+    if (const int number = RuntimeErrorNumber(hr))
+        info->bstrDescription = win32::ToBstr(FromUtf8(ErrorDescription(number)));
 }
 
 }  // namespace mirelo::server

@@ -72,13 +72,7 @@ ComPtr<IFontDisp> FontLink::Object(const FontDesc& current) {
 }
 
 STDMETHODIMP FontLink::QueryInterface(REFIID iid, void** out) {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IPropertyNotifySink) {
-        *out = static_cast<IPropertyNotifySink*>(this);
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    return AnswerOne<IPropertyNotifySink>(this, IID_IPropertyNotifySink, iid, out);
 }
 
 STDMETHODIMP FontLink::OnChanged(DISPID id) {

@@ -64,10 +64,11 @@ STDMETHODIMP InPlace::UIDeactivate() {
     return S_OK;
 }
 
-void InPlace::ReleaseSite() {
+void InPlace::LeaveSite() {
+    ComPtr<IOleInPlaceSite> site = std::move(site_);
     frame_.Reset();
     document_.Reset();
-    site_.Reset();
+    if (site) site->OnInPlaceDeactivate();
 }
 
 void InPlace::Deactivate() {
@@ -75,9 +76,7 @@ void InPlace::Deactivate() {
     UIDeactivate();
     active_ = false;
     owner_.Window().Destroy();
-    ComPtr<IOleInPlaceSite> site = site_;
-    ReleaseSite();
-    if (site) site->OnInPlaceDeactivate();
+    LeaveSite();
 }
 
 STDMETHODIMP InPlace::InPlaceDeactivate() {
@@ -123,9 +122,7 @@ void InPlace::WindowDestroyed() {
     if (!active_) return;
     uiActive_ = false;
     active_ = false;
-    ComPtr<IOleInPlaceSite> site = site_;
-    ReleaseSite();
-    if (site) site->OnInPlaceDeactivate();
+    LeaveSite();
 }
 
 }  // namespace mirelo::server

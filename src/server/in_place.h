@@ -18,7 +18,6 @@ public:
     HRESULT Activate(IOleClientSite* site, bool uiActivate);
     void Deactivate();
     void Hide();
-    bool IsActive() const { return active_; }
 
     // IOleWindow.
     STDMETHODIMP GetWindow(HWND* hwnd) override;
@@ -42,7 +41,8 @@ public:
 
 private:
     HRESULT ActivateUI();
-    void ReleaseSite();
+    // Lets go of the site and its windows, then tells the site.
+    void LeaveSite();
 
     ComPtr<IOleInPlaceSite> site_;
     ComPtr<IOleInPlaceFrame> frame_;

@@ -93,11 +93,10 @@ HRESULT ArgSlot::Prepare(const ParamSpec& param, VARIANT* source) {
     const bool byRef = (param.type & VT_BYREF) != 0;
     const bool optional = (param.flags & (PARAMFLAG_FOPT | PARAMFLAG_FHASDEFAULT)) != 0;
     VARIANT* value = value_.get();
+    HRESULT hr = S_OK;
 
-    const bool missing = !source || IsNotPassed(source) || (optional && V_VT(source) == VT_EMPTY);
-    if (missing) {
+    if (!source || IsNotPassed(source) || (optional && V_VT(source) == VT_EMPTY)) {
         if (!optional) return DISP_E_PARAMNOTOPTIONAL;
-        HRESULT hr = S_OK;
         if (param.flags & PARAMFLAG_FHASDEFAULT) {
             hr = Coerce(value, const_cast<VARIANT*>(param.defaultValue.get()), base);
         } else if (base == VT_VARIANT) {
@@ -107,31 +106,24 @@ HRESULT ArgSlot::Prepare(const ParamSpec& param, VARIANT* source) {
             *value = VARIANT{};
             V_VT(value) = base;
         }
-        if (FAILED(hr)) return hr;
-    } else if (byRef) {
-        if (V_VT(source) == (VT_BYREF | base)) {
-            pass_ = *source;
-            passType_ = V_VT(source);
+    } else if (byRef && V_VT(source) == (VT_BYREF | base)) {
+        pass_ = *source;
+        passType_ = V_VT(source);
+        return S_OK;
+    } else if (byRef && V_VT(source) == (VT_BYREF | VT_VARIANT)) {
+        VARIANT* inner = V_VARIANTREF(source);
+        if (base == VT_VARIANT || V_VT(inner) == base) {
+            PassByRef(base, inner);
             return S_OK;
         }
-        if (V_VT(source) == (VT_BYREF | VT_VARIANT)) {
-            VARIANT* inner = V_VARIANTREF(source);
-            if (base == VT_VARIANT || V_VT(inner) == base) {
-                PassByRef(base, inner);
-                return S_OK;
-            }
-            const HRESULT hr = Coerce(value, inner, base);
-            if (FAILED(hr)) return hr;
-            writeBack_ = inner;
-        } else {
-            // A value: the method works on a temporary the caller never sees.
-            const HRESULT hr = Coerce(value, source, base);
-            if (FAILED(hr)) return hr;
-        }
+        hr = Coerce(value, inner, base);
+        if (SUCCEEDED(hr)) writeBack_ = inner;
     } else {
-        const HRESULT hr = Coerce(value, source, base);
-        if (FAILED(hr)) return hr;
+        // For a by-reference parameter, a value: the method works on a
+        // temporary the caller never sees.
+        hr = Coerce(value, source, base);
     }
+    if (FAILED(hr)) return hr;
 
     if (byRef) {
         PassByRef(base, value);

@@ -4,6 +4,7 @@
 
 #include "MireloList_h.h"
 #include "server/module.h"
+#include "win32/gdi_font.h"
 #include "win32/pc_memdc.h"
 #include "win32/window_proc_hook.h"
 
@@ -14,13 +15,6 @@ namespace {
 constexpr LONG kHimetricPerInch = 2540;
 // A new control is 3030 x 2265 twips, 202 x 151 pixels: in HIMETRIC, rounded.
 constexpr SIZEL kInitialExtent = {5345, 3995};
-
-int ScreenDpi(int axis) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, axis);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
 
 Text AboutText() {
     std::wstring body = std::wstring(kProgId) + L"\n" + L"Version " + kVersionText;
@@ -149,16 +143,16 @@ HRESULT ListControl::SetExtent(const SIZEL& himetric) {
     if (himetric.cx < 0 || himetric.cy < 0) return E_INVALIDARG;
     extent_ = himetric;
     if (window_->Handle()) return S_OK;  // the container moves the window through SetObjectRects
-    const int w = MulDiv(himetric.cx, ScreenDpi(LOGPIXELSX), kHimetricPerInch);
-    const int h = MulDiv(himetric.cy, ScreenDpi(LOGPIXELSY), kHimetricPerInch);
+    const int w = MulDiv(himetric.cx, win32::ScreenDpi(LOGPIXELSX), kHimetricPerInch);
+    const int h = MulDiv(himetric.cy, win32::ScreenDpi(LOGPIXELSY), kHimetricPerInch);
     if (w == surface_.ScaleWidth() && h == surface_.ScaleHeight()) return S_OK;
     surface_.SetOffscreenSize(w, h);
     return Guarded([&] { core_->OnResize(); });
 }
 
 void ListControl::NoteWindowRect(const RECT& pixels) {
-    extent_.cx = MulDiv(pixels.right - pixels.left, kHimetricPerInch, ScreenDpi(LOGPIXELSX));
-    extent_.cy = MulDiv(pixels.bottom - pixels.top, kHimetricPerInch, ScreenDpi(LOGPIXELSY));
+    extent_.cx = MulDiv(pixels.right - pixels.left, kHimetricPerInch, win32::ScreenDpi(LOGPIXELSX));
+    extent_.cy = MulDiv(pixels.bottom - pixels.top, kHimetricPerInch, win32::ScreenDpi(LOGPIXELSY));
 }
 
 }  // namespace mirelo::server

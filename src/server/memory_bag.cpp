@@ -95,7 +95,7 @@ const MemoryBag::Entry* MemoryBag::Find(const Text& key) const {
     return nullptr;
 }
 
-void MemoryBag::Put(Entry e) {
+void MemoryBag::Add(Entry e) {
     for (Entry& old : entries_) {
         if (old.key == e.key) {
             old = std::move(e);
@@ -111,10 +111,7 @@ Variant MemoryBag::ReadProperty(const Text& key, const Variant& def) {
 }
 
 void MemoryBag::WriteProperty(const Text& key, const Variant& value, const Variant&) {
-    Entry e;
-    e.key = key;
-    e.value = value;
-    Put(std::move(e));
+    Add(Entry{key, false, value, FontDesc{}});
 }
 
 FontDesc MemoryBag::ReadFont(const Text& key, const FontDesc& def) {
@@ -122,13 +119,7 @@ FontDesc MemoryBag::ReadFont(const Text& key, const FontDesc& def) {
     return e && e->isFont ? e->font : def;
 }
 
-void MemoryBag::WriteFont(const Text& key, const FontDesc& value) {
-    Entry e;
-    e.key = key;
-    e.isFont = true;
-    e.font = value;
-    Put(std::move(e));
-}
+void MemoryBag::WriteFont(const Text& key, const FontDesc& value) { Add(Entry{key, true, Variant(), value}); }
 
 std::vector<uint8_t> Serialize(const MemoryBag& bag) {
     Writer payload;

@@ -22,11 +22,11 @@ public:
     void WriteFont(const Text& key, const FontDesc& value) override;
 
     const std::vector<Entry>& Entries() const { return entries_; }
-    void Add(Entry e) { Put(std::move(e)); }
+    // Replaces the entry of the same key, else adds one at the end.
+    void Add(Entry e);
 
 private:
     const Entry* Find(const Text& key) const;
-    void Put(Entry e);
 
     std::vector<Entry> entries_;
 };

@@ -42,9 +42,9 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
     } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
         // Unloaded by FreeLibrary: a later load may sit at another address,
         // so our window procedures must not stay registered.
-        mirelo::win32::ControlWindow::UnregisterClass(instance);
-        mirelo::win32::AboutBox::UnregisterClass(instance);
-        mirelo::win32::ChildPictureBox::UnregisterClass(instance);
+        using namespace mirelo::win32;
+        for (const wchar_t* name : {ControlWindow::ClassName(), AboutBox::ClassName(), ChildPictureBox::ClassName()})
+            UnregisterClassW(name, instance);
     }
     return TRUE;
 }

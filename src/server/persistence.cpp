@@ -50,14 +50,18 @@ STDMETHODIMP Persistence::Load(LPSTREAM stream) {
     return hr;
 }
 
+HRESULT Persistence::StreamForm(std::vector<uint8_t>* data) {
+    return owner_.Call([&] {
+        MemoryBag bag;
+        owner_.Core().WriteProperties(bag);
+        *data = Serialize(bag);
+    });
+}
+
 STDMETHODIMP Persistence::Save(LPSTREAM stream, BOOL clearDirty) {
     if (!stream) return E_POINTER;
     std::vector<uint8_t> data;
-    HRESULT hr = owner_.Call([&] {
-        MemoryBag bag;
-        owner_.Core().WriteProperties(bag);
-        data = Serialize(bag);
-    });
+    HRESULT hr = StreamForm(&data);
     if (FAILED(hr)) return hr;
     ULONG written = 0;
     hr = stream->Write(data.data(), static_cast<ULONG>(data.size()), &written);
@@ -70,11 +74,7 @@ STDMETHODIMP Persistence::Save(LPSTREAM stream, BOOL clearDirty) {
 STDMETHODIMP Persistence::GetSizeMax(ULARGE_INTEGER* size) {
     if (!size) return E_POINTER;
     std::vector<uint8_t> data;
-    const HRESULT hr = owner_.Call([&] {
-        MemoryBag bag;
-        owner_.Core().WriteProperties(bag);
-        data = Serialize(bag);
-    });
+    const HRESULT hr = StreamForm(&data);
     size->QuadPart = data.size();
     return hr;
 }

@@ -5,6 +5,9 @@
 // neither) gets them on first use.
 #include <ocidl.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "server/part.h"
 
 namespace mirelo::server {
@@ -25,6 +28,10 @@ public:
     // IPersistPropertyBag.
     STDMETHODIMP Load(IPropertyBag* bag, IErrorLog* log) override;
     STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
+
+private:
+    // The control's properties as its stream holds them.
+    HRESULT StreamForm(std::vector<uint8_t>* data);
 };
 
 }  // namespace mirelo::server

@@ -30,24 +30,18 @@ std::wstring GuidText(REFGUID guid) {
     return text;
 }
 
-bool SetValue(const std::wstring& key, const wchar_t* name, const std::wstring& value) {
+// Creates `key` and, unless `value` is null, sets its value `name` (null: the default value).
+bool SetValue(const std::wstring& key, const wchar_t* name, const wchar_t* value) {
     HKEY h;
     if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr) !=
         ERROR_SUCCESS)
         return false;
-    const LONG rc = RegSetValueExW(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    LONG rc = ERROR_SUCCESS;
+    if (value)
+        rc = RegSetValueExW(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                            static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
     RegCloseKey(h);
     return rc == ERROR_SUCCESS;
-}
-
-bool CreateKey(const std::wstring& key) {
-    HKEY h;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h, nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    RegCloseKey(h);
-    return true;
 }
 
 void DeleteTree(const std::wstring& key) { RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str()); }
@@ -67,19 +61,21 @@ bool OtherViewRegistersClass(const std::wstring& clsidKey) {
 HRESULT RegisterClassKeys() {
     const std::wstring path = ModulePath();
     const std::wstring clsid = L"CLSID\\" + GuidText(CLSID_MireloList);
+    // A null value makes a key without values.
     const bool ok = SetValue(clsid, nullptr, kProgId) &&
-                    SetValue(clsid + L"\\InprocServer32", nullptr, path) &&
+                    SetValue(clsid + L"\\InprocServer32", nullptr, path.c_str()) &&
                     SetValue(clsid + L"\\InprocServer32", L"ThreadingModel", L"Apartment") &&
-                    SetValue(clsid + L"\\ProgID", nullptr, kProgId) && CreateKey(clsid + L"\\Control") &&
+                    SetValue(clsid + L"\\ProgID", nullptr, kProgId) &&
+                    SetValue(clsid + L"\\Control", nullptr, nullptr) &&
                     SetValue(clsid + L"\\MiscStatus", nullptr, L"0") &&
-                    SetValue(clsid + L"\\MiscStatus\\1", nullptr, std::to_wstring(OleObject::kMiscStatus)) &&
+                    SetValue(clsid + L"\\MiscStatus\\1", nullptr, std::to_wstring(OleObject::kMiscStatus).c_str()) &&
                     SetValue(clsid + L"\\ToolboxBitmap32", nullptr,
-                             path + L", " + std::to_wstring(kToolboxBitmap)) &&
-                    SetValue(clsid + L"\\TypeLib", nullptr, GuidText(LIBID_MireloListProj)) &&
+                             (path + L", " + std::to_wstring(kToolboxBitmap)).c_str()) &&
+                    SetValue(clsid + L"\\TypeLib", nullptr, GuidText(LIBID_MireloListProj).c_str()) &&
                     SetValue(clsid + L"\\Version", nullptr, L"1.0") &&
-                    CreateKey(clsid + L"\\Implemented Categories\\" + kCatControl) &&
+                    SetValue(clsid + L"\\Implemented Categories\\" + kCatControl, nullptr, nullptr) &&
                     SetValue(kProgId, nullptr, kProgId) &&
-                    SetValue(std::wstring(kProgId) + L"\\CLSID", nullptr, GuidText(CLSID_MireloList));
+                    SetValue(std::wstring(kProgId) + L"\\CLSID", nullptr, GuidText(CLSID_MireloList).c_str());
     return ok ? S_OK : SELFREG_E_CLASS;
 }
 

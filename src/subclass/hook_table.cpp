@@ -21,10 +21,7 @@ int32_t HookTable::HookWindow(HWnd hWnd) {
     return index;
 }
 
-void HookTable::UnhookWindow(HWnd hWnd) {
-    Slot& slot = *slots_[static_cast<size_t>(Find(hWnd))];
-    slot.Unhook();
-}
+void HookTable::UnhookWindow(HWnd hWnd) { slots_[static_cast<size_t>(Find(hWnd))]->Unhook(); }
 
 void HookTable::UnhookAll() {
     try {

@@ -23,8 +23,6 @@ bool IsMousePress(UINT msg) {
 
 const wchar_t* AboutBox::ClassName() { return L"MireloListAbout"; }
 
-void AboutBox::UnregisterClass(HINSTANCE instance) { ::UnregisterClassW(ClassName(), instance); }
-
 AboutBox::AboutBox(HINSTANCE instance, Text title, Text body, std::function<HWND()> owner)
     : instance_(instance), title_(std::move(title)), body_(std::move(body)), owner_(std::move(owner)) {}
 
@@ -35,23 +33,14 @@ void AboutBox::Close() {
 }
 
 void AboutBox::ShowModal() {
-    WNDCLASSEXW wc = {};
-    if (!GetClassInfoExW(instance_, ClassName(), &wc)) {
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = WndProc;
-        wc.hInstance = instance_;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = ClassName();
-        RegisterClassExW(&wc);
-    }
+    RegisterWindowClass(instance_, ClassName(), 0, LoadCursor(nullptr, IDC_ARROW),
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     HWND owner = owner_ ? owner_() : nullptr;
     if (owner) owner = GetAncestor(owner, GA_ROOT);
     const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, ClassName(), Wide(title_),
-                            WS_POPUP | WS_CAPTION | WS_VISIBLE, x, y, kWidth, kHeight, owner, nullptr,
-                            instance_, this);
+    Create(WS_EX_DLGMODALFRAME | WS_EX_TOPMOST, ClassName(), Wide(title_), WS_POPUP | WS_CAPTION | WS_VISIBLE, x, y,
+           kWidth, kHeight, owner, instance_);
     if (!hwnd_) return;
     const bool disabled = owner && EnableWindow(owner, FALSE) == FALSE;
     MSG msg;
@@ -89,34 +78,16 @@ void AboutBox::Paint() {
     EndPaint(hwnd_, &ps);
 }
 
-LRESULT CALLBACK AboutBox::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self && IsMousePress(msg)) {
-        DestroyWindow(hwnd);
+LRESULT AboutBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (IsMousePress(msg) || msg == WM_CLOSE) {
+        DestroyWindow(hwnd_);
         return 0;
     }
-    switch (msg) {
-    case WM_PAINT:
-        if (self) {
-            self->Paint();
-            return 0;
-        }
-        break;
-    case WM_CLOSE:
-        DestroyWindow(hwnd);
+    if (msg == WM_PAINT) {
+        Paint();
         return 0;
-    case WM_NCDESTROY:
-        if (self) self->hwnd_ = nullptr;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        break;
-    default:
-        break;
     }
-    return DefWindowProcW(hwnd, msg, wParam, lParam);
+    return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
 
 }  // namespace mirelo::win32

@@ -133,11 +133,13 @@ STDMETHODIMP AccessibleList::GetTypeInfoCount(UINT* count) {
     return core_ ? S_OK : CO_E_OBJNOTCONNECTED;
 }
 
-AccessibilityModel AccessibleList::Model() const {
+AccessibilityModel ModelOf(MireloList& list, HWND hwnd) {
     RECT rc = {};
-    GetClientRect(hwnd_, &rc);
-    return AccessibilityModel(*core_, rc.right, rc.bottom);
+    GetClientRect(hwnd, &rc);
+    return AccessibilityModel(list, rc.right, rc.bottom);
 }
+
+AccessibilityModel AccessibleList::Model() const { return ModelOf(*core_, hwnd_); }
 
 template <class F>
 HRESULT AccessibleList::Live(F&& body) {
@@ -147,6 +149,15 @@ HRESULT AccessibleList::Live(F&& body) {
     } catch (...) {
         return E_FAIL;
     }
+}
+
+template <class F>
+HRESULT AccessibleList::LiveOn(const VARIANT& child, F&& body) {
+    return Live([&]() -> HRESULT {
+        AccessibleElement e;
+        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
+        return body(e);
+    });
 }
 
 int32_t AccessibleList::ChildCount() const {
@@ -160,21 +171,14 @@ int32_t AccessibleList::ChildCount() const {
 HRESULT AccessibleList::Resolve(const VARIANT& child, AccessibleElement& out) const {
     if (V_VT(&child) != VT_I4) return E_INVALIDARG;
     const LONG id = V_I4(&child);
-    bool found = false;
-    switch (kind_) {
-    case Kind::List:
-        out = {AccessiblePart::List, -1};
-        found = id == CHILDID_SELF || Model().ListChild(id, out);
-        break;
-    case Kind::Header:
-        out = {AccessiblePart::Header, -1};
-        found = id == CHILDID_SELF || Model().HeaderChild(id, out);
-        break;
-    case Kind::Bar:
-        out = {AccessiblePart::Bar, -1};
-        found = id == CHILDID_SELF || Model().BarChild(id, out);
-        break;
-    }
+    // By Kind: what CHILDID_SELF names on each object.
+    static constexpr AccessiblePart kSelf[] = {AccessiblePart::List, AccessiblePart::Header, AccessiblePart::Bar};
+    out = {kSelf[static_cast<int>(kind_)], -1};
+    if (id == CHILDID_SELF) return S_OK;
+    const AccessibilityModel m = Model();
+    const bool found = kind_ == Kind::Header ? m.HeaderChild(id, out)
+                       : kind_ == Kind::Bar  ? m.BarChild(id, out)
+                                             : m.ListChild(id, out);
     return found ? S_OK : E_INVALIDARG;
 }
 
@@ -197,9 +201,7 @@ HRESULT AccessibleList::TextOf(const VARIANT& child, BSTR* out,
                                Text (AccessibilityModel::*get)(const AccessibleElement&) const) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    return Live([&] {
-        AccessibleElement e;
-        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
+    return LiveOn(child, [&](const AccessibleElement& e) {
         const Text text = get ? (Model().*get)(e) : Text();
         if (text.empty()) return S_FALSE;
         *out = ToBstr(text);
@@ -228,9 +230,7 @@ STDMETHODIMP AccessibleList::get_accChildCount(LONG* count) {
 STDMETHODIMP AccessibleList::get_accChild(VARIANT child, IDispatch** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    return Live([&]() -> HRESULT {
-        AccessibleElement e;
-        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
+    return LiveOn(child, [&](const AccessibleElement& e) -> HRESULT {
         if (V_I4(&child) == CHILDID_SELF) return E_INVALIDARG;
         if (kind_ == Kind::List && KindOf(e.part) != Kind::List)
             return Object(KindOf(e.part))->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(out));
@@ -260,19 +260,13 @@ STDMETHODIMP AccessibleList::get_accHelpTopic(BSTR* file, VARIANT child, LONG* t
     if (!file || !topic) return E_POINTER;
     *file = nullptr;
     *topic = -1;
-    return Live([&] {
-        AccessibleElement e;
-        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
-        return S_FALSE;  // no help file
-    });
+    return LiveOn(child, [](const AccessibleElement&) { return S_FALSE; });  // no help file
 }
 
 STDMETHODIMP AccessibleList::get_accRole(VARIANT child, VARIANT* out) {
     if (!out) return E_POINTER;
     VariantInit(out);
-    return Live([&] {
-        AccessibleElement e;
-        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
+    return LiveOn(child, [&](const AccessibleElement& e) {
         SetI4(out, RoleOf(e));
         return S_OK;
     });
@@ -281,9 +275,7 @@ STDMETHODIMP AccessibleList::get_accRole(VARIANT child, VARIANT* out) {
 STDMETHODIMP AccessibleList::get_accState(VARIANT child, VARIANT* out) {
     if (!out) return E_POINTER;
     VariantInit(out);
-    return Live([&] {
-        AccessibleElement e;
-        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
+    return LiveOn(child, [&](const AccessibleElement& e) {
         LONG bits = StateBits(Model().State(e, GetFocus() == hwnd_));
         if (e.part == AccessiblePart::List && !IsWindowVisible(hwnd_)) bits |= STATE_SYSTEM_INVISIBLE;
         if (e.part == AccessiblePart::List && !IsWindowEnabled(hwnd_)) bits |= STATE_SYSTEM_UNAVAILABLE;
@@ -316,9 +308,7 @@ STDMETHODIMP AccessibleList::get_accSelection(VARIANT* out) {
 }
 
 STDMETHODIMP AccessibleList::accSelect(LONG flags, VARIANT child) {
-    return Live([&] {
-        AccessibleElement e;
-        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
+    return LiveOn(child, [&](const AccessibleElement& e) {
         // One row at a time, and the focus is always on the selected row.
         if (flags & ~(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION)) return E_INVALIDARG;
         if (e.part == AccessiblePart::List && flags == SELFLAG_TAKEFOCUS) {
@@ -335,9 +325,7 @@ STDMETHODIMP AccessibleList::accSelect(LONG flags, VARIANT child) {
 STDMETHODIMP AccessibleList::accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) {
     if (!left || !top || !width || !height) return E_POINTER;
     *left = *top = *width = *height = 0;
-    return Live([&] {
-        AccessibleElement e;
-        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
+    return LiveOn(child, [&](const AccessibleElement& e) {
         const Rect r = Model().Location(e);
         POINT p = {r.left, r.top};
         ClientToScreen(hwnd_, &p);
@@ -352,9 +340,7 @@ STDMETHODIMP AccessibleList::accLocation(LONG* left, LONG* top, LONG* width, LON
 STDMETHODIMP AccessibleList::accNavigate(LONG direction, VARIANT start, VARIANT* out) {
     if (!out) return E_POINTER;
     VariantInit(out);
-    return Live([&] {
-        AccessibleElement e;
-        if (HRESULT hr = Resolve(start, e); FAILED(hr)) return hr;
+    return LiveOn(start, [&](const AccessibleElement&) {
         const LONG id = V_I4(&start), count = ChildCount();
         // Rows and the bar's parts go down, header cells across the header.
         const bool down = kind_ != Kind::Header;
@@ -388,9 +374,7 @@ STDMETHODIMP AccessibleList::accHitTest(LONG x, LONG y, VARIANT* out) {
 }
 
 STDMETHODIMP AccessibleList::accDoDefaultAction(VARIANT child) {
-    return Live([&] {
-        AccessibleElement e;
-        if (HRESULT hr = Resolve(child, e); FAILED(hr)) return hr;
+    return LiveOn(child, [&](const AccessibleElement& e) {
         // Only what names an action has one.
         if (Model().DefaultAction(e).empty()) return DISP_E_MEMBERNOTFOUND;
         if (e.part == AccessiblePart::Row) core_->PlayRow(e.index);

@@ -26,6 +26,9 @@ namespace mirelo::win32 {
 // window's own objects are positive; the system's are not.
 enum : LONG { kHeaderObjectId = 1, kBarObjectId = 2 };
 
+// The list as its window shows it now.
+AccessibilityModel ModelOf(MireloList& list, HWND hwnd);
+
 class AccessibleList final : public IAccessible, public IOleWindow {
 public:
     // The list's object (with its header's and bar's); the caller holds the one reference.
@@ -83,6 +86,9 @@ private:
     // Runs a call on the live list; run-time errors of the core end it as E_FAIL.
     template <class F>
     HRESULT Live(F&& body);
+    // The same on the element `child` names here; E_INVALIDARG for none.
+    template <class F>
+    HRESULT LiveOn(const VARIANT& child, F&& body);
     // The element a child id names on this object; E_INVALIDARG for none.
     HRESULT Resolve(const VARIANT& child, AccessibleElement& out) const;
     int32_t ChildCount() const;

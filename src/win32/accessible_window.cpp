@@ -87,9 +87,7 @@ public:
             for (size_t i = 0; i < now.size(); ++i) {
                 const CellSays &was = header_[i], &is = now[i];
                 const LONG id = static_cast<LONG>(i) + 1;
-                const bool moved = was.place.left != is.place.left || was.place.right != is.place.right ||
-                                   was.place.top != is.place.top || was.place.bottom != is.place.bottom;
-                if (moved) NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, hwnd_, kHeaderObjectId, id);
+                if (was.place != is.place) NotifyWinEvent(EVENT_OBJECT_LOCATIONCHANGE, hwnd_, kHeaderObjectId, id);
                 if (was.name != is.name) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, kHeaderObjectId, id);
                 if (was.description != is.description)
                     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, hwnd_, kHeaderObjectId, id);
@@ -107,11 +105,7 @@ private:
         Rect place;
     };
 
-    AccessibilityModel Model() const {
-        RECT rc = {};
-        GetClientRect(hwnd_, &rc);
-        return AccessibilityModel(list_, rc.right, rc.bottom);
-    }
+    AccessibilityModel Model() const { return ModelOf(list_, hwnd_); }
     // Describing the list may meet a run-time error of the core (widths past
     // the pixel range); the change it describes has happened all the same,
     // and must not fail for want of its announcement.

@@ -15,25 +15,6 @@ HINSTANCE OwnModule() {
     return module;
 }
 
-bool RegisterBarClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof(wc);
-    if (GetClassInfoExW(instance, BarWindow::ClassName(), &wc)) {
-        if (wc.lpfnWndProc == proc) return true;
-        // Left behind by an earlier load of the module.
-        UnregisterClassW(BarWindow::ClassName(), instance);
-        wc = {};
-        wc.cbSize = sizeof(wc);
-    }
-    // Double clicks come as their own message, which the bar turns into a press.
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = BarWindow::ClassName();
-    return RegisterClassExW(&wc) != 0;
-}
-
 // The bar asks for a repaint at every change of its range, which a list
 // filled row by row makes thousands of times before it paints once; under
 // Wine every InvalidateRect is a round trip to the server. A window whose
@@ -67,11 +48,12 @@ BarWindow::BarWindow(ucScrollbar& bar, WindowProcPort& hooks, std::function<void
 
 BarWindow* BarWindow::Create(HWND parent, ucScrollbar& bar, WindowProcPort& hooks, std::function<void()> onDestroy) {
     const HINSTANCE instance = OwnModule();
-    if (!RegisterBarClass(instance, &WndProc)) return nullptr;
+    // Double clicks come as their own message, which the bar turns into a press.
+    if (!RegisterWindowClass(instance, ClassName(), CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW))) return nullptr;
     auto* self = new BarWindow(bar, hooks, std::move(onDestroy));
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (bar.Visible() ? WS_VISIBLE : 0);
-    CreateWindowExW(0, ClassName(), L"", style, bar.Left(), bar.Top(), bar.Width(), bar.Height(), parent, nullptr,
-                    instance, self);
+    self->WindowObject::Create(0, ClassName(), L"", style, bar.Left(), bar.Top(), bar.Width(), bar.Height(), parent,
+                               instance);
     if (!self->hwnd_) {
         delete self;
         return nullptr;
@@ -81,27 +63,8 @@ BarWindow* BarWindow::Create(HWND parent, ucScrollbar& bar, WindowProcPort& hook
     return self;
 }
 
-LRESULT CALLBACK BarWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<BarWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<BarWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        if (self->owned_) delete self;
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    // A run-time error in a handler has nobody to go to: the message counts
-    // as handled and the window carries on.
-    try {
-        return self->OnMessage(msg, wParam, lParam);
-    } catch (...) {
-        return 0;
-    }
+void BarWindow::WindowGone() {
+    if (owned_) delete this;
 }
 
 void BarWindow::Attach() {

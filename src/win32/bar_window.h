@@ -16,6 +16,7 @@
 #include "scrollbar/uc_scrollbar.h"
 #include "win32/win32_cursor.h"
 #include "win32/win32_window.h"
+#include "win32/window_object.h"
 #include "win32/window_timers.h"
 
 namespace mirelo {
@@ -24,7 +25,7 @@ class MireloList;
 
 namespace mirelo::win32 {
 
-class BarWindow {
+class BarWindow final : public WindowObject {
 public:
     // Creates the window where the bar's extender state puts it, shown as it
     // says, and gives it to the bar (which hooks it in run mode). onDestroy
@@ -33,13 +34,12 @@ public:
     static BarWindow* Create(HWND parent, ucScrollbar& bar, WindowProcPort& hooks,
                              std::function<void()> onDestroy = {});
 
-    HWND Handle() const { return hwnd_; }
     static const wchar_t* ClassName();
 
 private:
     BarWindow(ucScrollbar& bar, WindowProcPort& hooks, std::function<void()> onDestroy);
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void WindowGone() override;
     void Attach();
     void Detach();
     void Paint();
@@ -50,7 +50,6 @@ private:
     ucScrollbar& bar_;
     WindowProcPort& hooks_;
     std::function<void()> onDestroy_;
-    HWND hwnd_ = nullptr;
     bool owned_ = false;    // the window deletes this object when it goes
     bool pressed_ = false;  // the left button went down here and holds the capture
     std::unique_ptr<ChildWindowPort> window_;

@@ -9,7 +9,6 @@ namespace mirelo::win32 {
 namespace {
 
 constexpr float kTwipsPerPixel = 15;
-const wchar_t* const kClassName = L"MireloListPictureBox";
 
 float Twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 
@@ -24,24 +23,16 @@ ChildPictureBox::~ChildPictureBox() {
     if (backBrush_) DeleteObject(backBrush_);
 }
 
-void ChildPictureBox::UnregisterClass(HINSTANCE instance) { ::UnregisterClassW(kClassName, instance); }
+const wchar_t* ChildPictureBox::ClassName() { return L"MireloListPictureBox"; }
 
 bool ChildPictureBox::EnsureWindow() {
     if (hwnd_) return true;
     HWND parent = parent_ ? parent_() : nullptr;
     if (!parent) return false;
-    WNDCLASSEXW wc = {};
-    if (!GetClassInfoExW(instance_, kClassName, &wc)) {
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = WndProc;
-        wc.hInstance = instance_;
-        wc.hCursor = nullptr;  // the marker's shape comes from the gestures
-        wc.lpszClassName = kClassName;
-        if (!RegisterClassExW(&wc)) return false;
-    }
-    CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0), place_.left,
-                    place_.top, place_.right - place_.left, place_.bottom - place_.top, parent, nullptr, instance_,
-                    this);
+    // No class cursor: the marker's shape comes from the gestures.
+    if (!RegisterWindowClass(instance_, ClassName(), 0, nullptr)) return false;
+    Create(0, ClassName(), L"", WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0), place_.left, place_.top,
+           place_.right - place_.left, place_.bottom - place_.top, parent, instance_);
     if (hwnd_ && visible_) Raise();
     return hwnd_ != nullptr;
 }
@@ -152,26 +143,9 @@ void ChildPictureBox::Button(UINT msg, LPARAM lParam) {
     if (wasHeld) mouse_->MouseUp(button, ShiftState(), x, y);
 }
 
-LRESULT CALLBACK ChildPictureBox::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<ChildPictureBox*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ChildPictureBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        // Gone with the control's window; made again when next needed.
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        self->held_ = 0;
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    try {
-        return self->OnMessage(msg, wParam, lParam);
-    } catch (...) {
-        return 0;  // a run-time error in a gesture has no caller to go to
-    }
+void ChildPictureBox::WindowGone() {
+    // Gone with the control's window; made again when next needed.
+    held_ = 0;
 }
 
 LRESULT ChildPictureBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "platform/picture_box.h"
+#include "win32/window_object.h"
 
 namespace mirelo::win32 {
 
@@ -25,13 +26,11 @@ protected:
     ~PictureBoxMouse() = default;
 };
 
-class ChildPictureBox : public PictureBox {
+class ChildPictureBox : public PictureBox, public WindowObject {
 public:
     // `parent` answers the control's window now, or null.
     ChildPictureBox(HINSTANCE instance, std::function<HWND()> parent);
     ~ChildPictureBox() override;
-    ChildPictureBox(const ChildPictureBox&) = delete;
-    ChildPictureBox& operator=(const ChildPictureBox&) = delete;
 
     void SetMouse(PictureBoxMouse* mouse) { mouse_ = mouse; }
     // A box that must stay visible over this one when this one is shown.
@@ -43,12 +42,11 @@ public:
     void Cls() override;
     bool CopyFromScreen(HWnd window) override;
 
-    HWND Handle() const { return hwnd_; }
-    static void UnregisterClass(HINSTANCE instance);
+    static const wchar_t* ClassName();
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void WindowGone() override;
     bool EnsureWindow();
     void Raise();
     void Paint();
@@ -59,7 +57,6 @@ private:
     std::function<HWND()> parent_;
     PictureBoxMouse* mouse_ = nullptr;
     ChildPictureBox* over_ = nullptr;
-    HWND hwnd_ = nullptr;
     RECT place_ = {0, 0, 0, 0};
     bool visible_ = false;
     COLORREF back_ = RGB(224, 224, 224);

@@ -18,55 +18,23 @@ float Y(LPARAM lParam) { return static_cast<float>(GET_Y_LPARAM(lParam)); }
 
 const wchar_t* ControlWindow::ClassName() { return L"MireloListWindow"; }
 
-void ControlWindow::UnregisterClass(HINSTANCE instance) { ::UnregisterClassW(ClassName(), instance); }
-
 ControlWindow::ControlWindow(HINSTANCE instance, GdiSurface& surface, MireloList& core, ControlWindowHost& host)
     : instance_(instance), surface_(surface), core_(core), host_(host) {}
 
 ControlWindow::~ControlWindow() { Destroy(); }
 
 bool ControlWindow::Create(HWND parent, const RECT& pos) {
-    WNDCLASSEXW wc = {};
-    if (!GetClassInfoExW(instance_, ClassName(), &wc)) {
-        wc.cbSize = sizeof(wc);
-        // A class DC keeps the control's font and colours between paints, as
-        // the surface's own device context does.
-        wc.style = CS_OWNDC | CS_DBLCLKS;
-        wc.lpfnWndProc = WndProc;
-        wc.hInstance = instance_;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = ClassName();
-        if (!RegisterClassExW(&wc)) return false;
-    }
-    CreateWindowExW(0, ClassName(), L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, pos.left,
-                    pos.top, pos.right - pos.left, pos.bottom - pos.top, parent, nullptr, instance_, this);
+    // A class DC keeps the control's font and colours between paints, as
+    // the surface's own device context does.
+    if (!RegisterWindowClass(instance_, ClassName(), CS_OWNDC | CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW)))
+        return false;
+    WindowObject::Create(0, ClassName(), L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP, pos.left,
+                         pos.top, pos.right - pos.left, pos.bottom - pos.top, parent, instance_);
     return hwnd_ != nullptr;
 }
 
 void ControlWindow::Destroy() {
     if (hwnd_) DestroyWindow(hwnd_);
-}
-
-LRESULT CALLBACK ControlWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<ControlWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ControlWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        return DefWindowProcW(hwnd, msg, wParam, lParam);
-    }
-    // A run-time error inside a handler has no caller to go to; the message
-    // is taken as handled and the window carries on.
-    try {
-        return self->OnMessage(msg, wParam, lParam);
-    } catch (...) {
-        return 0;
-    }
 }
 
 LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -7,6 +7,7 @@
 
 #include "listctl/mirelo_list.h"
 #include "win32/gdi_surface.h"
+#include "win32/window_object.h"
 
 namespace mirelo::win32 {
 
@@ -21,23 +22,18 @@ protected:
     ~ControlWindowHost() = default;
 };
 
-class ControlWindow {
+class ControlWindow final : public WindowObject {
 public:
     ControlWindow(HINSTANCE instance, GdiSurface& surface, MireloList& core, ControlWindowHost& host);
     ~ControlWindow();
-    ControlWindow(const ControlWindow&) = delete;
-    ControlWindow& operator=(const ControlWindow&) = delete;
 
     bool Create(HWND parent, const RECT& pos);
     void Destroy();
-    HWND Handle() const { return hwnd_; }
 
     static const wchar_t* ClassName();
-    static void UnregisterClass(HINSTANCE instance);
 
 private:
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void Paint();
     void ButtonDown(int16_t button, LPARAM lParam, bool doubleClick);
     void ButtonUp(int16_t button, LPARAM lParam);
@@ -47,7 +43,6 @@ private:
     GdiSurface& surface_;
     MireloList& core_;
     ControlWindowHost& host_;
-    HWND hwnd_ = nullptr;
     int16_t held_ = 0;        // buttons pressed on this window and not yet released
     bool clickArmed_ = false;  // a left press here whose release is a click
 };

@@ -6,16 +6,17 @@
 
 namespace mirelo::win32 {
 
-LONG FontHeightPixels(double points) {
+int ScreenDpi(int axis) {
     HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    const int dpi = GetDeviceCaps(screen, axis);
     ReleaseDC(nullptr, screen);
-    return -ToInt32(points * dpi / 72.0);
+    return dpi;
 }
 
 HFONT CreateGdiFont(const FontDesc& f) {
     LOGFONTW lf = {};
-    lf.lfHeight = FontHeightPixels(f.size);
+    // Points to pixels of the screen, negative: a character height rather than a cell height.
+    lf.lfHeight = -ToInt32(f.size * ScreenDpi(LOGPIXELSY) / 72.0);
     lf.lfWeight = f.weight;
     lf.lfItalic = f.italic;
     lf.lfUnderline = f.underline;

@@ -6,9 +6,8 @@
 
 namespace mirelo::win32 {
 
-// Point size to a character height in pixels of the screen (negative, as
-// LOGFONT asks for a character height rather than a cell height).
-LONG FontHeightPixels(double points);
+// Dots per inch of the screen along `axis` (LOGPIXELSX or LOGPIXELSY).
+int ScreenDpi(int axis);
 HFONT CreateGdiFont(const FontDesc& f);
 
 }  // namespace mirelo::win32

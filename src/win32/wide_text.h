@@ -13,15 +13,9 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t), "Win32 wide characters are UT
 
 inline const wchar_t* Wide(const Text& t) { return reinterpret_cast<const wchar_t*>(t.c_str()); }
 
-inline Text FromWide(const wchar_t* s, size_t n) { return Text(reinterpret_cast<const char16_t*>(s), n); }
-
-inline Text FromWide(const wchar_t* s) { return s ? FromWide(s, wcslen(s)) : Text(); }
-
 // A BSTR may be null, which automation reads as the empty string.
-inline Text FromBstr(BSTR s) { return s ? FromWide(s, SysStringLen(s)) : Text(); }
+inline Text FromBstr(BSTR s) { return s ? Text(reinterpret_cast<const char16_t*>(s), SysStringLen(s)) : Text(); }
 
-inline BSTR ToBstr(const Text& t) {
-    return SysAllocStringLen(Wide(t), static_cast<UINT>(t.size()));
-}
+inline BSTR ToBstr(const Text& t) { return SysAllocStringLen(Wide(t), static_cast<UINT>(t.size())); }
 
 }  // namespace mirelo::win32

@@ -12,10 +12,7 @@ namespace mirelo::win32 {
 
 class HdcContext : public DeviceContext {
 public:
-    HdcContext() = default;
-    explicit HdcContext(HDC hdc) : hdc_(hdc) {}
     void Attach(HDC hdc) { hdc_ = hdc; }
-    HDC hdc() const { return hdc_; }
 
     void FillRect(const Rect& r, BrushHandle brush) override;
     void BitBlt(int32_t xDst, int32_t yDst, int32_t width, int32_t height, MemDC& src, int32_t xSrc,

@@ -141,6 +141,18 @@ TEST_F(ScrollTest, ReachingTheLastIndexScrollsOneRowAndSwapsColours) {
     EXPECT_EQ(list->FirstIndex(), 4);
 }
 
+TEST_F(ScrollTest, AfterAGrowingResizeTheKeysScrollAtTheBoundBeforeIt) {
+    // A control that only grew is not repainted by its resize handling, so
+    // until the next paint Down scrolls at the bound the old size gave (10
+    // whole rows + 1), although twenty rows are now in view.
+    list->SetListIndex(10);
+    surface.height += 160;
+    list->OnResize();
+    list->OnKeyDown(40, 0);
+    EXPECT_EQ(list->ListIndex(), 11);
+    EXPECT_EQ(list->FirstIndex(), 1);
+}
+
 TEST_F(ScrollTest, TheTimerRepaintsOnceEvenWhilePaintingIsSuppressed) {
     list->OnTimer1();
     EXPECT_TRUE(EndsWithPicture());

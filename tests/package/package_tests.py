@@ -180,12 +180,13 @@ def products(prefix):
 
 
 def uses(prefix, arch):
-    """The control works from the script host of that bitness: create, columns, rows."""
-    script = "Z:" + os.path.join(ROOT, "tests", "package", "use_installed.vbs").replace("/", "\\")
+    """The control works from the script host of that bitness, through the registration the
+    package wrote: the JScript client of the Wine suite, run there."""
+    script = "Z:" + os.path.join(ROOT, "tests", "win32", "script_jscript.js").replace("/", "\\")
     host = f"C:\\windows\\{ARCHS[arch]['system']}\\cscript.exe"
     rc, out = wine(prefix, host, "//nologo", script, debug="-all,fixme+wscript", timeout=120,
                    loader=ARCHS[arch]["loader"])
-    ok = rc == 0 and "used 2 rows" in out and "FAIL" not in out and "OnScriptError" not in out
+    ok = rc == 0 and "ok: a JScript client" in out and "FAIL" not in out and "OnScriptError" not in out
     return ok, out.strip()
 
 

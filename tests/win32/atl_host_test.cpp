@@ -42,9 +42,7 @@ TEST(AtlHost, ActivatesByProgIdAndAnswersCalls) {
     EXPECT_EQ(rc.bottom, 200);
 
     // No ambient answer: run mode, so the list paints its header band.
-    Method(d.Get(), L"AddItemA", {Var::I4(1), Var::Str(L"A,B"), Var::Str(L"100,100"), Var::Str(L"0,0")});
-    for (const wchar_t* row : {L"a,1", L"b,2", L"c,3"})
-        EXPECT_GT(Method(d.Get(), L"AddItem", {Var::Str(row)}).value.AsLong(), 0);
+    EXPECT_TRUE(Fill(d.Get(), L"A,B", L"100,100", {L"a,1", L"b,2", L"c,3"}));
     EXPECT_EQ(Get(d.Get(), L"ListCount").value.AsLong(), 3);
     UpdateWindow(own);
     HDC dc = GetDC(own);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "listctl/column_cursors.h"
+#include "test_container.h"
 #include "win32/columns_picture_box.h"
 #include "win32/cursor_shapes.h"
 
@@ -16,44 +16,6 @@ namespace mirelo::win32 {
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255);
-
-// One top-level window for the whole suite, away from where other suites put
-// theirs: tearing a shown one down makes Wine wait for a window manager that
-// Xvfb does not have, so it is made and destroyed once.
-class ColumnsWindows : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ColumnsTestHost";
-        RegisterClassW(&wc);
-        host_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"",
-                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 700, 500, 500, 450, nullptr, nullptr,
-                                wc.hInstance, nullptr);
-    }
-    static void TearDownTestSuite() { DestroyWindow(host_); }
-
-public:
-    static HWND host_;
-};
-
-HWND ColumnsWindows::host_ = nullptr;
-HWND Desktop() { return ColumnsWindows::host_; }
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
-COLORREF ScreenPixel(int x, int y) {
-    Pump();
-    GdiFlush();
-    HDC screen = GetDC(nullptr);
-    COLORREF c = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return c;
-}
 
 // A child window standing in for the control's, filled with one colour.
 class Parent {
@@ -65,7 +27,7 @@ public:
         wc.lpszClassName = L"ColumnsTestParent";
         RegisterClassW(&wc);
         hwnd = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, w, h,
-                               Desktop(), nullptr, wc.hInstance, nullptr);
+                               mltest::TestDesktop(), nullptr, wc.hInstance, nullptr);
         Fill(fill);
     }
     ~Parent() {
@@ -81,12 +43,7 @@ public:
         ReleaseDC(hwnd, dc);
         GdiFlush();
     }
-    // A pixel of this window's client area as the screen shows it.
-    COLORREF Pixel(int x, int y) const {
-        POINT pt{x, y};
-        ClientToScreen(hwnd, &pt);
-        return ScreenPixel(pt.x, pt.y);
-    }
+    COLORREF Pixel(int x, int y) const { return mltest::ScreenPixel(hwnd, x, y); }
     HWND hwnd;
 };
 
@@ -101,7 +58,7 @@ struct Recorder : PictureBoxMouse {
     std::vector<std::string> calls;
 };
 
-TEST_F(ColumnsWindows, BoxesAreMadeWithTheControlsWindowAndKeepTheirState) {
+TEST(ColumnsWindows, BoxesAreMadeWithTheControlsWindowAndKeepTheirState) {
     HWND parent = nullptr;
     ChildPictureBox box(GetModuleHandleW(nullptr), [&] { return parent; });
     box.MoveWindow(10, 1, 2, 16);  // no window yet: only remembered
@@ -133,7 +90,7 @@ TEST_F(ColumnsWindows, BoxesAreMadeWithTheControlsWindowAndKeepTheirState) {
     EXPECT_EQ(GetParent(box.Handle()), again.hwnd);
 }
 
-TEST_F(ColumnsWindows, StillPictureCoversTheControlUnderTheMarker) {
+TEST(ColumnsWindows, StillPictureCoversTheControlUnderTheMarker) {
     Parent p(200, 100, 160, 90, kRed);
     ASSERT_EQ(p.Pixel(20, 40), kRed);
     ChildPictureBox marker(GetModuleHandleW(nullptr), [&] { return p.hwnd; });
@@ -163,7 +120,7 @@ TEST_F(ColumnsWindows, StillPictureCoversTheControlUnderTheMarker) {
     EXPECT_FALSE(still.CopyFromScreen(0));
 }
 
-TEST_F(ColumnsWindows, MarkerReportsTwipsAndHoldsTheInputWhileAButtonIsDown) {
+TEST(ColumnsWindows, MarkerReportsTwipsAndHoldsTheInputWhileAButtonIsDown) {
     Parent p(100, 300, 200, 60, kBlue);
     ChildPictureBox marker(GetModuleHandleW(nullptr), [&] { return p.hwnd; });
     Recorder rec;
@@ -190,29 +147,20 @@ TEST_F(ColumnsWindows, MarkerReportsTwipsAndHoldsTheInputWhileAButtonIsDown) {
     EXPECT_EQ(rec.calls[1].rfind("up 1 ", 0), 0u);
 }
 
-std::wstring ResourceCursor(const char* name) {
-    // The cursor files sit in the source tree, reached through Wine's drive Z:.
-    std::string path = __FILE__;
-    path = path.substr(0, path.rfind("/tests/")) + "/resources/cursors/" + name;
-    std::wstring wide = L"Z:";
-    for (char c : path) wide += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return wide;
-}
-
-TEST_F(ColumnsWindows, OurCursorFilesLoadWithTheirHotSpots) {
+TEST(ColumnsWindows, OurCursorFilesLoadWithTheirHotSpots) {
     CursorShapesWin shapes(GetModuleHandleW(nullptr));
-    struct Case { const char* file; DWORD x, y; };
-    const Case cases[] = {{"movehead.cur", 0, 0}, {"not.cur", 15, 15}, {"SizeWE.cur", 15, 15},
-                          {"unmovehead.cur", 0, 0}};
+    // The build puts the files beside the tests, where the host's current directory is.
+    struct Case { const char16_t* file; DWORD x, y; };
+    const Case cases[] = {{u"movehead.cur", 0, 0}, {u"not.cur", 15, 15}, {u"SizeWE.cur", 15, 15},
+                          {u"unmovehead.cur", 0, 0}};
     for (const Case& c : cases) {
-        const std::wstring path = ResourceCursor(c.file);
-        CursorHandle h = shapes.LoadCursorFromFile(Text(path.begin(), path.end()));
-        ASSERT_NE(h, 0u) << c.file;
+        CursorHandle h = shapes.LoadCursorFromFile(c.file);
+        ASSERT_NE(h, 0u) << ToUtf8(c.file);
         ICONINFO info = {};
         ASSERT_TRUE(GetIconInfo(reinterpret_cast<HCURSOR>(h), &info));
         EXPECT_FALSE(info.fIcon);
-        EXPECT_EQ(info.xHotspot, c.x) << c.file;
-        EXPECT_EQ(info.yHotspot, c.y) << c.file;
+        EXPECT_EQ(info.xHotspot, c.x) << ToUtf8(c.file);
+        EXPECT_EQ(info.yHotspot, c.y) << ToUtf8(c.file);
         if (info.hbmMask) DeleteObject(info.hbmMask);
         if (info.hbmColor) DeleteObject(info.hbmColor);
         shapes.DestroyCursor(h);
@@ -220,26 +168,6 @@ TEST_F(ColumnsWindows, OurCursorFilesLoadWithTheirHotSpots) {
     EXPECT_EQ(shapes.LoadCursorFromFile(u"no such file.cur"), 0u);
     EXPECT_EQ(shapes.LoadCursor(u"NO SUCH CURSOR"), 0u);
     EXPECT_NE(shapes.GetCursor(), 0u);
-}
-
-TEST_F(ColumnsWindows, GesturesShowTheFileAndComeBackToTheDefault) {
-    CursorShapesWin shapes(GetModuleHandleW(nullptr));
-    HCURSOR arrow = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    SetCursor(arrow);
-    // The files are read from the current directory.
-    wchar_t old[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, old);
-    std::wstring dir = ResourceCursor("");
-    SetCurrentDirectoryW(dir.c_str());
-    {
-        ColumnCursors cursors(&shapes);
-        cursors.Show(kCursorNot);
-        HCURSOR shown = GetCursor();
-        EXPECT_NE(shown, arrow);
-        cursors.RestoreDefault();
-        EXPECT_EQ(GetCursor(), arrow);
-    }
-    SetCurrentDirectoryW(old);
 }
 
 }  // namespace

@@ -17,41 +17,28 @@ public:
 
 const auto* const g_ole = ::testing::AddGlobalTestEnvironment(new OleEnvironment);
 
+// A Var of type `vt` whose value `set` writes.
+template <class Set>
+Var Made(VARTYPE vt, Set set) {
+    Var r;
+    V_VT(r.get()) = vt;
+    set(r.get());
+    return r;
+}
+
 }  // namespace
 
-Var Var::I2(short v) {
-    Var r;
-    V_VT(r.get()) = VT_I2;
-    V_I2(r.get()) = v;
-    return r;
+Var Var::I2(short v) { return Made(VT_I2, [&](VARIANT* p) { V_I2(p) = v; }); }
+Var Var::I4(long v) { return Made(VT_I4, [&](VARIANT* p) { V_I4(p) = v; }); }
+Var Var::R8(double v) { return Made(VT_R8, [&](VARIANT* p) { V_R8(p) = v; }); }
+Var Var::Bool(bool v) { return Made(VT_BOOL, [&](VARIANT* p) { V_BOOL(p) = v ? VARIANT_TRUE : VARIANT_FALSE; }); }
+Var Var::Str(const wchar_t* s) { return Made(VT_BSTR, [&](VARIANT* p) { V_BSTR(p) = SysAllocString(s); }); }
+Var Var::Error(SCODE code) { return Made(VT_ERROR, [&](VARIANT* p) { V_ERROR(p) = code; }); }
+Var Var::RefTo(Var& target) {
+    return Made(VT_BYREF | VT_VARIANT, [&](VARIANT* p) { V_VARIANTREF(p) = target.get(); });
 }
-
-Var Var::I4(long v) {
-    Var r;
-    V_VT(r.get()) = VT_I4;
-    V_I4(r.get()) = v;
-    return r;
-}
-
-Var Var::R8(double v) {
-    Var r;
-    V_VT(r.get()) = VT_R8;
-    V_R8(r.get()) = v;
-    return r;
-}
-
-Var Var::Bool(bool v) {
-    Var r;
-    V_VT(r.get()) = VT_BOOL;
-    V_BOOL(r.get()) = v ? VARIANT_TRUE : VARIANT_FALSE;
-    return r;
-}
-
-Var Var::Str(const wchar_t* s) {
-    Var r;
-    V_VT(r.get()) = VT_BSTR;
-    V_BSTR(r.get()) = SysAllocString(s);
-    return r;
+Var Var::TypedRefTo(Var& target) {
+    return Made(VT_BYREF | target.vt(), [&](VARIANT* p) { V_BYREF(p) = &V_I4(target.get()); });
 }
 
 Var Var::Object(IUnknown* object) {
@@ -65,27 +52,6 @@ Var Var::Object(IUnknown* object) {
         V_UNKNOWN(r.get()) = object;
         if (object) object->AddRef();
     }
-    return r;
-}
-
-Var Var::Error(SCODE code) {
-    Var r;
-    V_VT(r.get()) = VT_ERROR;
-    V_ERROR(r.get()) = code;
-    return r;
-}
-
-Var Var::RefTo(Var& target) {
-    Var r;
-    V_VT(r.get()) = VT_BYREF | VT_VARIANT;
-    V_VARIANTREF(r.get()) = target.get();
-    return r;
-}
-
-Var Var::TypedRefTo(Var& target) {
-    Var r;
-    V_VT(r.get()) = VT_BYREF | target.vt();
-    V_BYREF(r.get()) = &V_I4(target.get());
     return r;
 }
 
@@ -168,6 +134,23 @@ CallResult Method(IDispatch* d, const wchar_t* name, std::vector<Var> args) {
     return Invoke(d, name, DISPATCH_METHOD | DISPATCH_PROPERTYGET, std::move(args));
 }
 
+bool Fill(IDispatch* d, const wchar_t* captions, const wchar_t* widths, const std::vector<std::wstring>& rows) {
+    const std::wstring names = captions;
+    const long last = static_cast<long>(std::count(names.begin(), names.end(), L','));
+    std::wstring aligns = L"0";
+    for (long i = 0; i < last; ++i) aligns += L",0";
+    bool ok = Method(d, L"AddItemA", {Var::I4(last), Var::Str(captions), Var::Str(widths), Var::Str(aligns.c_str())})
+                  .hr == S_OK;
+    for (const std::wstring& row : rows) ok = Method(d, L"AddItem", {Var::Str(row.c_str())}).hr == S_OK && ok;
+    return ok;
+}
+
+ComPtr<ITypeLib> Library() {
+    ComPtr<ITypeLib> lib;
+    LoadRegTypeLib(LIBID_MireloListProj, 1, 0, 0, lib.Out());
+    return lib;
+}
+
 HMODULE ControlModule() { return GetModuleHandleW(L"MireloList.ocx"); }
 
 std::wstring RegisteredServerPath() {
@@ -185,6 +168,17 @@ void PumpMessages() {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
+    }
+}
+
+void PumpFor(DWORD ms, const std::function<bool()>& until) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        PumpMessages();
+        if (until && until()) return;
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= ms) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - spent, QS_ALLINPUT);
     }
 }
 

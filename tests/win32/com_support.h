@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -75,6 +76,13 @@ CallResult Put(IDispatch* d, const wchar_t* name, Var value, std::vector<Var> ar
 CallResult PutRef(IDispatch* d, const wchar_t* name, Var value);
 CallResult Method(IDispatch* d, const wchar_t* name, std::vector<Var> args = {});
 
+// Columns from comma-separated captions and widths, all aligned left (the
+// first one the row numbers' column), then the rows; false when a call fails.
+bool Fill(IDispatch* d, const wchar_t* captions, const wchar_t* widths, const std::vector<std::wstring>& rows);
+
+// The registered type library, null when it is not registered.
+ComPtr<ITypeLib> Library();
+
 // The control's module as this process loaded it (after a first CoCreateInstance).
 HMODULE ControlModule();
 std::wstring RegisteredServerPath();
@@ -87,5 +95,8 @@ F Export(HMODULE module, const char* name) {
 
 // Pumps this thread's messages until the queue is empty.
 void PumpMessages();
+// Pumps them for `ms` milliseconds, so that window timers are delivered;
+// returns early once `until` (if given) holds.
+void PumpFor(DWORD ms, const std::function<bool()>& until = {});
 
 }  // namespace mltest

@@ -5,19 +5,17 @@
 
 #include <algorithm>
 
+#include "saved_control.h"
 #include "test_container.h"
 
 namespace mltest {
 namespace {
 
-enum : DISPID { kClick = 1, kDBClick, kMouseDown, kMouseMove, kMouseUp, kListIndexChanged, kPlayIndexChanged };
-
 class Events : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(host.ok()) << host.failure();
-        Method(d(), L"AddItemA", {Var::I4(1), Var::Str(L"A,B"), Var::Str(L"90,90"), Var::Str(L"0,0")});
-        for (const wchar_t* row : {L"a,1", L"b,2", L"c,3", L"d,4"}) Method(d(), L"AddItem", {Var::Str(row)});
+        ASSERT_TRUE(Fill(d(), L"A,B", L"90,90", {L"a,1", L"b,2", L"c,3", L"d,4"}));
         cookie = Connect(host.control(), DIID___MireloList, &sink);
         ASSERT_NE(cookie, 0u);
     }
@@ -170,25 +168,12 @@ TEST(PropertyNotify, EachSetterNotifiesUnderItsDispatchIdentifier) {
     ComPtr<IPersistStreamInit> persist =
         ComPtr<IUnknown>(host.control()).As<IPersistStreamInit>(IID_IPersistStreamInit);
     EXPECT_EQ(persist->IsDirty(), S_FALSE);
-    struct Case {
-        const wchar_t* name;
-        Var value;
-        DISPID id;
-    } cases[] = {
-        {L"CheckBox", Var::Bool(true), 0x68030019},       {L"BackColor", Var::I4(0x101010), 0x68030015},
-        {L"ItemHeight", Var::I4(20), 0x68030013},         {L"ItemBkColor1", Var::I4(1), 0x68030012},
-        {L"ItemBkColor2", Var::I4(2), 0x68030011},        {L"ItemSelBkColor", Var::I4(3), 0x68030010},
-        {L"ItemNorTextColor", Var::I4(4), 0x6803000F},    {L"ItemSelTextColor", Var::I4(5), 0x6803000E},
-        {L"HeaderBackColor", Var::I4(6), 0x6803000D},     {L"YnNeedNumCol", Var::Bool(false), 0x6803000C},
-        {L"ItemPlyTextColor", Var::I4(7), 0x6803000B},    {L"ItemErrTextColor", Var::I4(8), 0x6803000A},
-        {L"Border", Var::Bool(false), 0x68030009},        {L"BorderColor", Var::I4(9), 0x68030008},
-        {L"BorderWidth", Var::I4(2), 0x68030007},         {L"bSeleArrow", Var::Bool(false), 0x68030000},
-    };
-    for (Case& c : cases) {
-        SCOPED_TRACE(std::string(c.name, c.name + wcslen(c.name)));
+    // Each persisted property, set to a value other than its default.
+    for (const Setting& s : NonDefaults()) {
+        SCOPED_TRACE(std::string(s.key, s.key + wcslen(s.key)));
         sink.changed.clear();
-        ASSERT_EQ(Put(host.dispatch(), c.name, c.value).hr, S_OK);
-        EXPECT_EQ(sink.changed, std::vector<DISPID>{c.id});
+        ASSERT_EQ(Put(host.dispatch(), s.key, s.value).hr, S_OK);
+        EXPECT_EQ(sink.changed, std::vector<DISPID>{IdOf(host.dispatch(), s.key)});
     }
     EXPECT_EQ(persist->IsDirty(), S_OK);
 
@@ -200,7 +185,7 @@ TEST(PropertyNotify, EachSetterNotifiesUnderItsDispatchIdentifier) {
 
     // A colour set to its value again changes nothing; bSeleArrow notifies anyway.
     sink.changed.clear();
-    Put(host.dispatch(), L"BorderColor", Var::I4(9));
+    Put(host.dispatch(), L"BorderColor", Var::I4(0x090909));
     EXPECT_TRUE(sink.changed.empty());
     Put(host.dispatch(), L"bSeleArrow", Var::Bool(false));
     EXPECT_EQ(sink.changed, std::vector<DISPID>{0x68030000});

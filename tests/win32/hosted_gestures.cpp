@@ -1,33 +1,45 @@
 #include "hosted_gestures.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace mltest {
 
 namespace {
 
 LPARAM At(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
 
-struct Narrowest {
-    HWND found = nullptr;
-    LONG width = 0;
-};
-
-BOOL CALLBACK TakeNarrower(HWND child, LPARAM param) {
-    auto* best = reinterpret_cast<Narrowest*>(param);
+BOOL CALLBACK TakeShown(HWND child, LPARAM param) {
     wchar_t name[64] = {};
     GetClassNameW(child, name, 64);
-    RECT rc;
-    if (lstrcmpW(name, L"MireloListPictureBox") != 0 || !IsWindowVisible(child) || !GetWindowRect(child, &rc))
-        return TRUE;
-    if (!best->found || rc.right - rc.left < best->width) *best = {child, rc.right - rc.left};
+    if (lstrcmpW(name, L"MireloListPictureBox") == 0 && IsWindowVisible(child))
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
     return TRUE;
+}
+
+// The shown picture boxes over the list, narrowest first.
+std::vector<HWND> ShownPictureBoxes(HWND list) {
+    std::vector<HWND> shown;
+    EnumChildWindows(list, TakeShown, reinterpret_cast<LPARAM>(&shown));
+    auto width = [](HWND w) {
+        RECT rc;
+        GetWindowRect(w, &rc);
+        return rc.right - rc.left;
+    };
+    std::stable_sort(shown.begin(), shown.end(), [&](HWND a, HWND b) { return width(a) < width(b); });
+    return shown;
 }
 
 }  // namespace
 
 HWND BorderMarker(HWND list) {
-    Narrowest best;
-    EnumChildWindows(list, TakeNarrower, reinterpret_cast<LPARAM>(&best));
-    return best.found;
+    const std::vector<HWND> shown = ShownPictureBoxes(list);
+    return shown.empty() ? nullptr : shown.front();
+}
+
+HWND StillPicture(HWND list) {
+    const std::vector<HWND> shown = ShownPictureBoxes(list);
+    return shown.size() == 2 ? shown.back() : nullptr;
 }
 
 int FindBorderGap(HWND list) {
@@ -40,13 +52,14 @@ int FindBorderGap(HWND list) {
     return -1;
 }
 
-bool DragBorder(HWND list, int gapX, int dx) {
+bool DragBorder(HWND list, int gapX, int dx, const std::function<void(HWND marker)>& pressed) {
     SendMessageW(list, WM_MOUSEMOVE, 0, At(gapX, kHeaderY));
     HWND marker = BorderMarker(list);
     if (!marker) return false;
     SendMessageW(marker, WM_MOUSEMOVE, 0, At(0, 5));
     SendMessageW(marker, WM_LBUTTONDOWN, MK_LBUTTON, At(0, 5));
     SendMessageW(marker, WM_MOUSEMOVE, MK_LBUTTON, At(dx, 5));
+    if (pressed) pressed(marker);
     // The line follows the pointer, so the release is on it again.
     SendMessageW(marker, WM_LBUTTONUP, 0, At(0, 5));
     return true;

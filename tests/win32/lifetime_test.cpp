@@ -20,13 +20,6 @@
 namespace mltest {
 namespace {
 
-int LiveGdiObjects() {
-    int n = 0;
-    for (ULONG_PTR h = 1; h < 0x10000; ++h)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0) ++n;
-    return n;
-}
-
 int LiveWindows() {
     int n = 0;
     const DWORD self = GetCurrentProcessId();
@@ -94,8 +87,7 @@ void OneCycle() {
     NotifySink notify;
     const DWORD events = Connect(host.control(), DIID___MireloList, &sink);
     const DWORD changes = Connect(host.control(), IID_IPropertyNotifySink, &notify);
-    Method(host.dispatch(), L"AddItemA", {Var::I4(1), Var::Str(L"A,B"), Var::Str(L"90,90"), Var::Str(L"0,0")});
-    for (int i = 0; i < 30; ++i) Method(host.dispatch(), L"AddItem", {Var::Str(L"x,y")});
+    Fill(host.dispatch(), L"A,B", L"90,90", std::vector<std::wstring>(30, L"x,y"));
     Put(host.dispatch(), L"CheckBox", Var::Bool(true));
     Put(host.dispatch(), L"HeaderBackColor", Var::I4(0x123456));
     Put(host.dispatch(), L"ListIndex", Var::I2(3));

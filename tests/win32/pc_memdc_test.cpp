@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "test_container.h"
 #include "win32/pc_memdc.h"
 
 namespace mirelo::win32 {
@@ -15,32 +16,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0
                    kYellow = RGB(255, 255, 0), kWhite = RGB(255, 255, 255), kMagentaRgb = RGB(255, 0, 255);
 
 // A 32-bit off-screen canvas whose pixels read back exactly.
-class Canvas {
-public:
-    Canvas(int w, int h) {
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = w;
-        bi.bmiHeader.biHeight = -h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        dc_ = CreateCompatibleDC(nullptr);
-        bmp_ = CreateDIBSection(dc_, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        old_ = SelectObject(dc_, bmp_);
-    }
-    ~Canvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bmp_);
-        DeleteDC(dc_);
-    }
-    HDC dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HBITMAP bmp_;
-    HGDIOBJ old_;
-};
+using Canvas = mltest::PixelBuffer;
 
 void Fill(HDC dc, int l, int t, int r, int b, COLORREF c) {
     HBRUSH brush = CreateSolidBrush(c);

@@ -20,16 +20,16 @@ TEST(Persistence, PropertyBagRoundTripKeepsAllSeventeenValues) {
     for (const Setting& s : NonDefaults())
         EXPECT_EQ(bag.types[s.key], s.stored) << std::string(s.key, s.key + wcslen(s.key));
 
-    ComPtr<IDispatch> loaded = NewDispatch();
-    ASSERT_EQ(loaded.As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Load(&bag, nullptr), S_OK);
+    ComPtr<IDispatch> loaded = LoadedFrom(&bag);
+    ASSERT_TRUE(loaded);
     ExpectSameValues(loaded.Get(), original.Get());
 }
 
 TEST(Persistence, MissingKeysLoadAsTheControlDefinesThem) {
     MemoryPropertyBag bag;
     bag.values[L"BorderColor"] = Var::Str(L"16711680");  // a text bag's way of storing numbers
-    ComPtr<IDispatch> d = NewDispatch();
-    ASSERT_EQ(d.As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Load(&bag, nullptr), S_OK);
+    ComPtr<IDispatch> d = LoadedFrom(&bag);
+    ASSERT_TRUE(d);
     EXPECT_EQ(Get(d.Get(), L"BorderColor").value.AsLong(), 16711680);
     EXPECT_EQ(Get(d.Get(), L"bSeleArrow").value.AsLong(), -1);  // absent: True
     EXPECT_EQ(Get(d.Get(), L"Border").value.AsLong(), 0);       // absent: False
@@ -66,25 +66,15 @@ TEST(Persistence, StreamRoundTripKeepsTheSameValues) {
 }
 
 TEST(Persistence, StreamKeepsAChineseFontName) {
-    ComPtr<IDispatch> original = NewDispatch();
-    ASSERT_TRUE(original);
-    ComPtr<IStream> stream;
-    CreateStreamOnHGlobal(nullptr, TRUE, stream.Out());
-    ASSERT_EQ(original.As<IPersistStreamInit>(IID_IPersistStreamInit)->Save(stream.Get(), TRUE), S_OK);
-    LARGE_INTEGER zero = {};
-    stream->Seek(zero, STREAM_SEEK_SET, nullptr);
-    ComPtr<IDispatch> loaded = NewDispatch();
-    ASSERT_EQ(loaded.As<IPersistStreamInit>(IID_IPersistStreamInit)->Load(stream.Get()), S_OK);
+    ComPtr<IDispatch> loaded = LoadedFrom(SavedBytes(NewDispatch().Get()));
+    ASSERT_TRUE(loaded);
     EXPECT_EQ(FontOf(loaded.Get()).name, L"\u5B8B\u4F53");
 }
 
 TEST(Persistence, StreamsThatAreNotOursAreRefused) {
     ComPtr<IDispatch> original = ChangedControl();
     ASSERT_TRUE(original);
-    ComPtr<IStream> good;
-    CreateStreamOnHGlobal(nullptr, TRUE, good.Out());
-    original.As<IPersistStreamInit>(IID_IPersistStreamInit)->Save(good.Get(), FALSE);
-    const std::vector<char> bytes = BytesOf(good.Get());
+    const std::vector<char> bytes = SavedBytes(original.Get());
 
     struct Case {
         const char* what;

@@ -193,6 +193,25 @@ void ExpectSameValues(IDispatch* loaded, IDispatch* original) {
     EXPECT_EQ(FontOf(loaded).size, 12);
 }
 
+std::vector<char> SavedBytes(IDispatch* control) {
+    ComPtr<IStream> stream;
+    CreateStreamOnHGlobal(nullptr, TRUE, stream.Out());
+    ComPtr<IDispatch>(control).As<IPersistStreamInit>(IID_IPersistStreamInit)->Save(stream.Get(), FALSE);
+    return BytesOf(stream.Get());
+}
+
+ComPtr<IDispatch> LoadedFrom(const std::vector<char>& bytes) {
+    ComPtr<IDispatch> d = NewDispatch();
+    if (d && FAILED(d.As<IPersistStreamInit>(IID_IPersistStreamInit)->Load(StreamOf(bytes).Get()))) d.Reset();
+    return d;
+}
+
+ComPtr<IDispatch> LoadedFrom(IPropertyBag* bag) {
+    ComPtr<IDispatch> d = NewDispatch();
+    if (d && FAILED(d.As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Load(bag, nullptr))) d.Reset();
+    return d;
+}
+
 std::vector<char> BytesOf(IStream* stream) {
     STATSTG stat = {};
     stream->Stat(&stat, STATFLAG_NONAME);

@@ -55,6 +55,12 @@ FontFacts FontOf(IDispatch* d);
 ComPtr<IDispatch> ChangedControl();
 void ExpectSameValues(IDispatch* loaded, IDispatch* original);
 
+// A control saved to a stream, as the stream's bytes; a new control loaded
+// from such bytes or from a bag, null when it refused them.
+std::vector<char> SavedBytes(IDispatch* control);
+ComPtr<IDispatch> LoadedFrom(const std::vector<char>& bytes);
+ComPtr<IDispatch> LoadedFrom(IPropertyBag* bag);
+
 // The whole content of a stream, and a new stream holding bytes.
 std::vector<char> BytesOf(IStream* stream);
 ComPtr<IStream> StreamOf(const std::vector<char>& bytes);

@@ -1,18 +1,14 @@
 #pragma once
-// A list hosted in place with enough rows for its scroll bar, and what the
-// bar tests need around it: the bar's window, messages with real timers
-// running, pixels, and a count of the process's GDI objects.
+// A list hosted in place with enough rows for its scroll bar, its bar's
+// window and the Scroll events it raised.
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 
 #include "test_container.h"
 
 namespace mltest {
-
-constexpr DISPID kScrollEvent = 8;
 
 class HostedBar : public ::testing::Test {
 protected:
@@ -33,15 +29,5 @@ protected:
     EventSink events;
     DWORD cookie = 0;
 };
-
-// Pumps this thread's messages for `ms` milliseconds, so that window timers
-// are delivered; returns early once `until` (if given) holds.
-void PumpFor(DWORD ms, const std::function<bool()>& until = {});
-
-// Live GDI objects of this process; -1 when they cannot be counted.
-int LiveGdiObjects();
-
-// Pixels of a window's client area with the given colour, inside `area`.
-int CountColour(HWND window, const RECT& area, COLORREF colour);
 
 }  // namespace mltest

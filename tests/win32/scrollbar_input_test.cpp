@@ -171,7 +171,6 @@ TEST_F(HostedBar, ThousandPaintsLeaveNoGdiObjectBehind) {
     };
     paint(3);  // the skins are loaded at the first paint and kept
     const int before = LiveGdiObjects();
-    if (before < 0) GTEST_SKIP() << "no way to count GDI objects here";
     paint(1000);
     EXPECT_EQ(LiveGdiObjects(), before);
 }

@@ -21,8 +21,7 @@ public:
             lists_.push_back(std::make_unique<HostedControl>(window_, RECT{left, kGap, left + kWidth, kGap + kHeight}));
             IDispatch* d = lists_.back()->dispatch();
             if (!d) continue;
-            Method(d, L"AddItemA", {Var::I4(1), Var::Str(L"A,B"), Var::Str(L"90,90"), Var::Str(L"0,0")});
-            for (int row = 0; row < 40; ++row) Method(d, L"AddItem", {Var::Str(L"row,cell")});
+            Fill(d, L"A,B", L"90,90", std::vector<std::wstring>(40, L"row,cell"));
         }
         PumpMessages();
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "test_container.h"
 #include "win32/gdi_font.h"
 #include "win32/gdi_surface.h"
 
@@ -18,23 +19,8 @@ namespace {
 constexpr int kW = 160, kH = 24;
 constexpr COLORREF kInk = RGB(10, 20, 200);
 
-struct Reference {
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bmp = nullptr;
-    HGDIOBJ oldBmp = nullptr;
-    Reference() {
-        BITMAPINFO bi{};
-        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), kW, -kH, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        oldBmp = SelectObject(dc, bmp);
-    }
-    ~Reference() {
-        SelectObject(dc, oldBmp);
-        DeleteObject(bmp);
-        DeleteDC(dc);
-    }
-};
+// A 32-bit bitmap where GDI draws what the surface should have drawn.
+using Reference = mltest::PixelBuffer;
 
 void Clear(HDC dc) {
     RECT all{0, 0, kW, kH};
@@ -43,14 +29,14 @@ void Clear(HDC dc) {
 
 // DrawTextW on a bitmap prepared as the surface prepares its own.
 int DrawReference(Reference& ref, const FontDesc& font, const std::u16string& text, RECT rc, UINT format) {
-    Clear(ref.dc);
+    Clear(ref.dc());
     HFONT f = CreateGdiFont(font);
-    HGDIOBJ old = SelectObject(ref.dc, f);
-    SetBkMode(ref.dc, TRANSPARENT);
-    SetTextColor(ref.dc, kInk);
+    HGDIOBJ old = SelectObject(ref.dc(), f);
+    SetBkMode(ref.dc(), TRANSPARENT);
+    SetTextColor(ref.dc(), kInk);
     const int answer =
-        DrawTextW(ref.dc, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()), &rc, format);
-    SelectObject(ref.dc, old);
+        DrawTextW(ref.dc(), reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()), &rc, format);
+    SelectObject(ref.dc(), old);
     DeleteObject(f);
     return answer;
 }
@@ -94,7 +80,7 @@ TEST(SurfaceText, DrawsEveryCellTextAsDrawTextDoes) {
     };
     GdiSurface surface;
     surface.SetOffscreenSize(kW, kH);
-    Reference ref;
+    Reference ref(kW, kH);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Clear(surface.Dc());
@@ -104,14 +90,14 @@ TEST(SurfaceText, DrawsEveryCellTextAsDrawTextDoes) {
         const int ours = surface.DrawText(c.text, Rect{c.rect.left, c.rect.top, c.rect.right, c.rect.bottom}, c.format);
         const int theirs = DrawReference(ref, surface.Font(), c.text, c.rect, c.format);
         EXPECT_EQ(ours, theirs);
-        EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+        EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc()), "");
     }
 }
 
 TEST(SurfaceText, AWidthMeasuredBeforeAFontChangeIsNotReused) {
     GdiSurface surface;
     surface.SetOffscreenSize(kW, kH);
-    Reference ref;
+    Reference ref(kW, kH);
     const std::u16string text = u"Wide text";
     const RECT rc{0, 0, kW, kH};
     surface.TextWidth(text);
@@ -122,14 +108,14 @@ TEST(SurfaceText, AWidthMeasuredBeforeAFontChangeIsNotReused) {
     surface.SetTextColor(kInk);
     surface.DrawText(text, Rect{rc.left, rc.top, rc.right, rc.bottom}, DT_RIGHT);
     DrawReference(ref, big, text, rc, DT_RIGHT);
-    EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+    EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc()), "");
 
     // Nor the width of another text measured last.
     surface.TextWidth(u"x");
     Clear(surface.Dc());
     surface.DrawText(text, Rect{rc.left, rc.top, rc.right, rc.bottom}, DT_CENTER);
     DrawReference(ref, big, text, rc, DT_CENTER);
-    EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+    EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc()), "");
 }
 
 TEST(SurfaceLines, OnePixelLinesCoverWhatAPenDraws) {
@@ -146,7 +132,7 @@ TEST(SurfaceLines, OnePixelLinesCoverWhatAPenDraws) {
     constexpr COLORREF kLine = RGB(128, 128, 129);
     GdiSurface surface;
     surface.SetOffscreenSize(kW, kH);
-    Reference ref;
+    Reference ref(kW, kH);
     for (const Line& l : lines) {
         SCOPED_TRACE(l.name);
         surface.SetDrawWidth(l.width);
@@ -154,15 +140,15 @@ TEST(SurfaceLines, OnePixelLinesCoverWhatAPenDraws) {
         surface.Line(l.x1, l.y1, l.x2, l.y2, kLine);
         // What a pen of that width draws from the first point to the last,
         // the last included.
-        Clear(ref.dc);
+        Clear(ref.dc());
         HPEN pen = CreatePen(PS_SOLID, l.width, kLine);
-        HGDIOBJ old = SelectObject(ref.dc, pen);
-        MoveToEx(ref.dc, l.x1, l.y1, nullptr);
-        LineTo(ref.dc, l.x2, l.y2);
-        if (l.width == 1) SetPixelV(ref.dc, l.x2, l.y2, kLine);
-        SelectObject(ref.dc, old);
+        HGDIOBJ old = SelectObject(ref.dc(), pen);
+        MoveToEx(ref.dc(), l.x1, l.y1, nullptr);
+        LineTo(ref.dc(), l.x2, l.y2);
+        if (l.width == 1) SetPixelV(ref.dc(), l.x2, l.y2, kLine);
+        SelectObject(ref.dc(), old);
         DeleteObject(pen);
-        EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc), "");
+        EXPECT_EQ(FirstDifference(surface.Dc(), ref.dc()), "");
     }
 }
 

@@ -21,31 +21,6 @@ STDMETHODIMP_(ULONG) TestSite::Release() {
     return n;
 }
 
-STDMETHODIMP TestSite::GetMoniker(DWORD, DWORD, IMoniker** m) {
-    *m = nullptr;
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP TestSite::GetContainer(IOleContainer** c) {
-    *c = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP TestSite::GetWindow(HWND* hwnd) {
-    *hwnd = host_;
-    return S_OK;
-}
-
-STDMETHODIMP TestSite::OnInPlaceActivate() {
-    calls.push_back("OnInPlaceActivate");
-    return S_OK;
-}
-
-STDMETHODIMP TestSite::OnUIActivate() {
-    calls.push_back("OnUIActivate");
-    return S_OK;
-}
-
 STDMETHODIMP TestSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos,
                                         LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
     *frame = this;
@@ -60,35 +35,15 @@ STDMETHODIMP TestSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIW
     return S_OK;
 }
 
-STDMETHODIMP TestSite::OnUIDeactivate(BOOL) {
-    calls.push_back("OnUIDeactivate");
-    return S_OK;
-}
-
-STDMETHODIMP TestSite::OnInPlaceDeactivate() {
-    calls.push_back("OnInPlaceDeactivate");
-    return S_OK;
-}
-
 STDMETHODIMP TestSite::SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) {
     calls.push_back(active ? "SetActiveObject" : "SetActiveObject(null)");
     activeObject = active;
     return S_OK;
 }
 
-STDMETHODIMP TestSite::GetExtendedControl(IDispatch** d) {
-    *d = nullptr;
-    return E_NOTIMPL;
-}
-
 STDMETHODIMP TestSite::OnFocus(BOOL gained) {
     ++focusChanges;
     hasFocus = gained != FALSE;
-    return S_OK;
-}
-
-STDMETHODIMP TestSite::GetTypeInfoCount(UINT* n) {
-    *n = 0;
     return S_OK;
 }
 
@@ -120,11 +75,6 @@ STDMETHODIMP EventSink::QueryInterface(REFIID iid, void** out) {
     if (iid == IID_IUnknown || iid == IID_IDispatch || iid == DIID___MireloList) *out = static_cast<IDispatch*>(this);
     if (!*out) return E_NOINTERFACE;
     AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP EventSink::GetTypeInfoCount(UINT* n) {
-    *n = 0;
     return S_OK;
 }
 
@@ -303,6 +253,50 @@ void PixelBuffer::CopyFrom(HWND window) {
     HDC src = GetDC(window);
     BitBlt(dc_, 0, 0, width_, height_, src, 0, 0, SRCCOPY);
     ReleaseDC(window, src);
+}
+
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    PumpFor(10);
+    GdiFlush();
+    POINT pt{x, y};
+    ClientToScreen(window, &pt);
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, pt.x, pt.y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+std::vector<COLORREF> ScreenPicture(HWND window) {
+    PumpFor(10);
+    RECT rc;
+    GetClientRect(window, &rc);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    PixelBuffer buffer(rc.right, rc.bottom);
+    HDC screen = GetDC(nullptr);
+    BitBlt(buffer.dc(), 0, 0, rc.right, rc.bottom, screen, origin.x, origin.y, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < rc.bottom; ++y)
+        for (int x = 0; x < rc.right; ++x) pixels.push_back(buffer.At(x, y));
+    return pixels;
+}
+
+int CountColour(HWND window, const RECT& area, COLORREF colour) {
+    RECT client;
+    GetClientRect(window, &client);
+    PixelBuffer pixels(client.right, client.bottom);
+    pixels.CopyFrom(window);
+    int n = 0;
+    for (int y = area.top; y < area.bottom && y < client.bottom; ++y)
+        for (int x = area.left; x < area.right && x < client.right; ++x) n += pixels.At(x, y) == colour;
+    return n;
+}
+
+int LiveGdiObjects() {
+    int n = 0;
+    for (ULONG_PTR h = 1; h < 0x10000; ++h) n += GetObjectType(reinterpret_cast<HGDIOBJ>(h)) != 0;
+    return n;
 }
 
 }  // namespace mltest

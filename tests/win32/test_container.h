@@ -15,6 +15,13 @@
 
 namespace mltest {
 
+// Hands out nothing (a null or zero) and answers `hr`.
+template <class T>
+HRESULT Nothing(T* out, HRESULT hr) {
+    *out = T{};
+    return hr;
+}
+
 class TestSite : public IOleClientSite,
                  public IOleInPlaceSite,
                  public IOleInPlaceFrame,
@@ -37,23 +44,26 @@ public:
     STDMETHODIMP_(ULONG) Release() override;
     // IOleClientSite.
     STDMETHODIMP SaveObject() override { return S_OK; }
-    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** m) override;
-    STDMETHODIMP GetContainer(IOleContainer** c) override;
+    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** m) override { return Nothing(m, E_NOTIMPL); }
+    STDMETHODIMP GetContainer(IOleContainer** c) override { return Nothing(c, E_NOINTERFACE); }
     STDMETHODIMP ShowObject() override { return S_OK; }
     STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
     STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
     // IOleWindow (site and frame).
-    STDMETHODIMP GetWindow(HWND* hwnd) override;
+    STDMETHODIMP GetWindow(HWND* hwnd) override {
+        *hwnd = host_;
+        return S_OK;
+    }
     STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
     // IOleInPlaceSite.
     STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
-    STDMETHODIMP OnInPlaceActivate() override;
-    STDMETHODIMP OnUIActivate() override;
+    STDMETHODIMP OnInPlaceActivate() override { return Record("OnInPlaceActivate"); }
+    STDMETHODIMP OnUIActivate() override { return Record("OnUIActivate"); }
     STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** doc, LPRECT pos, LPRECT clip,
                                   LPOLEINPLACEFRAMEINFO info) override;
     STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-    STDMETHODIMP OnUIDeactivate(BOOL) override;
-    STDMETHODIMP OnInPlaceDeactivate() override;
+    STDMETHODIMP OnUIDeactivate(BOOL) override { return Record("OnUIDeactivate"); }
+    STDMETHODIMP OnInPlaceDeactivate() override { return Record("OnInPlaceDeactivate"); }
     STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
     STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
     STDMETHODIMP OnPosRectChange(LPCRECT) override { return E_NOTIMPL; }
@@ -71,13 +81,13 @@ public:
     // IOleControlSite.
     STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
     STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
-    STDMETHODIMP GetExtendedControl(IDispatch** d) override;
+    STDMETHODIMP GetExtendedControl(IDispatch** d) override { return Nothing(d, E_NOTIMPL); }
     STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
     STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
     STDMETHODIMP OnFocus(BOOL gained) override;
     STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
     // IDispatch: the ambient properties.
-    STDMETHODIMP GetTypeInfoCount(UINT* n) override;
+    STDMETHODIMP GetTypeInfoCount(UINT* n) override { return Nothing(n, S_OK); }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
@@ -86,10 +96,20 @@ public:
     IOleInPlaceActiveObject* activeObject = nullptr;  // not owned: compared only
 
 private:
+    HRESULT Record(const char* call) {
+        calls.push_back(call);
+        return S_OK;
+    }
+
     HWND host_;
     bool userMode_;
     std::wstring displayName_;
     LONG refs_ = 1;
+};
+
+// The control's events by their dispatch identifiers.
+enum : DISPID {
+    kClick = 1, kDBClick, kMouseDown, kMouseMove, kMouseUp, kListIndexChanged, kPlayIndexChanged, kScroll, kResize
 };
 
 // Records the events the control raises; a handler may rewrite arguments.
@@ -108,7 +128,7 @@ public:
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
     STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
     STDMETHODIMP_(ULONG) Release() override { return --refs_; }
-    STDMETHODIMP GetTypeInfoCount(UINT* n) override;
+    STDMETHODIMP GetTypeInfoCount(UINT* n) override { return Nothing(n, S_OK); }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override;
@@ -195,5 +215,16 @@ private:
     HGDIOBJ old_;
     const DWORD* bits_ = nullptr;
 };
+
+// A pixel of a window's client area as the screen shows it, once pending
+// messages (a timer's repaint among them) have run.
+COLORREF ScreenPixel(HWND window, int x, int y);
+// The whole client area as the screen shows it, row by row.
+std::vector<COLORREF> ScreenPicture(HWND window);
+// Pixels of a window's client area with the given colour, inside `area`.
+int CountColour(HWND window, const RECT& area, COLORREF colour);
+// Live GDI objects of this process, found by probing the handle table
+// (Wine's GetGuiResources answers 0).
+int LiveGdiObjects();
 
 }  // namespace mltest

@@ -14,31 +14,19 @@
 namespace mltest {
 namespace {
 
-ComPtr<ITypeLib> Library() {
-    ComPtr<ITypeLib> lib;
-    LoadRegTypeLib(LIBID_MireloListProj, 1, 0, 0, lib.Out());
-    return lib;
-}
-
 // Object browsers and the form designer's property list show the help string
 // of whatever is selected: the library, each type and every member of it.
 // Read here in the test's own code page, where the Chinese strings are not
 // legible but must still be there.
-std::wstring DocString(ITypeInfo* info, MEMBERID id) {
-    BSTR doc = nullptr;
-    info->GetDocumentation(id, nullptr, &doc, nullptr, nullptr);
-    std::wstring text(doc ? doc : L"", doc ? SysStringLen(doc) : 0);
-    SysFreeString(doc);
-    return text;
+std::wstring Documentation(ITypeInfo* info, MEMBERID id, bool name) {
+    BSTR text = nullptr;
+    info->GetDocumentation(id, name ? &text : nullptr, name ? nullptr : &text, nullptr, nullptr);
+    std::wstring out(text ? text : L"", text ? SysStringLen(text) : 0);
+    SysFreeString(text);
+    return out;
 }
-
-std::wstring NameOf(ITypeInfo* info, MEMBERID id) {
-    BSTR name = nullptr;
-    info->GetDocumentation(id, &name, nullptr, nullptr, nullptr);
-    std::wstring text(name ? name : L"", name ? SysStringLen(name) : 0);
-    SysFreeString(name);
-    return text;
-}
+std::wstring DocString(ITypeInfo* info, MEMBERID id) { return Documentation(info, id, false); }
+std::wstring NameOf(ITypeInfo* info, MEMBERID id) { return Documentation(info, id, true); }
 
 // The seven run-time properties have no help string; every other member has one.
 bool WithoutHelp(const std::wstring& name) {
@@ -47,7 +35,7 @@ bool WithoutHelp(const std::wstring& name) {
     return names.count(name) != 0;
 }
 
-TEST(TypeLibrary, LibraryTypesAndEveryMemberButTheRunTimePropertiesHaveAHelpString) {
+TEST(TypeLibraryHelp, LibraryTypesAndEveryMemberButTheRunTimePropertiesHaveAHelpString) {
     ComPtr<ITypeLib> lib = Library();
     ASSERT_TRUE(lib);
     BSTR libDoc = nullptr;
@@ -156,7 +144,7 @@ TEST(TypeLibraryChild, DumpHelpStrings) {
     MoveFileA(part.c_str(), done.c_str());
 }
 
-TEST(TypeLibrary, HelpStringsReadBackInChineseCodePage) {
+TEST(TypeLibraryHelp, HelpStringsReadBackInChineseCodePage) {
     wchar_t dir[MAX_PATH], file[MAX_PATH], exe[MAX_PATH];
     GetTempPathW(MAX_PATH, dir);
     GetTempFileNameW(dir, L"mlh", 0, file);

@@ -11,12 +11,6 @@
 namespace mltest {
 namespace {
 
-ComPtr<ITypeLib> Library() {
-    ComPtr<ITypeLib> lib;
-    LoadRegTypeLib(LIBID_MireloListProj, 1, 0, 0, lib.Out());
-    return lib;
-}
-
 // The members of a type: name -> (id, set of INVOKEKINDs).
 struct Member {
     MEMBERID id = 0;
@@ -103,9 +97,13 @@ const Expected kMembers[] = {
     {L"RemoveCheckItems", 0x60030093, kCall},        {L"zSubclass_Proc", 0x6003003B, kCall},
 };
 
-TEST(TypeLibrary, EveryMemberHasItsDispatchIdentifierAndAccess) {
+class TypeLibrary : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(lib); }
     ComPtr<ITypeLib> lib = Library();
-    ASSERT_TRUE(lib);
+};
+
+TEST_F(TypeLibrary, EveryMemberHasItsDispatchIdentifierAndAccess) {
     TypeInfoView view(InterfaceView(lib.Get()).Get());
     EXPECT_EQ(view.members().size(), std::size(kMembers));  // 26 properties, 15 methods, the hook
     for (const Expected& e : kMembers) {
@@ -122,9 +120,7 @@ TEST(TypeLibrary, EveryMemberHasItsDispatchIdentifierAndAccess) {
     }
 }
 
-TEST(TypeLibrary, InterfaceIsDualAndHookIsHidden) {
-    ComPtr<ITypeLib> lib = Library();
-    ASSERT_TRUE(lib);
+TEST_F(TypeLibrary, InterfaceIsDualAndHookIsHidden) {
     ComPtr<ITypeInfo> dispatch;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(IID__MireloList, dispatch.Out()), S_OK);
     TypeInfoView view(dispatch.Get());
@@ -134,9 +130,7 @@ TEST(TypeLibrary, InterfaceIsDualAndHookIsHidden) {
     EXPECT_TRUE(iface.members().at(L"zSubclass_Proc").desc->wFuncFlags & FUNCFLAG_FHIDDEN);
 }
 
-TEST(TypeLibrary, AddItemDeclaresItsOptionalParameters) {
-    ComPtr<ITypeLib> lib = Library();
-    ASSERT_TRUE(lib);
+TEST_F(TypeLibrary, AddItemDeclaresItsOptionalParameters) {
     TypeInfoView view(InterfaceView(lib.Get()).Get());
     const FUNCDESC* fd = view.members().at(L"AddItem").desc;
     ASSERT_EQ(fd->cParams, 5);  // Title, Key, Index, Id, [retval]
@@ -157,9 +151,7 @@ TEST(TypeLibrary, AddItemDeclaresItsOptionalParameters) {
     }
 }
 
-TEST(TypeLibrary, EventsHaveIdentifiersOneToNineWithByReferenceArguments) {
-    ComPtr<ITypeLib> lib = Library();
-    ASSERT_TRUE(lib);
+TEST_F(TypeLibrary, EventsHaveIdentifiersOneToNineWithByReferenceArguments) {
     ComPtr<ITypeInfo> events;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(DIID___MireloList, events.Out()), S_OK);
     TypeInfoView view(events.Get());
@@ -189,9 +181,7 @@ TEST(TypeLibrary, EventsHaveIdentifiersOneToNineWithByReferenceArguments) {
     }
 }
 
-TEST(TypeLibrary, CoclassIsAControlWithDefaultSourceEvents) {
-    ComPtr<ITypeLib> lib = Library();
-    ASSERT_TRUE(lib);
+TEST_F(TypeLibrary, CoclassIsAControlWithDefaultSourceEvents) {
     ComPtr<ITypeInfo> coclass;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(CLSID_MireloList, coclass.Out()), S_OK);
     TYPEATTR* attr = nullptr;

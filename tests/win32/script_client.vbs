@@ -1,6 +1,8 @@
-' A script client adds, changes and removes rows, passing by-reference
-' parameters every way VBScript can: variables (by reference), values in
-' parentheses (by value), and leaving optional arguments out.
+' A script client (CreateObject, no container) adds, changes and removes rows,
+' passing by-reference parameters every way VBScript can: variables (by
+' reference), values in parentheses (by value), and leaving optional arguments
+' out; then it reads the control's run-time errors by number (every error and
+' the defaults of a new control: dispatch_test.cpp).
 Option Explicit
 Dim failures: failures = 0
 
@@ -145,5 +147,56 @@ l.RemoveItem 0
 FollowPlaying l, id
 Check "the play row followed again", l.item(l.PlayIndex, 1), "t4"
 
-If failures = 0 Then WScript.Echo "ok: rows added, changed and removed by a script"
+
+Set l = CreateObject("MireloListProj.MireloList")
+l.AddItemA 2, "A,B,C", "50,50,50", "0,0,0"
+l.AddItem "a,b,c", "k"
+Dim x
+On Error Resume Next
+l.item(0, 30) = "x"
+Check "column 30", Err.Number & " " & Err.Description, "9 Subscript out of range"
+Err.Clear
+l.BorderWidth = 0
+Check "pen width 0", Err.Number & " " & Err.Description, "380 Invalid property value"
+' The order of the rules: a missing row first, then the column.
+Err.Clear
+x = l.item(9, 30)
+Check "a missing row reads empty whatever the column", Err.Number & "|" & x, "0|"
+l.item(9, 30) = "z"
+Check "a write to a missing row is ignored whatever the column", Err.Number, 0
+Check "ItemId of a missing row", l.ItemId(9), 0
+x = l.IndexFromPoint(0, "top")
+Check "IndexFromPoint with a text Y on rows", Err.Number, 13
+Err.Clear
+Dim e: Set e = CreateObject("MireloListProj.MireloList")
+Check "IndexFromPoint with a text Y on an empty list", e.IndexFromPoint("left", "top"), -1
+Check "no error on the empty list", Err.Number, 0
+
+' A negative column count is taken: no column shows and new rows keep no cells.
+e.AddItemA -1, "A", "100", "0"
+e.AddItem "a,b"
+e.Refresh
+Check "a negative column count", Err.Number & "|" & e.item(0, 0), "0|"
+e.ResizeHead
+Check "ResizeHead after a negative column count", Err.Number, 11
+Err.Clear
+' Fewer captions than columns: rows still keep a cell for every column.
+e.AddItemA 2, "A", "100", "0"
+e.AddItem "p,q,r,s"
+e.Refresh
+Check "fewer captions than columns", Err.Number & "|" & e.item(1, 2) & "|" & e.item(1, 3), "0|r|"
+
+Err.Clear
+l.AddItem "d,e,f"
+l.ResizeHead
+l.Refresh
+l.SetItemData 1, "g"
+Check "the control works on after the failed calls", Err.Number, 0
+
+On Error GoTo 0
+Check "rows after the failed calls", l.ListCount, 2
+Check "columns kept", l.item(1, 2), "f"
+Check "pen width after the failed call", l.BorderWidth, 1
+
+If failures = 0 Then WScript.Echo "ok: a script client's rows and errors"
 WScript.Quit failures
