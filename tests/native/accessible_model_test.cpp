@@ -26,6 +26,14 @@ protected:
     }
     AccessibleState State(int row, bool focus = false) const { return Model().State({Part::Row, int16_t(row)}, focus); }
 
+    // Eleven rows and a part in view (rows 16 high below a 16-pixel header),
+    // the bar placed inside the border as the window's size message places it.
+    void ThirtyRows() {
+        New(400, 194);
+        Columns("#,a", "30,100", "0,0", 1);
+        for (int i = 0; i < 30; ++i) Add("x,y");
+        list->OnResize();
+    }
     // Paints row i alone and reads back its box and the cell texts drawn in it.
     void PaintedRow(int i, std::string& box, std::string& name) {
         surface.ops.clear();
@@ -90,9 +98,7 @@ TEST_F(AccessibleModelTest, RowsSayAndSitWhereThePainterDrawsThem) {
 }
 
 TEST_F(AccessibleModelTest, RowsOutsideTheViewAreOffscreen) {
-    New(400, 194);  // rows 16 high below a 16-pixel header: eleven rows and a part
-    Columns("#,a", "30,100", "0,0", 1);
-    for (int i = 0; i < 30; ++i) Add("x,y");
+    ThirtyRows();
     list->Bar().SetValue(5);
     struct Case { int row; bool offscreen; };
     const Case cases[] = {{0, true}, {4, true}, {5, false}, {15, false}, {16, true}, {29, true}};
@@ -249,11 +255,9 @@ TEST_F(AccessibleModelTest, HitTestsAnswerAsTheMouseDoes) {
 
 TEST_F(AccessibleModelTest, TheBarTellsItsValueAndRange) {
     New(400, 194);
-    Columns("#,a", "30,100", "0,0", 1);
     const AccessibleElement bar{Part::Bar, -1};
     EXPECT_TRUE(Model().State(bar, false).invisible);
-    for (int i = 0; i < 30; ++i) Add("x,y");
-    list->OnResize();  // the window's size message places the bar inside the border
+    ThirtyRows();
     list->Bar().SetValue(4);
     EXPECT_FALSE(Model().State(bar, false).invisible);
     EXPECT_EQ(Utf8(Model().Value(bar)), "4");
@@ -267,10 +271,7 @@ TEST_F(AccessibleModelTest, TheBarTellsItsValueAndRange) {
 }
 
 TEST_F(AccessibleModelTest, TheBarsPartsAreItsArrowsPagesAndThumb) {
-    New(400, 194);
-    Columns("#,a", "30,100", "0,0", 1);
-    for (int i = 0; i < 30; ++i) Add("x,y");
-    list->OnResize();
+    ThirtyRows();
     const Rect bar = Model().Location({Part::Bar, -1});
     // Per part from the top: its name, action and states, "u" unavailable,
     // "i" invisible (an empty page area), "p" pressed.
