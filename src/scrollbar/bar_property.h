@@ -19,8 +19,6 @@ enum class BarChange : uint8_t {
     Relayout,    // the buttons from the client size first
 };
 
-constexpr int32_t kNoDispid = -1;  // DISPID_UNKNOWN: no fixed dispatch identifier
-
 struct BarProperty {
     const char16_t* key;        // bag key, also the property's name
     int32_t BarModel::*number;  // an integer member, saved as a 32-bit integer
@@ -28,7 +26,6 @@ struct BarProperty {
                                 // neither: the window's enabled state, saved as a
                                 // Boolean, which a new instance leaves as it is
     int32_t initial;            // a new instance's value, and the default it is saved against
-    int32_t dispid;             // the fixed dispatch identifier, or kNoDispid
     BarChange change;
 };
 

@@ -7,8 +7,6 @@ namespace mirelo {
 namespace {
 using C = BarChange;
 using M = BarModel;
-constexpr int32_t kDispidEnabled = -514;  // the standard Enabled property's
-constexpr int32_t kDispidValue = 0;       // the control's default member
 
 // A value as the bag holds it.
 Variant Saved(const BarProperty& p, int32_t v) { return p.number ? Variant(v) : Variant::FromBool(v != 0); }
@@ -16,17 +14,17 @@ Variant Saved(const BarProperty& p, int32_t v) { return p.number ? Variant(v) : 
 
 // clang-format off
 const std::array<BarProperty, kBarPropertyCount> ucScrollbar::kProperties = {{
-//   key                 number               flag             new  DISPID          change
-    {u"Enabled",         nullptr,             nullptr,         1,   kDispidEnabled, C::Repaint},
-    {u"Min",             &M::Min,             nullptr,         0,   kNoDispid,      C::Reshape},
-    {u"Max",             &M::Max,             nullptr,         100, kNoDispid,      C::Reshape},
-    {u"Value",           &M::Value,           nullptr,         0,   kDispidValue,   C::ThumbMoved},
-    {u"SmallChange",     &M::SmallChange,     nullptr,         1,   kNoDispid,      C::Reshape},
-    {u"LargeChange",     &M::LargeChange,     nullptr,         10,  kNoDispid,      C::Reshape},
-    {u"ChangeDelay",     &M::ChangeDelay,     nullptr,         500, kNoDispid,      C::Nothing},
-    {u"ChangeFrequency", &M::ChangeFrequency, nullptr,         50,  kNoDispid,      C::Nothing},
-    {u"Orientation",     &M::Orientation,     nullptr,         0,   kNoDispid,      C::Relayout},
-    {u"ShowButtons",     nullptr,             &M::ShowButtons, 1,   kNoDispid,      C::Relayout},
+//   key                 number               flag             new  change
+    {u"Enabled",         nullptr,             nullptr,         1,   C::Repaint},
+    {u"Min",             &M::Min,             nullptr,         0,   C::Reshape},
+    {u"Max",             &M::Max,             nullptr,         100, C::Reshape},
+    {u"Value",           &M::Value,           nullptr,         0,   C::ThumbMoved},
+    {u"SmallChange",     &M::SmallChange,     nullptr,         1,   C::Reshape},
+    {u"LargeChange",     &M::LargeChange,     nullptr,         10,  C::Reshape},
+    {u"ChangeDelay",     &M::ChangeDelay,     nullptr,         500, C::Nothing},
+    {u"ChangeFrequency", &M::ChangeFrequency, nullptr,         50,  C::Nothing},
+    {u"Orientation",     &M::Orientation,     nullptr,         0,   C::Relayout},
+    {u"ShowButtons",     nullptr,             &M::ShowButtons, 1,   C::Relayout},
 }};
 // clang-format on
 
