@@ -172,10 +172,10 @@ TEST_F(HookedBar, DesignModeHooksNothingAndUsesTheContainersNotifications) {
     EXPECT_EQ(port.replaced, 0);
     window.client = Rect{0, 0, 17, 35};
     bar.ContainerResize();
-    EXPECT_EQ(barfake::RectText(bar.Layout().Btn2Rect), "(0,18,17,35)");
+    EXPECT_EQ(barfake::RectText(bar.Layout().Btn2Rect), "0,18,17,35");
     barfake::RecordingDC dc;
     bar.ContainerPaint(dc);
-    EXPECT_EQ(dc.With("fill").size(), 1u);
+    EXPECT_EQ(fake::Only(dc.ops, "fill").size(), 1u);
 }
 
 TEST_F(HookedBar, RunModeIgnoresTheContainersNotifications) {

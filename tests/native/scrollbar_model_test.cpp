@@ -91,7 +91,7 @@ TEST(ScrollbarSetters, EmptyRangeFillsTheTrackAtItsStart) {
     EXPECT_EQ(rig.bar.Max(), 0);
     EXPECT_EQ(rig.bar.Value(), 0);
     EXPECT_EQ(rig.bar.ValueRange(), 0);
-    EXPECT_EQ(RectText(rig.bar.Layout().ThumbRect), "(0,18,17,182)");
+    EXPECT_EQ(RectText(rig.bar.Layout().ThumbRect), "0,18,17,182");
 }
 
 // Geometry along the axis; each case runs vertical and horizontal with the
@@ -153,8 +153,8 @@ TEST(ScrollbarGeometry, ButtonsTrackAndThumb) {
                 EXPECT_EQ(RectText(g.ThumbRect), span(c.thumbPos, c.thumbPos + c.thumbSize));
                 EXPECT_EQ(RectText(g.Track2Rect), span(c.thumbPos + c.thumbSize, c.btn2From));
             } else {
-                EXPECT_EQ(RectText(g.ThumbRect), "(0,0,0,0)");
-                EXPECT_EQ(RectText(g.Track1Rect), "(0,0,0,0)");
+                EXPECT_EQ(RectText(g.ThumbRect), "0,0,0,0");
+                EXPECT_EQ(RectText(g.Track1Rect), "0,0,0,0");
             }
             EXPECT_EQ(RectText(g.DragLimitRect),
                       h ? RectText(Rect{-25, -250, c.length + 25, 17 + 250})
@@ -208,7 +208,7 @@ TEST(ScrollbarExtender, VisibilityMoveTagAndKeys) {
     EXPECT_TRUE(rig.window.shown);
 
     rig.bar.Move(183, 2, 17, 150);
-    EXPECT_EQ(RectText(rig.window.placed), "(183,2,200,152)");
+    EXPECT_EQ(RectText(rig.window.placed), "183,2,200,152");
     EXPECT_EQ(rig.bar.Left(), 183);
     EXPECT_EQ(rig.bar.Height(), 150);
     EXPECT_EQ(ErrorOf([&] { rig.bar.Move(0, 0, 17, -1); }), kInvalidPropertyValue);  // a negative height
