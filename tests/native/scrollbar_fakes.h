@@ -145,7 +145,7 @@ public:
 };
 
 // A bar with a window 17 x 200 and fakes for every port, loaded from an
-// empty bag in run mode without hooks (handlers are called directly).
+// empty bag in run mode; without hooks the test calls the handlers itself.
 struct BarRig {
     FakeGdi gdi;
     FakeBarWindow window;
@@ -154,9 +154,9 @@ struct BarRig {
     EventLog log;
     ucScrollbar bar{gdi};
 
-    explicit BarRig(Rect client = Rect{0, 0, 17, 200}) {
+    explicit BarRig(Rect client = Rect{0, 0, 17, 200}, WindowProcPort* hooks = nullptr) {
         window.client = client;
-        bar.AttachWindow(BarWindowPorts{&window, &timers, &cursor, nullptr});
+        bar.AttachWindow(BarWindowPorts{&window, &timers, &cursor, hooks});
         bar.SetEvents(&log);
         timers.deliver = [this](int32_t id) { bar.BarTimer(id); };
         MemoryBag empty;

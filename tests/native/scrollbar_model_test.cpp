@@ -196,7 +196,7 @@ TEST(ScrollbarGeometry, HitTestTakesTheFirstPartAndExcludesFarEdges) {
     EXPECT_EQ(BarHitTest(rig.bar.Layout(), 5, 92), ScrollPart::Track1);
 }
 
-TEST(ScrollbarExtender, VisibilityMoveTagAndKeys) {
+TEST(ScrollbarExtender, VisibilityMoveAndKeys) {
     barfake::BarRig rig;
     EXPECT_TRUE(rig.bar.Visible());
     rig.bar.SetVisible(true);
@@ -213,9 +213,6 @@ TEST(ScrollbarExtender, VisibilityMoveTagAndKeys) {
     EXPECT_EQ(rig.bar.Height(), 150);
     EXPECT_EQ(ErrorOf([&] { rig.bar.Move(0, 0, 17, -1); }), kInvalidPropertyValue);  // a negative height
     EXPECT_EQ(rig.bar.Height(), 150);
-
-    rig.bar.SetTag(u"1");
-    EXPECT_EQ(rig.bar.Tag(), u"1");
 }
 
 }  // namespace
