@@ -28,7 +28,6 @@ ListControl::ListControl()
       persistence_(*this),
       oleObject_(*this),
       inPlace_(*this),
-      view_(*this),
       oleControl_(*this),
       points_(*this),
       gdi_([] { return std::make_unique<win32::pcMemDC>(ModuleInstance()); }),
@@ -67,7 +66,6 @@ ListControl::~ListControl() {
     core_->SetEvents(nullptr);
     core_.reset();
     oleObject_.ReleaseAdvise();
-    view_.ReleaseAdvise();
     site_.SetClientSite(nullptr);
     ObjectDestroyed();
 }
@@ -83,7 +81,7 @@ STDMETHODIMP ListControl::QueryInterface(REFIID iid, void** out) {
     else if (iid == IID_IOleObject) p = static_cast<IOleObject*>(&oleObject_);
     else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject) p = static_cast<IOleInPlaceObject*>(&inPlace_);
     else if (iid == IID_IOleInPlaceActiveObject) p = static_cast<IOleInPlaceActiveObject*>(&inPlace_);
-    else if (iid == IID_IViewObject || iid == IID_IViewObject2) p = static_cast<IViewObject2*>(&view_);
+    else if (iid == IID_IViewObject || iid == IID_IViewObject2) p = static_cast<IViewObject2*>(&oleObject_);
     else if (iid == IID_IOleControl) p = static_cast<IOleControl*>(&oleControl_);
     else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
         p = static_cast<IProvideClassInfo2*>(&oleControl_);

@@ -17,7 +17,6 @@
 #include "server/ole_control.h"
 #include "server/ole_object.h"
 #include "server/persistence.h"
-#include "server/view_object.h"
 #include "win32/about_window.h"
 #include "win32/columns_picture_box.h"
 #include "win32/control_window.h"
@@ -86,7 +85,6 @@ private:
     Persistence persistence_;
     OleObject oleObject_;
     InPlace inPlace_;
-    ViewObject view_;
     OleControl oleControl_;
     ConnectionPoints points_;
 
