@@ -34,7 +34,6 @@ ListControl::ListControl()
       site_([this](DISPID id) { PropertyChanged(id); }),
       resources_(ModuleInstance()),
       about_(ModuleInstance(), Text(u"MireloList"), AboutText(), [this] { return window_ ? window_->Handle() : nullptr; }),
-      events_(points_.Events()),
       font_([this](const FontDesc& desc) { Call([&] { core_->SetFont(desc); }); }),
       splitter_(ModuleInstance(), [this] { return window_ ? window_->Handle() : nullptr; }),
       picBack_(ModuleInstance(), [this] { return window_ ? window_->Handle() : nullptr; }),
@@ -51,7 +50,7 @@ ListControl::ListControl()
     ports.picBack = &picBack_;
     ports.cursors = &cursors_;
     core_ = std::make_unique<MireloList>(ports);
-    core_->SetEvents(&events_);
+    core_->SetEvents(&points_);
     picBack_.KeepBelow(&splitter_);
     splitter_.SetMouse(this);
     window_ = std::make_unique<win32::ControlWindow>(ModuleInstance(), surface_, *core_, inPlace_);
@@ -126,15 +125,12 @@ bool ListControl::BeginInitialization() {
 }
 
 void ListControl::EnsureInitialized() {
-    if (initialized_) return;
-    initialized_ = true;
-    core_->InitProperties();
+    if (BeginInitialization()) core_->InitProperties();
 }
 
 void ListControl::PropertyChanged(DISPID id) {
     dirty_ = true;
-    for (const ComPtr<IUnknown>& sink : points_.PropertyNotify().Sinks())
-        static_cast<IPropertyNotifySink*>(static_cast<void*>(sink.Get()))->OnChanged(id);
+    points_.NotifyChanged(id);
 }
 
 HRESULT ListControl::SetExtent(const SIZEL& himetric) {

@@ -11,7 +11,6 @@
 #include "server/connection_points.h"
 #include "server/control_site.h"
 #include "server/errors.h"
-#include "server/event_bridge.h"
 #include "server/font_object.h"
 #include "server/in_place.h"
 #include "server/ole_control.h"
@@ -56,7 +55,7 @@ public:
     win32::ControlWindow& Window() { return *window_; }
     ControlSite& Site() { return site_; }
     InPlace& InPlaceState() { return inPlace_; }
-    EventBridge& Events() { return events_; }
+    ConnectionPoints& Points() { return points_; }
     FontLink& Font() { return font_; }
     ITypeLib* TypeLib() { return typeLib_.Get(); }
 
@@ -80,7 +79,7 @@ private:
     LONG refs_ = 1;
     ComPtr<ITypeLib> typeLib_;
 
-    // The parts, before the ports: the site and the events hand on to them.
+    // The parts, before the ports: the site and the core hand on to them.
     Automation automation_;
     Persistence persistence_;
     OleObject oleObject_;
@@ -95,7 +94,6 @@ private:
     win32::ModuleResources resources_;
     win32::AboutBox about_;
     win32::WindowTimers timers_;
-    EventBridge events_;
     FontLink font_;
     // The column-border marker and the still picture under its line: child
     // windows of the control's window once it has one. The core's cursor state

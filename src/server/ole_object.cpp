@@ -11,8 +11,7 @@ STDMETHODIMP OleObject::SetClientSite(IOleClientSite* site) {
 
 STDMETHODIMP OleObject::GetClientSite(IOleClientSite** site) {
     if (!site) return E_POINTER;
-    *site = owner_.Site().ClientSite();
-    if (*site) (*site)->AddRef();
+    *site = ComPtr<IOleClientSite>(owner_.Site().ClientSite()).Detach();
     return S_OK;
 }
 
@@ -77,10 +76,7 @@ STDMETHODIMP OleObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HD
 STDMETHODIMP OleObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) {
     if (aspects) *aspects = viewAspects_;
     if (flags) *flags = viewFlags_;
-    if (sink) {
-        *sink = viewSink_.Get();
-        if (*sink) (*sink)->AddRef();
-    }
+    if (sink) *sink = ComPtr<IAdviseSink>(viewSink_).Detach();  // a reference of the caller's own
     return S_OK;
 }
 
