@@ -151,6 +151,9 @@ TEST(Hosting, ViewObjectDrawsAControlThatHasNoWindow) {
     // A new extent resizes the control's own surface: the frame follows it.
     SIZEL larger = {MulDiv(300, 2540, 96), MulDiv(200, 2540, 96)};
     ASSERT_EQ(ole->SetExtent(DVASPECT_CONTENT, &larger), S_OK);
+    SIZEL drawn = {};  // what the view reports it draws at
+    ASSERT_EQ(control.As<IViewObject2>(IID_IViewObject2)->GetExtent(DVASPECT_CONTENT, -1, nullptr, &drawn), S_OK);
+    EXPECT_EQ(drawn.cx, larger.cx);
     PixelBuffer resized(300, 200);
     DrawInto(control.Get(), resized);
     EXPECT_EQ(resized.At(299, 199), kBorder);
