@@ -270,9 +270,11 @@ private:
     void ExchangeColumns(int16_t target, int16_t source);
     void SortByColumn(int16_t s);
 
-    // What the painter reads, and the row metrics a row paint leaves behind.
+    // What the painter reads, and the row metrics a row paint leaves behind
+    // (false, and nothing recorded, where no row can be painted).
     ListView View(const ListGeometry& g) const;
-    void TakeRowMetrics(const ListGeometry& g);
+    bool TakeRowMetrics(const ListGeometry& g);
+    void DrawRow(const ListView& v, int16_t index);  // row `index`, known to be in view
 
     ListPorts ports_;
     Surface& surface_;
