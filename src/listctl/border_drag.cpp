@@ -2,7 +2,6 @@
 // freezes a picture of the control and turns the marker into a dark line that
 // follows the pointer; the release resizes the columns and one deferred
 // repaint replaces the picture. Nothing of the list paints during the drag.
-#include "base/error.h"
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {

@@ -5,7 +5,6 @@
 // minimum: they would otherwise come back as columns of their own.
 #include <array>
 
-#include "base/error.h"
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {

@@ -14,7 +14,6 @@ int32_t MireloList::AddItem(const Variant& Title, Text& Key, const Variant& Inde
     const Text title = Title.ToText();
     const std::vector<std::u16string_view> parts = SplitViews(title);
     if (parts.size() > kMaxColumn + 1) Raise(kSubscriptOutOfRange);
-    if (ColNumCount_ > kMaxColumn) Raise(kSubscriptOutOfRange);
     int16_t id = Id.IsMissing() ? int16_t{-1} : Id.ToInt16();
     bool append = Index.IsMissing();
     int16_t p = append ? int16_t{0} : ToInt16(Int(Index.ToDouble()));

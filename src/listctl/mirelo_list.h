@@ -245,7 +245,9 @@ private:
     void UnhookAll();
     void SetTimer1(bool enabled);
     void RecordLayoutLastIndex();
-    void DistributeWidth(int16_t extra);
+    // Spreads the client width the columns leave free (less `reserved`)
+    // over them in proportion to their widths.
+    void FitColumns(int32_t reserved);
     // After rows went: the play row's mark goes with row `index` (-1: none),
     // then layout, repaint, and the new count.
     int32_t RowsRemoved(int index);

@@ -1,6 +1,5 @@
 // Mouse selection, check toggling and the play row. The host hears every
 // change first, through by-reference arguments it may rewrite.
-#include "base/error.h"
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {
