@@ -313,7 +313,7 @@ private:
     int16_t LastIndex_ = 0;
 
     // Columns.
-    int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part
+    int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part; AddItemA refuses past kMaxColumn
     std::array<Text, kMaxColumn + 1> HeadCaption_;
     std::array<int16_t, kMaxColumn + 1> ColWidth_{};
     std::array<int16_t, kMaxColumn + 1> ColAlign_{};

@@ -51,13 +51,10 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
         // Alignment values go to the platform as format bits, sign and all.
         const auto format = static_cast<uint32_t>(static_cast<int32_t>((*v.aligns)[c]));
         const Rect box = g.CellTextBox(c, textTop, textH);
-        if (c == 0) {
-            const Text number = v.numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text();
-            DrawCellText(v.numbered ? std::u16string_view(number) : row.cells[0], box.left, box.top, box.Width(),
-                         textH, format);
-            continue;
-        }
-        DrawCellText(row.cells[c], box.left, box.top, box.Width(), textH, format);
+        // Numbered rows show their number in place of column 0's text.
+        const Text number = c == 0 && v.numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text();
+        DrawCellText(number.empty() ? row.cells[c] : number, box.left, box.top, box.Width(), textH, format);
+        if (c == 0) continue;
         const int32_t x = g.CellLeft(c);
         const int32_t bottom = top + fillH - 1;
         surface_.Line(x - 2, top, x - 2, bottom, kSeparatorColor);
