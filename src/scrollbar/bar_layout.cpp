@@ -8,6 +8,12 @@ namespace mirelo {
 
 namespace {
 bool Horizontal(const BarModel& m) { return m.Orientation == 1; }
+
+// The rectangle from `from` to `to` along the bar and `across` thick: the
+// rules are written once, as if vertical, and turned for a horizontal bar.
+Rect Span(bool horizontal, int32_t from, int32_t to, int32_t across) {
+    return horizontal ? Rect{from, 0, to, across} : Rect{0, from, across, to};
+}
 }  // namespace
 
 int32_t BarLayout::TrackStart(int32_t orientation) const {
@@ -20,14 +26,10 @@ void CalcButtonRects(BarLayout& g, const BarModel& m, int32_t width, int32_t hei
     g.ThumbVisible = false;
     g.FillerVisible = false;
     const int32_t L = m.ShowButtons ? kButtonLength : 0;
-    // Lay out along the axis as if vertical, then turn the rectangles for a
-    // horizontal bar: one set of rules for both orientations.
     const bool horizontal = Horizontal(m);
     const int32_t len = horizontal ? width : height;
     const int32_t across = horizontal ? height : width;
-    auto span = [&](int32_t from, int32_t to) {
-        return horizontal ? Rect{from, 0, to, across} : Rect{0, from, across, to};
-    };
+    auto span = [&](int32_t from, int32_t to) { return Span(horizontal, from, to, across); };
     if (len >= 2 * L + 8) {
         g.ThumbVisible = true;
         g.Btn1Rect = span(0, L);
@@ -47,8 +49,7 @@ void CalcButtonRects(BarLayout& g, const BarModel& m, int32_t width, int32_t hei
         }
     }
     // Far more room sideways than along the axis before a drag snaps back.
-    g.DragLimitRect = horizontal ? InflateRect(Rect{0, 0, width, height}, 25, 250)
-                                 : InflateRect(Rect{0, 0, width, height}, 250, 25);
+    g.DragLimitRect = InflateRect(Rect{0, 0, width, height}, horizontal ? 25 : 250, horizontal ? 250 : 25);
     if (!g.ThumbVisible) {
         g.Track1Rect = Rect{};
         g.Track2Rect = Rect{};
@@ -82,16 +83,12 @@ int32_t GetValueFromThumb(const BarLayout& g, const BarModel& m) {
 
 void CalcTrackRects(BarLayout& g, const BarModel& m) {
     if (!g.ThumbVisible) return;
-    const int32_t pos = g.ThumbPos, end = g.ThumbPos + g.ThumbSize;
-    if (Horizontal(m)) {
-        g.Track1Rect = Rect{g.Btn1Rect.right, 0, pos, g.Btn1Rect.bottom};
-        g.Track2Rect = Rect{end, 0, g.Btn2Rect.left, g.Btn2Rect.bottom};
-        g.ThumbRect = Rect{pos, 0, end, g.Btn2Rect.bottom};
-    } else {
-        g.Track1Rect = Rect{0, g.Btn1Rect.bottom, g.Btn1Rect.right, pos};
-        g.Track2Rect = Rect{0, end, g.Btn2Rect.right, g.Btn2Rect.top};
-        g.ThumbRect = Rect{0, pos, g.Btn2Rect.right, end};
-    }
+    const bool horizontal = Horizontal(m);
+    const int32_t across = horizontal ? g.Btn2Rect.bottom : g.Btn2Rect.right;  // both buttons' thickness
+    const int32_t end = g.ThumbPos + g.ThumbSize;
+    g.Track1Rect = Span(horizontal, g.TrackStart(m.Orientation), g.ThumbPos, across);
+    g.Track2Rect = Span(horizontal, end, g.TrackEnd(m.Orientation), across);
+    g.ThumbRect = Span(horizontal, g.ThumbPos, end, across);
 }
 
 const Rect& BarLayout::PartRect(ScrollPart p) const {

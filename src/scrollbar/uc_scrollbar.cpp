@@ -14,8 +14,7 @@ constexpr uint8_t kCheckerRows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0
 ucScrollbar::ucScrollbar(Gdi& gdi) : gdi_(gdi) { fillBrush_ = gdi_.CreatePatternBrush(kCheckerRows); }
 
 ucScrollbar::~ucScrollbar() {
-    if (hooks_) hooks_->UnhookAll();
-    hooks_.reset();
+    hooks_.reset();  // unhooks
     // The leave poll would die with the window; stopping it here keeps the
     // bar the single owner of every timer it started.
     for (int32_t id : {HotTimer, DelayTimer, RepeatTimer, LeaveTimer}) KillBarTimer(id);

@@ -127,7 +127,7 @@ public:
     void RelayoutBar();
     // The one step a press on an arrow or a page area starts with, without
     // the press: for assistive technology. The thumb and None do nothing.
-    void StepOnce(ScrollPart part);
+    void StepOnce(ScrollPart part) { StepValue(part, false); }
 
     // State shared with painting and tests.
     const BarLayout& Layout() const { return layout_; }
@@ -146,10 +146,7 @@ private:
     void PlaceThumb(bool resize);
     void CalcGeometry();  // the buttons from the client size, then PlaceThumb
     Rect ClientRect() const;
-    bool StepValueDown(int32_t amount, bool force);
-    bool StepValueUp(int32_t amount, bool force);
-    bool StepTo(int64_t target, bool force);
-    void StepPart(ScrollPart part, bool pressed);  // an arrow's or a page's step
+    bool StepValue(ScrollPart part, bool force);  // an arrow's or a page's step
     void SetBarTimer(int32_t id, int32_t interval);
     void KillBarTimer(int32_t id);
     Point CursorClientPos();

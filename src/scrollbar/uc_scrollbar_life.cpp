@@ -45,14 +45,13 @@ void ucScrollbar::zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lRetur
     if (lhWnd != hWnd() || lhWnd == 0) return;
     switch (uMsg) {
         case WM_PAINT: {
+            struct EndPaintOnExit {
+                Window& window;
+                ~EndPaintOnExit() { window.EndPaint(); }
+            };
             DeviceContext& dc = ports_.window->BeginPaint();
-            try {
-                PaintBar(dc);
-            } catch (...) {
-                ports_.window->EndPaint();
-                throw;
-            }
-            ports_.window->EndPaint();
+            const EndPaintOnExit end{*ports_.window};
+            PaintBar(dc);
             bHandled = kTrue;
             lReturn = 0;
             break;

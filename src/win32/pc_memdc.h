@@ -20,12 +20,12 @@ public:
     pcMemDC(const pcMemDC&) = delete;
     pcMemDC& operator=(const pcMemDC&) = delete;
 
-    // MemDC. A larger width or height recreates the surface (its content is
-    // lost); a smaller or equal one changes nothing.
-    int32_t Width() const override { return width_; }
-    void SetWidth(int32_t w) override;
-    int32_t Height() const override { return height_; }
-    void SetHeight(int32_t h) override;
+    // A larger width or height recreates the surface (its content is lost);
+    // a smaller or equal one changes nothing.
+    int32_t Width() const { return width_; }
+    void SetWidth(int32_t w);
+    int32_t Height() const { return height_; }
+    void SetHeight(int32_t h);
     bool CreateFromResource(const Text& name) override;
 
     HDC hdc() const { return hdc_; }
