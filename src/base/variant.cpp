@@ -62,15 +62,10 @@ Text FloatingText(double v) {
         if (std::strtod(buf, nullptr) == v) break;
     }
     std::string s = buf;
-    // The host language writes "1E+20" rather than "1E+020" / "1.0E+20".
-    size_t epos = s.find('E');
-    if (epos != std::string::npos) {
-        std::string mant = s.substr(0, epos), ex = s.substr(epos + 1);
-        char sign = ex[0];
-        size_t nz = ex.find_first_not_of("+-0");
-        ex = nz == std::string::npos ? "0" : ex.substr(nz);
-        s = mant + "E" + sign + ex;
-    }
+    // The host language writes "1E+20" where C writes "1E+020" or "1E+20".
+    // The exponent is never 0: %G writes such numbers without one.
+    const size_t e = s.find('E');
+    if (e != std::string::npos) s.erase(e + 2, s.find_first_not_of('0', e + 2) - (e + 2));
     return FromUtf8(s);
 }
 

@@ -23,38 +23,30 @@ int32_t BarLayout::TrackStart(int32_t orientation) const {
 int32_t BarLayout::TrackEnd(int32_t orientation) const { return orientation == 1 ? Btn2Rect.left : Btn2Rect.top; }
 
 void CalcButtonRects(BarLayout& g, const BarModel& m, int32_t width, int32_t height) {
-    g.ThumbVisible = false;
-    g.FillerVisible = false;
     const int32_t L = m.ShowButtons ? kButtonLength : 0;
     const bool horizontal = Horizontal(m);
     const int32_t len = horizontal ? width : height;
     const int32_t across = horizontal ? height : width;
     auto span = [&](int32_t from, int32_t to) { return Span(horizontal, from, to, across); };
-    if (len >= 2 * L + 8) {
-        g.ThumbVisible = true;
+    if (len > 2 * L) {
+        // Full-length buttons; between them a track from 8 pixels on, a filler below that.
         g.Btn1Rect = span(0, L);
         g.Btn2Rect = span(len - L, len);
-    } else if (len > 2 * L) {
-        g.Btn1Rect = span(0, L);
-        g.Btn2Rect = span(len - L, len);
-        g.FillerVisible = true;
-        g.FillerRect = span(L, len - L);
+        g.ThumbVisible = len >= 2 * L + 8;
+        g.FillerVisible = !g.ThumbVisible;
+        if (g.FillerVisible) g.FillerRect = span(L, len - L);
     } else {
-        const int32_t half = len / 2, odd = len % 2;
+        // The buttons share the length; the middle line of an odd one is filled.
+        const int32_t half = len / 2;
+        g.ThumbVisible = false;
         g.Btn1Rect = span(0, half);
-        g.Btn2Rect = span(half + odd, len);
-        if (odd != 0) {
-            g.FillerVisible = true;
-            g.FillerRect = span(half, half + 1);
-        }
+        g.Btn2Rect = span(len - half, len);
+        g.FillerVisible = len % 2 != 0;
+        if (g.FillerVisible) g.FillerRect = span(half, half + 1);
     }
     // Far more room sideways than along the axis before a drag snaps back.
     g.DragLimitRect = InflateRect(Rect{0, 0, width, height}, horizontal ? 25 : 250, horizontal ? 250 : 25);
-    if (!g.ThumbVisible) {
-        g.Track1Rect = Rect{};
-        g.Track2Rect = Rect{};
-        g.ThumbRect = Rect{};
-    }
+    if (!g.ThumbVisible) g.Track1Rect = g.Track2Rect = g.ThumbRect = Rect{};
 }
 
 int32_t GetThumbSize(const BarLayout& g, const BarModel& m) {
