@@ -24,10 +24,9 @@ Variant Variant::FromBool(bool b) {
 }
 
 bool ParseNumber(const Text& s, double* out) {
-    size_t b = 0, e = s.size();
-    while (b < e && (s[b] == u' ' || s[b] == u'\t')) ++b;
-    while (e > b && (s[e - 1] == u' ' || s[e - 1] == u'\t')) --e;
-    if (b == e) return false;
+    const size_t b = s.find_first_not_of(u" \t");
+    if (b == Text::npos) return false;
+    const size_t e = s.find_last_not_of(u" \t") + 1;
     std::string a;
     for (size_t i = b; i < e; ++i) {
         if (s[i] > 0x7F) return false;
@@ -43,10 +42,7 @@ bool ParseNumber(const Text& s, double* out) {
         return true;
     }
     // Only plain decimal notation: no "inf", "nan" or C hex floats.
-    for (char c : a) {
-        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E'))
-            return false;
-    }
+    if (a.find_first_not_of("0123456789+-.eE") != std::string::npos) return false;
     char* end = nullptr;
     double d = std::strtod(a.c_str(), &end);
     if (end != a.c_str() + a.size() || !std::isfinite(d)) return false;

@@ -66,18 +66,14 @@ struct AxisCopy {
 };
 }  // namespace
 
-const char16_t* cScrollbarDraw::ResourceName(Skin s) {
+cScrollbarDraw::cScrollbarDraw(Gdi& gdi) {
     static const char16_t* const kNames[kSkinCount] = {
         u"SCRBACKH", u"SCRTHUMBH", u"SCRGRIPH", u"SCRARROWH", u"SCRARROWHL", u"SCRARROWHR",
         u"SCRBACKV", u"SCRTHUMBV", u"SCRGRIPV", u"SCRARROWV", u"SCRARROWVT", u"SCRARROWVB",
     };
-    return kNames[s];
-}
-
-cScrollbarDraw::cScrollbarDraw(Gdi& gdi) {
     for (int i = 0; i < kSkinCount; ++i) {
         skins_[i] = gdi.CreateMemDC();
-        skins_[i]->CreateFromResource(ResourceName(static_cast<Skin>(i)));
+        skins_[i]->CreateFromResource(kNames[i]);
     }
 }
 

@@ -33,7 +33,6 @@ public:
         BackV, ThumbV, GripV, ArrowV, ArrowVT, ArrowVB,
         kSkinCount
     };
-    static const char16_t* ResourceName(Skin s);
     MemDC& skin(Skin s) { return *skins_[s]; }
 
 private:

@@ -31,8 +31,7 @@ void ucScrollbar::AttachWindow(const BarWindowPorts& ports) {
     // Containers create the window long after the properties were read, and
     // may only then answer for their mode.
     if (site_) userMode_ = site_->UserMode();
-    CalcGeometry();
-    Repaint();
+    RelayoutBar();
     HookOwnWindow();
 }
 
@@ -102,7 +101,7 @@ void ucScrollbar::RelayoutBar() {
 }
 
 void ucScrollbar::CalcGeometry() {
-    const Rect client = ClientRect();
+    const Rect client = ports_.window ? ports_.window->GetClientRect() : Rect{0, 0, width_, height_};
     CalcButtonRects(layout_, model_, client.Width(), client.Height());
     PlaceThumb(true);
 }
@@ -111,10 +110,6 @@ void ucScrollbar::PlaceThumb(bool resize) {
     if (resize) layout_.ThumbSize = GetThumbSize(layout_, model_);
     layout_.ThumbPos = GetThumbPos(layout_, model_);
     CalcTrackRects(layout_, model_);
-}
-
-Rect ucScrollbar::ClientRect() const {
-    return ports_.window ? ports_.window->GetClientRect() : Rect{0, 0, width_, height_};
 }
 
 void ucScrollbar::Repaint() {

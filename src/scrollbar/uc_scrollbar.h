@@ -145,7 +145,6 @@ private:
     // for the value model as it stands; nothing repainted.
     void PlaceThumb(bool resize);
     void CalcGeometry();  // the buttons from the client size, then PlaceThumb
-    Rect ClientRect() const;
     bool StepValue(ScrollPart part, bool force);  // an arrow's or a page's step
     void SetBarTimer(int32_t id, int32_t interval);
     void KillBarTimer(int32_t id);
