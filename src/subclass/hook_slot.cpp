@@ -25,10 +25,8 @@ struct Narrowed {
 
 void HookTable::Slot::Hook(HWnd hWnd) {
     ++generation_;
-    entry_.hWnd = hWnd;
-    entry_.Before.Clear();
-    entry_.After.Clear();
-    entry_.OldWndProc = port_.ReplaceWndProc(hWnd, this);
+    // Empty tables: nothing reaches the owner before a subscription.
+    entry_ = HookEntry{hWnd, port_.ReplaceWndProc(hWnd, this), {}, {}};
 }
 
 void HookTable::Slot::Unhook() {
