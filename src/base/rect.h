@@ -12,6 +12,7 @@ struct Rect {
     bool operator==(const Rect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }
+    bool operator!=(const Rect& o) const { return !(*this == o); }
 };
 
 inline bool IsRectEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
