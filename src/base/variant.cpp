@@ -10,19 +10,6 @@
 
 namespace mirelo {
 
-Variant Variant::Missing() {
-    Variant v;
-    v.kind_ = Kind::Missing;
-    return v;
-}
-
-Variant Variant::FromBool(bool b) {
-    Variant v;
-    v.kind_ = Kind::Boolean;
-    v.int_ = b ? -1 : 0;
-    return v;
-}
-
 bool ParseNumber(const Text& s, double* out) {
     const size_t b = s.find_first_not_of(u" \t");
     if (b == Text::npos) return false;

@@ -83,18 +83,6 @@ void ucScrollbar::Move(int32_t left, int32_t top, int32_t width, int32_t height)
     }
 }
 
-void ucScrollbar::KeyDown(int16_t keyCode) {
-    if (events_) events_->KeyDownOk(keyCode);
-}
-
-void ucScrollbar::ContainerResize() {
-    if (!userMode_) RelayoutBar();
-}
-
-void ucScrollbar::ContainerPaint(DeviceContext& dc) {
-    if (!userMode_) PaintBar(dc);
-}
-
 void ucScrollbar::RelayoutBar() {
     CalcGeometry();
     Repaint();

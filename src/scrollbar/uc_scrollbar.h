@@ -113,10 +113,11 @@ public:
     const Text& Tag() const { return tag_; }
     void SetTag(const Text& t) { tag_ = t; }
 
-    // Notifications of the form runtime.
-    void KeyDown(int16_t keyCode);         // raises KeyDownOk
-    void ContainerResize();                // design mode only
-    void ContainerPaint(DeviceContext& dc);  // design mode only
+    // Notifications of the form runtime. In run mode the hook does the
+    // resizing and painting.
+    void KeyDown(int16_t keyCode) { if (events_) events_->KeyDownOk(keyCode); }
+    void ContainerResize() { if (!userMode_) RelayoutBar(); }
+    void ContainerPaint(DeviceContext& dc) { if (!userMode_) PaintBar(dc); }
 
     // Painting and input; the hook calls these in run mode.
     void PaintBar(DeviceContext& dc);
