@@ -105,8 +105,6 @@ LRESULT BarWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         window_.reset();
         if (onDestroy_) onDestroy_();
         return 0;
-    default:
-        break;
     }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }

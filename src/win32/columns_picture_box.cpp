@@ -161,8 +161,6 @@ LRESULT ChildPictureBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             mouse_->MouseUp(button, ShiftState(), Twips(p.x), Twips(p.y));
         }
         return 0;
-    default:
-        break;
     }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }

@@ -95,8 +95,6 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    default:
-        break;
     }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }

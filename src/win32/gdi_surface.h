@@ -38,7 +38,6 @@ public:
     // result into `bounds` of `target` (stretched if the sizes differ).
     void RenderTo(HDC target, const RECT& bounds);
     HDC Dc() const;
-    HWND Window() const { return hwnd_; }
 
     // Surface.
     int32_t ScaleWidth() const override;
