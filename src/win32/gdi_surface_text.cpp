@@ -94,12 +94,7 @@ int GdiSurface::LineHeight(HDC dc) {
 }
 
 double GdiSurface::TextHeight(std::u16string_view text) {
-    if (text.empty()) {
-        TEXTMETRICW tm = {};
-        GetTextMetricsW(Dc(), &tm);
-        return tm.tmHeight;
-    }
-    return Extent(Dc(), text).cy;
+    return text.empty() ? LineHeight(Dc()) : Extent(Dc(), text).cy;
 }
 
 }  // namespace mirelo::win32

@@ -144,16 +144,10 @@ void WindowProcHook::RestoreWndProc(HWnd hWnd, WndProcAddress previous) {
     const HWND hwnd = ToHwnd(hWnd);
     Chain* chain = Find(hwnd);
     if (!chain) return;  // the window is gone, and its chain with it
-    Link* gone = nullptr;
-    for (size_t i = chain->links.size(); i-- > 0;) {
-        Link& l = *chain->links[i];
-        if (l.target && l.previous == previous) {
-            gone = &l;
-            break;
-        }
-    }
-    if (!gone) return;
-    gone->target = nullptr;
+    const auto gone = std::find_if(chain->links.rbegin(), chain->links.rend(),
+                                   [&](const auto& l) { return l->target && l->previous == previous; });
+    if (gone == chain->links.rend()) return;
+    (*gone)->target = nullptr;
     // The last hook gone: the window gets back what it ran before the first
     // one, unless someone subclassed over us meanwhile and still calls in.
     if (!HasActiveLink(*chain) && RunsHookedProc(hwnd)) {
