@@ -16,15 +16,27 @@ public:
     // `fallback`: a second interface a sink may offer instead (IDispatch for
     // event sinks of script engines).
     ConnectionPoint(IUnknown& owner, IConnectionPointContainer& container, REFIID iid, const IID* fallback);
+    ~ConnectionPoint();
     ConnectionPoint(const ConnectionPoint&) = delete;
     ConnectionPoint& operator=(const ConnectionPoint&) = delete;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+        return AnswerOne<IConnectionPoint>(this, IID_IConnectionPoint, iid, out);
+    }
     STDMETHODIMP_(ULONG) AddRef() override { return owner_.AddRef(); }
     STDMETHODIMP_(ULONG) Release() override { return owner_.Release(); }
 
-    STDMETHODIMP GetConnectionInterface(IID* iid) override;
-    STDMETHODIMP GetConnectionPointContainer(IConnectionPointContainer** out) override;
+    STDMETHODIMP GetConnectionInterface(IID* iid) override {
+        if (!iid) return E_POINTER;
+        *iid = iid_;
+        return S_OK;
+    }
+    STDMETHODIMP GetConnectionPointContainer(IConnectionPointContainer** out) override {
+        if (!out) return E_POINTER;
+        *out = &container_;
+        container_.AddRef();
+        return S_OK;
+    }
     STDMETHODIMP Advise(IUnknown* sink, DWORD* cookie) override;
     STDMETHODIMP Unadvise(DWORD cookie) override;
     STDMETHODIMP EnumConnections(IEnumConnections** out) override;
@@ -32,7 +44,6 @@ public:
     // The sinks now connected, each as the interface it was advised with.
     // A copy: a sink may connect or disconnect while it is being called.
     std::vector<ComPtr<IUnknown>> Sinks() const;
-    void DisconnectAll();
 
 private:
     struct Connection {
@@ -50,7 +61,6 @@ private:
 class ConnectionPoints : public Part<IConnectionPointContainer> {
 public:
     explicit ConnectionPoints(ListControl& owner);
-    ~ConnectionPoints();
 
     STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** out) override;
     STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** out) override;

@@ -28,11 +28,15 @@ VARIANTARG Ref(float& v) {
 
 }  // namespace
 
-void EventBridge::Fire(DISPID id, VARIANTARG* args, UINT count) {
+template <class... Args>
+void EventBridge::Fire(DISPID id, Args&... args) {
     if (frozen_ > 0) return;
-    // IDispatch takes the arguments last to first.
-    std::reverse(args, args + count);
-    DISPPARAMS params = {args, nullptr, count, 0};
+    // IDispatch takes the arguments last to first. The spare element keeps
+    // the array from being empty for an event without arguments.
+    VARIANTARG refs[] = {Ref(args)..., VARIANTARG{}};
+    const UINT count = sizeof...(Args);
+    std::reverse(refs, refs + count);
+    DISPPARAMS params = {count ? refs : nullptr, nullptr, count, 0};
     for (const ComPtr<IUnknown>& sink : point_.Sinks()) {
         // Advised as __MireloList or as IDispatch: an IDispatch either way.
         auto* dispatch = static_cast<IDispatch*>(static_cast<void*>(sink.Get()));
@@ -46,36 +50,22 @@ void EventBridge::Fire(DISPID id, VARIANTARG* args, UINT count) {
     }
 }
 
-void EventBridge::Mouse(DISPID id, int16_t& Button, int16_t& Shift, float& X, float& Y) {
-    VARIANTARG args[] = {Ref(Button), Ref(Shift), Ref(X), Ref(Y)};
-    Fire(id, args, 4);
-}
-
-void EventBridge::Indexes(DISPID id, int16_t& OldIndex, int16_t& NewIndex, int16_t& wFlag) {
-    VARIANTARG args[] = {Ref(OldIndex), Ref(NewIndex), Ref(wFlag)};
-    Fire(id, args, 3);
-}
-
-void EventBridge::Click(int16_t& Button, int16_t& Shift, float& X, float& Y) { Mouse(kClick, Button, Shift, X, Y); }
-void EventBridge::DBClick(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-    Mouse(kDBClick, Button, Shift, X, Y);
-}
+void EventBridge::Click(int16_t& Button, int16_t& Shift, float& X, float& Y) { Fire(kClick, Button, Shift, X, Y); }
+void EventBridge::DBClick(int16_t& Button, int16_t& Shift, float& X, float& Y) { Fire(kDBClick, Button, Shift, X, Y); }
 void EventBridge::MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-    Mouse(kMouseDown, Button, Shift, X, Y);
+    Fire(kMouseDown, Button, Shift, X, Y);
 }
 void EventBridge::MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-    Mouse(kMouseMove, Button, Shift, X, Y);
+    Fire(kMouseMove, Button, Shift, X, Y);
 }
-void EventBridge::MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
-    Mouse(kMouseUp, Button, Shift, X, Y);
-}
+void EventBridge::MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) { Fire(kMouseUp, Button, Shift, X, Y); }
 void EventBridge::ListIndexChanged(int16_t& OldIndex, int16_t& NewIndex, int16_t& wFlag) {
-    Indexes(kListIndexChanged, OldIndex, NewIndex, wFlag);
+    Fire(kListIndexChanged, OldIndex, NewIndex, wFlag);
 }
 void EventBridge::PlayIndexChanged(int16_t& OldIndex, int16_t& NewIndex, int16_t& wFlag) {
-    Indexes(kPlayIndexChanged, OldIndex, NewIndex, wFlag);
+    Fire(kPlayIndexChanged, OldIndex, NewIndex, wFlag);
 }
-void EventBridge::Scroll() { Fire(kScroll, nullptr, 0); }
-void EventBridge::Resize() { Fire(kResize, nullptr, 0); }
+void EventBridge::Scroll() { Fire(kScroll); }
+void EventBridge::Resize() { Fire(kResize); }
 
 }  // namespace mirelo::server

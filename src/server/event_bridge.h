@@ -29,10 +29,9 @@ public:
     void Resize() override;
 
 private:
-    void Mouse(DISPID id, int16_t& Button, int16_t& Shift, float& X, float& Y);
-    void Indexes(DISPID id, int16_t& OldIndex, int16_t& NewIndex, int16_t& wFlag);
-    // args in the order of the event's parameters.
-    void Fire(DISPID id, VARIANTARG* args, UINT count);
+    // Raises the event with the arguments by reference, in the order of its parameters.
+    template <class... Args>
+    void Fire(DISPID id, Args&... args);
 
     ConnectionPoint& point_;
     int frozen_ = 0;

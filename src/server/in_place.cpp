@@ -79,11 +79,6 @@ void InPlace::Deactivate() {
     LeaveSite();
 }
 
-STDMETHODIMP InPlace::InPlaceDeactivate() {
-    Deactivate();
-    return S_OK;
-}
-
 void InPlace::Hide() {
     UIDeactivate();
     if (HWND hwnd = owner_.Window().Handle()) ShowWindow(hwnd, SW_HIDE);

@@ -89,20 +89,15 @@ bool ReadValue(Reader& r, uint8_t tag, MemoryBag::Entry* e) {
 
 }  // namespace
 
-const MemoryBag::Entry* MemoryBag::Find(const Text& key) const {
-    for (const Entry& e : entries_)
+MemoryBag::Entry* MemoryBag::Find(const Text& key) {
+    for (Entry& e : entries_)
         if (e.key == key) return &e;
     return nullptr;
 }
 
 void MemoryBag::Add(Entry e) {
-    for (Entry& old : entries_) {
-        if (old.key == e.key) {
-            old = std::move(e);
-            return;
-        }
-    }
-    entries_.push_back(std::move(e));
+    if (Entry* old = Find(e.key)) *old = std::move(e);
+    else entries_.push_back(std::move(e));
 }
 
 Variant MemoryBag::ReadProperty(const Text& key, const Variant& def) {

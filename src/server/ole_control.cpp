@@ -6,16 +6,6 @@
 
 namespace mirelo::server {
 
-STDMETHODIMP OleControl::GetControlInfo(CONTROLINFO* info) {
-    if (!info) return E_POINTER;
-    if (info->cb != sizeof(CONTROLINFO)) return E_INVALIDARG;
-    // No mnemonics: the list takes its keys while it has the focus.
-    info->hAccel = nullptr;
-    info->cAccel = 0;
-    info->dwFlags = 0;
-    return S_OK;
-}
-
 STDMETHODIMP OleControl::OnAmbientPropertyChange(DISPID) {
     return owner_.Call([&] { owner_.Core().AmbientChanged(); });
 }

@@ -15,7 +15,15 @@ public:
     explicit OleControl(ListControl& owner) : Part(owner) {}
 
     // IOleControl.
-    STDMETHODIMP GetControlInfo(CONTROLINFO* info) override;
+    STDMETHODIMP GetControlInfo(CONTROLINFO* info) override {
+        if (!info) return E_POINTER;
+        if (info->cb != sizeof(CONTROLINFO)) return E_INVALIDARG;
+        // No mnemonics: the list takes its keys while it has the focus.
+        info->hAccel = nullptr;
+        info->cAccel = 0;
+        info->dwFlags = 0;
+        return S_OK;
+    }
     STDMETHODIMP OnMnemonic(MSG*) override { return E_NOTIMPL; }
     STDMETHODIMP OnAmbientPropertyChange(DISPID id) override;
     STDMETHODIMP FreezeEvents(BOOL freeze) override;

@@ -1,6 +1,5 @@
 #include "server/ole_object.h"
 
-#include "MireloList_h.h"
 #include "server/list_control.h"
 
 namespace mirelo::server {
@@ -27,16 +26,6 @@ STDMETHODIMP OleObject::Close(DWORD saveOption) {
     return S_OK;
 }
 
-STDMETHODIMP OleObject::GetMoniker(DWORD, DWORD, IMoniker** out) {
-    if (out) *out = nullptr;
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP OleObject::GetClipboardData(DWORD, IDataObject** out) {
-    if (out) *out = nullptr;
-    return E_NOTIMPL;
-}
-
 STDMETHODIMP OleObject::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND, LPCRECT) {
     switch (verb) {
     case OLEIVERB_PRIMARY:
@@ -51,18 +40,6 @@ STDMETHODIMP OleObject::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWN
     default:
         return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
     }
-}
-
-STDMETHODIMP OleObject::EnumVerbs(IEnumOLEVERB** out) { return OleRegEnumVerbs(CLSID_MireloList, out); }
-
-STDMETHODIMP OleObject::GetUserClassID(CLSID* clsid) {
-    if (!clsid) return E_POINTER;
-    *clsid = CLSID_MireloList;
-    return S_OK;
-}
-
-STDMETHODIMP OleObject::GetUserType(DWORD form, LPOLESTR* type) {
-    return OleRegGetUserType(CLSID_MireloList, form, type);
 }
 
 STDMETHODIMP OleObject::SetExtent(DWORD aspect, SIZEL* size) {
@@ -83,20 +60,10 @@ STDMETHODIMP OleObject::Advise(IAdviseSink* sink, DWORD* cookie) {
     return adviseHolder_->Advise(sink, cookie);
 }
 
-STDMETHODIMP OleObject::Unadvise(DWORD cookie) {
-    return adviseHolder_ ? adviseHolder_->Unadvise(cookie) : OLE_E_NOCONNECTION;
-}
-
 STDMETHODIMP OleObject::EnumAdvise(IEnumSTATDATA** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     return adviseHolder_ ? adviseHolder_->EnumAdvise(out) : S_OK;
-}
-
-STDMETHODIMP OleObject::GetMiscStatus(DWORD aspect, DWORD* status) {
-    if (!status) return E_POINTER;
-    *status = aspect == DVASPECT_CONTENT ? kMiscStatus : 0;
-    return S_OK;
 }
 
 }  // namespace mirelo::server

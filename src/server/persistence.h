@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/property_bag.h"
 #include "server/part.h"
 
 namespace mirelo::server {
@@ -30,6 +31,8 @@ public:
     STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
 
 private:
+    // Load from either form: like InitNew, the control's one initialisation.
+    HRESULT LoadFrom(PropertyBag& bag);
     // The control's properties as its stream holds them.
     HRESULT StreamForm(std::vector<uint8_t>* data);
 };

@@ -12,18 +12,6 @@ STDMETHODIMP ViewObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, H
     return owner_.Call([&] { owner_.Surface().RenderTo(drawDc, rc); });
 }
 
-STDMETHODIMP ViewObject::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** set) {
-    if (set) *set = nullptr;
-    return S_FALSE;
-}
-
-STDMETHODIMP ViewObject::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) {
-    aspects_ = aspects;
-    flags_ = flags;
-    sink_ = ComPtr<IAdviseSink>(sink);
-    return S_OK;
-}
-
 STDMETHODIMP ViewObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) {
     if (aspects) *aspects = aspects_;
     if (flags) *flags = flags_;

@@ -1,7 +1,6 @@
 // What a screen reader is told: names, places and states from the list's own
 // state, checked against what the painter draws and the mouse hits.
 #include <cstdio>
-#include <sstream>
 
 #include "fakes/list_fixture.h"
 #include "listctl/accessibility_model.h"
@@ -10,12 +9,6 @@ namespace mirelo::fake {
 namespace {
 
 using Part = AccessiblePart;
-
-std::string Str(const Rect& r) {
-    std::ostringstream s;
-    s << r.left << "," << r.top << "," << r.right << "," << r.bottom;
-    return s.str();
-}
 
 class AccessibleModelTest : public ListTest {
 protected:
@@ -36,11 +29,9 @@ protected:
     }
     // Paints row i alone and reads back its box and the cell texts drawn in it.
     void PaintedRow(int i, std::string& box, std::string& name) {
-        surface.ops.clear();
-        list->PaintRow(int16_t(i));
         box.clear();
         name.clear();
-        for (const std::string& op : surface.ops) {
+        for (const std::string& op : Row(i)) {
             if (box.empty() && op.rfind("fill ", 0) == 0) box = op.substr(5, op.rfind(' ') - 5);
             if (op.rfind("text '", 0) != 0) continue;
             const std::string text = op.substr(6, op.find("' ") - 6);
@@ -88,7 +79,7 @@ TEST_F(AccessibleModelTest, RowsSayAndSitWhereThePainterDrawsThem) {
             const Rect r = model.Location(row);
             // The painter stops the fill short of a bottom edge that cuts the row.
             if (r.bottom <= surface.height - surface.pen) {
-                EXPECT_EQ(Str(r), box) << c.what << " row " << i;
+                EXPECT_EQ(RectText(r), box) << c.what << " row " << i;
             }
             EXPECT_FALSE(model.State(row, false).offscreen) << c.what << " row " << i;
             ++compared;

@@ -59,19 +59,6 @@ std::vector<uint8_t> IconFile(const std::vector<Img>& imgs) {
     return d;
 }
 
-TEST(ClsIcon, ShippedPlayIconIsOneTwelvePixelImage) {
-    ClsIcon icon;
-    ASSERT_TRUE(icon.LoadFromFile(ShippedPlayIcon()));
-    EXPECT_EQ(icon.Count(), 1);
-    EXPECT_EQ(icon.Width(0), 12);
-    EXPECT_EQ(icon.Height(0), 12);
-    EXPECT_EQ(icon.BitCount(0), 32);
-    EXPECT_EQ(icon.Length(0), 664);
-    std::vector<uint8_t> data = icon.Data(0);
-    ASSERT_EQ(data.size(), 664u);
-    EXPECT_EQ(data[0], 40);  // the image starts with its 40-byte header
-}
-
 TEST(ClsIcon, DirectoryOfSeveralImages) {
     ClsIcon icon;
     ASSERT_TRUE(icon.LoadFromData(IconFile({{16, 16, 16, 4, 10}, {0, 0, 0, 32, 3}})));
@@ -144,11 +131,20 @@ TEST(ClsIcon, DrawHandsTheImageToTheSurfaceEveryTime) {
     EXPECT_EQ(s.ops, (std::vector<std::string>{"icon 3,5,0,0 n664", "icon 3,5,0,0 n664", "icon -2,7,16,16 n20"}));
 }
 
-TEST(ClsIcon, MissingFileIsFalse) {
+TEST(ClsIcon, FilesLoadTheShippedIconAndNothingElse) {
     ClsIcon icon;
-    EXPECT_FALSE(icon.LoadFromFile(u"no such icon.ico"));
-    EXPECT_FALSE(icon.LoadFromFile(u"."));  // a directory is no file
-    EXPECT_EQ(icon.Count(), 0);
+    ASSERT_TRUE(icon.LoadFromFile(ShippedPlayIcon()));
+    EXPECT_EQ(icon.Count(), 1);
+    EXPECT_EQ(icon.Width(0), 12);
+    EXPECT_EQ(icon.Height(0), 12);
+    EXPECT_EQ(icon.BitCount(0), 32);
+    const std::vector<uint8_t> file = fake::ShippedFile("resources/list/playicon.ico");
+    EXPECT_EQ(icon.Data(0), std::vector<uint8_t>(file.begin() + 22, file.end()));  // the one image after its entry
+    for (const char16_t* missing : {u"no such icon.ico", u"."}) {  // a directory is no file
+        ClsIcon none;
+        EXPECT_FALSE(none.LoadFromFile(missing)) << ToUtf8(missing);
+        EXPECT_EQ(none.Count(), 0);
+    }
 }
 
 }  // namespace

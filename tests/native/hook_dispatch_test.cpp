@@ -131,15 +131,17 @@ TEST_F(HookDispatchTest, WideValuesPassWholeUnlessTheCallbackRewritesThem) {
     }
 }
 
+// Each timing is removed on its own; the slot it frees matches WM_NULL.
 TEST_F(HookDispatchTest, AFreedSlotLetsWmNullThrough) {
-    table.AddHookMessage(kWnd, 15, HookAfter);
+    table.AddHookMessage(kWnd, 15, HookBefore | HookAfter);
+    table.AddHookMessage(kWnd, 16, HookBefore | HookAfter);
     port.Send(kWnd, 0);
     EXPECT_TRUE(owner.calls.empty());
     table.RemoveHookMessage(kWnd, 15, HookAfter);
-    port.Send(kWnd, 15);
-    EXPECT_TRUE(owner.calls.empty());
-    port.Send(kWnd, 0);
-    EXPECT_EQ(owner.calls, (std::vector<std::string>{"A 0 h=42 w=0 l=0 r=77"}));
+    table.RemoveHookMessage(kWnd, 16, HookBefore);
+    for (int32_t m : {15, 16, 0}) port.Send(kWnd, m);
+    EXPECT_EQ(owner.calls, (std::vector<std::string>{"B 15 h=42 w=0 l=0 r=0", "A 16 h=42 w=0 l=0 r=77",
+                                                     "B 0 h=42 w=0 l=0 r=0", "A 0 h=42 w=0 l=0 r=77"}));
 }
 
 TEST_F(HookDispatchTest, AnyMessageReachesTheCallbackWhateverTheTableHolds) {

@@ -48,14 +48,6 @@ TEST_F(ListTest, NewInstanceHasTheDocumentedDefaultsAndRealBrushes) {
     EXPECT_EQ(gdi.ColorOf(list->Brush(kDropTargetBrush)), Rgb(123, 166, 33));
 }
 
-TEST_F(ListTest, CreationRunsTheResizeHandlingOnce) {
-    Make();
-    // Made before the sink was attached: check the state it leaves instead.
-    EXPECT_FALSE(list->Bar().Visible());
-    EXPECT_EQ(list->Bar().Left(), 400 - 17);
-    EXPECT_EQ(list->Bar().Width(), 17);
-}
-
 // Row 0 selected, row 1 the play row, so every colour has a place to show.
 TEST_F(ListTest, ColourSettersSkipUnchangedValuesAndShowTheNewColour) {
     New();
@@ -94,27 +86,24 @@ TEST_F(ListTest, HeaderBackColorRebuildsItsBrushAtDesignTimeToo) {
     EXPECT_EQ(gdi.ColorOf(list->Brush(4)), Rgb(1, 2, 3));
 }
 
-TEST_F(ListTest, ItemHeightRefusesWhatCannotBeLaidOut) {
+TEST_F(ListTest, SizesThatCannotBeLaidOutOrDrawnAreRefused) {
     New();
-    for (int bad : {0, -16}) {
-        EXPECT_EQ(ErrorOf([&] { list->SetItemHeight(bad); }), kInvalidPropertyValue);
-        EXPECT_EQ(list->ItemHeight(), 16);
-    }
-    EXPECT_TRUE(site.changed.empty());
-    list->SetItemHeight(20);
-    EXPECT_EQ(site.changed, Lines{"ItemHeight"});
-    EXPECT_TRUE(EndsWithPicture());
-}
-
-TEST_F(ListTest, BorderWidthTakesOnlyWhatThePenTakes) {
-    New();
-    EXPECT_EQ(ErrorOf([&] { list->SetBorderWidth(0); }), kInvalidPropertyValue);
-    EXPECT_EQ(ErrorOf([&] { list->SetBorderWidth(40000); }), kOverflow);
+    struct Case { std::function<void()> set; int error; };
+    const Case cases[] = {
+        {[&] { list->SetItemHeight(0); }, kInvalidPropertyValue},
+        {[&] { list->SetItemHeight(-16); }, kInvalidPropertyValue},
+        {[&] { list->SetBorderWidth(0); }, kInvalidPropertyValue},  // the pen takes no less
+        {[&] { list->SetBorderWidth(40000); }, kOverflow},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ErrorOf(c.set), c.error);
+    EXPECT_EQ(list->ItemHeight(), 16);
     EXPECT_EQ(list->BorderWidth(), 1);
     EXPECT_TRUE(site.changed.empty());
     list->SetBorderWidth(3);
+    list->SetItemHeight(20);
     EXPECT_EQ(list->BorderWidth(), 3);
-    EXPECT_EQ(site.changed, Lines{"BorderWidth"});
+    EXPECT_EQ(site.changed, (Lines{"BorderWidth", "ItemHeight"}));
+    EXPECT_TRUE(EndsWithPicture());
 }
 
 TEST_F(ListTest, BorderMovesTheBarAndDrawsTheBoxOnlyWhenTurnedOn) {

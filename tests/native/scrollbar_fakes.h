@@ -2,7 +2,6 @@
 // Fakes around a scroll bar: a window that counts repaint requests, a manual
 // clock driving window timers, a pointer the test places, a drawing context
 // that records every skin copy, and an event log.
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
@@ -21,13 +20,8 @@ using fake::FakeGdi;
 using fake::FakeMemDC;
 using fake::FakeSite;
 using fake::MemoryBag;
+using fake::RectText;
 using fake::Utf8;
-
-inline std::string RectText(const Rect& r) {
-    char b[64];
-    std::snprintf(b, sizeof b, "(%d,%d,%d,%d)", r.left, r.top, r.right, r.bottom);
-    return b;
-}
 
 class RecordingDC : public DeviceContext {
 public:
@@ -45,14 +39,6 @@ public:
     void TransparentBlt(int32_t xd, int32_t yd, int32_t w, int32_t h, MemDC& src, int32_t xs, int32_t ys,
                         OleColor key) override {
         ops.push_back(Op("keyed", src, xs, ys, w, h) + " -> " + Pt(xd, yd) + (key == kMagenta ? "" : " badkey"));
-    }
-    // Operations whose text starts with the given prefix.
-    std::vector<std::string> With(const std::string& prefix) const {
-        std::vector<std::string> out;
-        for (const auto& o : ops) {
-            if (o.compare(0, prefix.size(), prefix) == 0) out.push_back(o);
-        }
-        return out;
     }
     std::vector<std::string> ops;
 
@@ -159,7 +145,7 @@ public:
 };
 
 // A bar with a window 17 x 200 and fakes for every port, loaded from an
-// empty bag in run mode without hooks (handlers are called directly).
+// empty bag in run mode; without hooks the test calls the handlers itself.
 struct BarRig {
     FakeGdi gdi;
     FakeBarWindow window;
@@ -168,9 +154,9 @@ struct BarRig {
     EventLog log;
     ucScrollbar bar{gdi};
 
-    explicit BarRig(Rect client = Rect{0, 0, 17, 200}) {
+    explicit BarRig(Rect client = Rect{0, 0, 17, 200}, WindowProcPort* hooks = nullptr) {
         window.client = client;
-        bar.AttachWindow(BarWindowPorts{&window, &timers, &cursor, nullptr});
+        bar.AttachWindow(BarWindowPorts{&window, &timers, &cursor, hooks});
         bar.SetEvents(&log);
         timers.deliver = [this](int32_t id) { bar.BarTimer(id); };
         MemoryBag empty;

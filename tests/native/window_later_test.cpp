@@ -53,10 +53,14 @@ TEST_F(BarWindowLater, TheContainersModeAtAttachingDecides) {
         window.paints = 0;
         port.Send(window.hwnd, kWmPaint);
         EXPECT_EQ(window.paints, c.hooked ? 1 : 0);
-        // A designer paints through the container's notification instead.
+        // A designer sizes and paints through the container's notifications instead.
+        window.client = Rect{0, 0, 17, 35};
+        bar.ContainerResize();
+        EXPECT_EQ(bar.Layout().FillerVisible, !c.hooked);  // laid out for 35 pixels: buttons only
         barfake::RecordingDC dc;
         bar.ContainerPaint(dc);
         EXPECT_EQ(dc.ops.empty(), c.hooked);
+        window.client = Rect{0, 0, 17, 200};
     }
 }
 

@@ -1,6 +1,8 @@
 #include "fakes/fake_platform.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include "base/error.h"
 
@@ -8,10 +10,23 @@ namespace mirelo::fake {
 
 std::string Utf8(const Text& t) { return ToUtf8(t); }
 
-static std::string R(const Rect& r) {
+std::string RectText(const Rect& r) {
     char b[64];
     std::snprintf(b, sizeof b, "%d,%d,%d,%d", r.left, r.top, r.right, r.bottom);
     return b;
+}
+
+std::vector<std::string> Only(const std::vector<std::string>& ops, const std::string& prefix) {
+    std::vector<std::string> out;
+    for (const auto& op : ops)
+        if (op.compare(0, prefix.size(), prefix) == 0) out.push_back(op);
+    return out;
+}
+
+std::vector<uint8_t> ShippedFile(const std::string& path) {
+    const std::string here = __FILE__;  // .../tests/native/fakes/fake_platform.cpp
+    std::ifstream in(here.substr(0, here.rfind("tests/native/")) + path, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
 static std::string Hex(OleColor c) {
@@ -61,14 +76,14 @@ void RecordingSurface::SetDrawWidth(int16_t w) {
 }
 
 int32_t RecordingSurface::FillRect(const Rect& r, BrushHandle brush) {
-    ops.push_back("fill " + R(r) + " " + BrushName(brush));
+    ops.push_back("fill " + RectText(r) + " " + BrushName(brush));
     return 1;
 }
 
 void RecordingSurface::SetTextColor(OleColor rgb) { ops.push_back("textcolor " + Hex(rgb)); }
 
 int32_t RecordingSurface::DrawText(std::u16string_view text, const Rect& r, uint32_t format) {
-    ops.push_back("text '" + Utf8(Text(text)) + "' " + R(r) + " f" + std::to_string(format));
+    ops.push_back("text '" + Utf8(Text(text)) + "' " + RectText(r) + " f" + std::to_string(format));
     return static_cast<int32_t>(lineHeight);
 }
 
@@ -76,11 +91,11 @@ double RecordingSurface::TextWidth(std::u16string_view text) { return charWidth 
 double RecordingSurface::TextHeight(std::u16string_view) { return lineHeight; }
 
 void RecordingSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
-    ops.push_back("line " + R(Rect{x1, y1, x2, y2}) + " " + Hex(rgb));
+    ops.push_back("line " + RectText(Rect{x1, y1, x2, y2}) + " " + Hex(rgb));
 }
 
 void RecordingSurface::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
-    ops.push_back("box " + R(Rect{x1, y1, x2, y2}) + " " + Hex(rgb) + " w" + std::to_string(pen));
+    ops.push_back("box " + RectText(Rect{x1, y1, x2, y2}) + " " + Hex(rgb) + " w" + std::to_string(pen));
 }
 
 void RecordingSurface::Cls() { ops.push_back("cls " + Hex(back)); }
@@ -89,17 +104,17 @@ void RecordingSurface::Print(int32_t x, int32_t y, const Text& text) {
     ops.push_back("print " + std::to_string(x) + "," + std::to_string(y) + " '" + Utf8(text) + "'");
 }
 
-void RecordingSurface::DrawFocusRect(const Rect& r) { ops.push_back("focusrect " + R(r)); }
+void RecordingSurface::DrawFocusRect(const Rect& r) { ops.push_back("focusrect " + RectText(r)); }
 
 void RecordingSurface::StretchBlt(int32_t xDst, int32_t yDst, int32_t wDst, int32_t hDst, MemDC& src, int32_t xSrc,
                                   int32_t ySrc, int32_t wSrc, int32_t hSrc) {
     auto* m = dynamic_cast<FakeMemDC*>(&src);
-    ops.push_back("blt " + R(Rect{xDst, yDst, wDst, hDst}) + " from " + (m ? Utf8(m->loaded) : "?") + " " +
-                  R(Rect{xSrc, ySrc, wSrc, hSrc}));
+    ops.push_back("blt " + RectText(Rect{xDst, yDst, wDst, hDst}) + " from " + (m ? Utf8(m->loaded) : "?") + " " +
+                  RectText(Rect{xSrc, ySrc, wSrc, hSrc}));
 }
 
 bool RecordingSurface::DrawIconImage(const uint8_t*, size_t length, int32_t x, int32_t y, int32_t w, int32_t h) {
-    ops.push_back("icon " + R(Rect{x, y, w, h}) + " n" + std::to_string(length));
+    ops.push_back("icon " + RectText(Rect{x, y, w, h}) + " n" + std::to_string(length));
     return true;
 }
 

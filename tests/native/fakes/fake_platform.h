@@ -20,6 +20,12 @@
 namespace mirelo::fake {
 
 std::string Utf8(const Text& t);
+// "left,top,right,bottom", as the recording surfaces write rectangles.
+std::string RectText(const Rect& r);
+// The lines of ops that start with prefix.
+std::vector<std::string> Only(const std::vector<std::string>& ops, const std::string& prefix);
+// The bytes of a file the library ships, by its path from the repository root.
+std::vector<uint8_t> ShippedFile(const std::string& path);
 
 class FakeMemDC : public MemDC {
 public:

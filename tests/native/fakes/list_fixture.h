@@ -105,13 +105,21 @@ protected:
         for (int c = 0; c < (n ? n : list->ColNumCount() + 1); ++c) w.push_back(list->ColWidth(c));
         return w;
     }
-    // What `paint` draws now (PaintAll: a repaint from scratch), leaving the record as it was.
-    Lines Picture(void (MireloList::*paint)() = &MireloList::PaintAll) {
+    // What f draws, leaving the record as it was.
+    template <class F>
+    Lines Drawn(F&& f) {
         Lines drawn;
         drawn.swap(surface.ops);
-        (*list.*paint)();
+        f();
         drawn.swap(surface.ops);
         return drawn;
+    }
+    // What `paint` draws now (PaintAll: a repaint from scratch).
+    Lines Picture(void (MireloList::*paint)() = &MireloList::PaintAll) {
+        return Drawn([&] { (*list.*paint)(); });
+    }
+    Lines Row(int i) {
+        return Drawn([&] { list->PaintRow(static_cast<int16_t>(i)); });
     }
     // True when what was drawn so far ends with the picture `paint` draws now:
     // the control then shows its present state.
