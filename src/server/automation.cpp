@@ -1,7 +1,8 @@
 // The automation interface: IDispatch through the dispatcher, and the vtable
 // members of _MireloList, which convert between automation types and the
-// core's. By-reference parameters are handed to the core as references to
-// locals and copied back, so the caller sees what the core left in them.
+// core's. By-reference parameters are handed to the core as references (to
+// locals copied back where the types differ), so the caller sees what the
+// core left in them.
 #include "server/automation.h"
 
 #include "server/font_object.h"
@@ -135,10 +136,8 @@ STDMETHODIMP Automation::zSubclass_Proc(VARIANT_BOOL bBefore, VARIANT_BOOL* bHan
                                         LONG* lng_hWnd, LONG* uMsg, LONG* wParam, LONG* lParam) {
     if (!bHandled || !lReturn || !lng_hWnd || !uMsg || !wParam || !lParam) return E_POINTER;
     return owner_.Call([&] {
-        Bool16 handled = *bHandled;
         int32_t ret = *lReturn, hwnd = *lng_hWnd, msg = *uMsg, wp = *wParam, lp = *lParam;
-        owner_.Core().zSubclass_Proc(bBefore != VARIANT_FALSE, handled, ret, hwnd, msg, wp, lp);
-        *bHandled = handled;
+        owner_.Core().zSubclass_Proc(bBefore != VARIANT_FALSE, *bHandled, ret, hwnd, msg, wp, lp);
         *lReturn = ret;
         *lng_hWnd = hwnd;
         *uMsg = msg;

@@ -1,11 +1,17 @@
 #pragma once
-// Connection points of the control: its events (__MireloList) and the
-// property-changed notification (IPropertyNotifySink). A connection point has
-// an identity of its own but lives and dies with the control.
+// Connection points of the control and what goes out through them: the
+// core's events, raised to every __MireloList sink through IDispatch::Invoke,
+// and the property-changed notification to every IPropertyNotifySink. Event
+// arguments go by reference to the core's own variables (VT_BYREF | VT_I2 /
+// VT_R4), so what a sink writes is what the next sink and then the control
+// read back. While the container freezes events they are dropped, as
+// containers expect. A connection point has an identity of its own but lives
+// and dies with the control.
 #include <ocidl.h>
 
 #include <vector>
 
+#include "listctl/events.h"
 #include "server/com_ptr.h"
 #include "server/part.h"
 
@@ -58,19 +64,35 @@ private:
     DWORD nextCookie_ = 1;
 };
 
-class ConnectionPoints : public Part<IConnectionPointContainer> {
+class ConnectionPoints : public Part<IConnectionPointContainer>, public MireloListEvents {
 public:
     explicit ConnectionPoints(ListControl& owner);
 
     STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** out) override;
     STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** out) override;
 
-    ConnectionPoint& Events() { return events_; }
-    ConnectionPoint& PropertyNotify() { return propertyNotify_; }
+    void NotifyChanged(DISPID id);
+    void FreezeEvents(bool freeze) { frozen_ += freeze ? 1 : -1; }
+
+    // MireloListEvents.
+    void Click(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+    void DBClick(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+    void MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+    void MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+    void MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) override;
+    void ListIndexChanged(int16_t& OldIndex, int16_t& NewIndex, int16_t& wFlag) override;
+    void PlayIndexChanged(int16_t& OldIndex, int16_t& NewIndex, int16_t& wFlag) override;
+    void Scroll() override;
+    void Resize() override;
 
 private:
+    // Raises the event with the arguments by reference, in the order of its parameters.
+    template <class... Args>
+    void Fire(DISPID id, Args&... args);
+
     ConnectionPoint events_;
     ConnectionPoint propertyNotify_;
+    int frozen_ = 0;
 };
 
 }  // namespace mirelo::server

@@ -104,11 +104,9 @@ void InPlace::MousePressed() {
 }
 
 void InPlace::FocusChanged(bool gained) {
-    if (IOleClientSite* client = owner_.Site().ClientSite()) {
-        ComPtr<IOleControlSite> controlSite;
-        if (SUCCEEDED(client->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(controlSite.Out()))))
-            controlSite->OnFocus(gained);
-    }
+    ComPtr<IOleControlSite> controlSite =
+        ComPtr<IOleClientSite>(owner_.Site().ClientSite()).As<IOleControlSite>(IID_IOleControlSite);
+    if (controlSite) controlSite->OnFocus(gained);
     if (gained && active_ && !uiActive_) ActivateUI();
 }
 

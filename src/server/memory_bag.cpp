@@ -39,11 +39,8 @@ public:
         uint32_t n = 0;
         if (!Get(&n) || static_cast<size_t>(end_ - p_) / 2 < n) return false;
         t->resize(n);
-        for (uint32_t i = 0; i < n; ++i) {
-            uint16_t c = 0;
-            Get(&c);
-            (*t)[i] = c;
-        }
+        std::memcpy(t->data(), p_, n * sizeof(char16_t));
+        p_ += n * sizeof(char16_t);
         return true;
     }
     bool AtEnd() const { return p_ == end_; }

@@ -11,7 +11,7 @@ STDMETHODIMP OleControl::OnAmbientPropertyChange(DISPID) {
 }
 
 STDMETHODIMP OleControl::FreezeEvents(BOOL freeze) {
-    owner_.Events().Freeze(freeze != FALSE);
+    owner_.Points().FreezeEvents(freeze != FALSE);
     return S_OK;
 }
 

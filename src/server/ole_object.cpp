@@ -11,8 +11,7 @@ STDMETHODIMP OleObject::SetClientSite(IOleClientSite* site) {
 
 STDMETHODIMP OleObject::GetClientSite(IOleClientSite** site) {
     if (!site) return E_POINTER;
-    *site = owner_.Site().ClientSite();
-    if (*site) (*site)->AddRef();
+    *site = ComPtr<IOleClientSite>(owner_.Site().ClientSite()).Detach();
     return S_OK;
 }
 
@@ -64,6 +63,21 @@ STDMETHODIMP OleObject::EnumAdvise(IEnumSTATDATA** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     return adviseHolder_ ? adviseHolder_->EnumAdvise(out) : S_OK;
+}
+
+STDMETHODIMP OleObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC drawDc, LPCRECTL bounds,
+                             LPCRECTL, BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
+    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+    if (!drawDc || !bounds) return E_INVALIDARG;
+    const RECT rc = {bounds->left, bounds->top, bounds->right, bounds->bottom};
+    return owner_.Call([&] { owner_.Surface().RenderTo(drawDc, rc); });
+}
+
+STDMETHODIMP OleObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) {
+    if (aspects) *aspects = viewAspects_;
+    if (flags) *flags = viewFlags_;
+    if (sink) *sink = ComPtr<IAdviseSink>(viewSink_).Detach();  // a reference of the caller's own
+    return S_OK;
 }
 
 }  // namespace mirelo::server

@@ -1,7 +1,9 @@
 #pragma once
-// IOleObject: the container's handle on the control as an embedded object:
-// its site, its verbs (in-place and UI activation), its extent and the
-// container's advise sink.
+// IOleObject and IViewObject2: the container's handle on the control as an
+// embedded object: its site, its verbs (in-place and UI activation), its
+// extent, the container's advise sinks, and drawing onto a device context the
+// container gives (for containers that show the control without activating
+// it, or print it).
 #include <ole2.h>
 
 #include "MireloList_h.h"
@@ -10,10 +12,11 @@
 
 namespace mirelo::server {
 
-class OleObject : public Part<IOleObject> {
+class OleObject : public Part<IOleObject, IViewObject2> {
 public:
     explicit OleObject(ListControl& owner) : Part(owner) {}
 
+    // IOleObject.
     STDMETHODIMP SetClientSite(IOleClientSite* site) override;
     STDMETHODIMP GetClientSite(IOleClientSite** site) override;
     STDMETHODIMP SetHostNames(LPCOLESTR, LPCOLESTR) override { return S_OK; }
@@ -55,13 +58,39 @@ public:
     }
     STDMETHODIMP SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
 
+    // IViewObject2.
+    STDMETHODIMP Draw(DWORD aspect, LONG index, void* aspectInfo, DVTARGETDEVICE* target, HDC targetDc,
+                      HDC drawDc, LPCRECTL bounds, LPCRECTL windowBounds, BOOL(STDMETHODCALLTYPE* cont)(ULONG_PTR),
+                      ULONG_PTR contArg) override;
+    STDMETHODIMP GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** set) override {
+        if (set) *set = nullptr;
+        return S_FALSE;
+    }
+    STDMETHODIMP Freeze(DWORD, LONG, void*, DWORD*) override { return E_NOTIMPL; }
+    STDMETHODIMP Unfreeze(DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) override {
+        viewAspects_ = aspects;
+        viewFlags_ = flags;
+        viewSink_ = ComPtr<IAdviseSink>(sink);
+        return S_OK;
+    }
+    STDMETHODIMP GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) override;
+    STDMETHODIMP GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) override {
+        return GetExtent(aspect, size);  // drawn at the size it is embedded at
+    }
+
     static constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE | OLEMISC_INSIDEOUT |
                                          OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_SETCLIENTSITEFIRST;
 
-    void ReleaseAdvise() { adviseHolder_.Reset(); }
+    void ReleaseAdvise() {
+        adviseHolder_.Reset();
+        viewSink_.Reset();
+    }
 
 private:
     ComPtr<IOleAdviseHolder> adviseHolder_;
+    ComPtr<IAdviseSink> viewSink_;
+    DWORD viewAspects_ = 0, viewFlags_ = 0;
 };
 
 }  // namespace mirelo::server

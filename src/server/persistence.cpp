@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "MireloList_h.h"
 #include "server/font_object.h"
 #include "server/list_control.h"
 #include "server/memory_bag.h"
@@ -87,12 +86,6 @@ HRESULT ReadExactly(IStream* stream, void* to, ULONG size) {
 }
 
 }  // namespace
-
-STDMETHODIMP Persistence::GetClassID(CLSID* clsid) {
-    if (!clsid) return E_POINTER;
-    *clsid = CLSID_MireloList;
-    return S_OK;
-}
 
 STDMETHODIMP Persistence::InitNew() {
     if (!owner_.BeginInitialization()) return E_UNEXPECTED;

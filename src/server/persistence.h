@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "MireloList_h.h"
 #include "platform/property_bag.h"
 #include "server/part.h"
 
@@ -17,7 +18,11 @@ class Persistence : public Part<IPersistStreamInit, IPersistPropertyBag> {
 public:
     explicit Persistence(ListControl& owner) : Part(owner) {}
 
-    STDMETHODIMP GetClassID(CLSID* clsid) override;
+    STDMETHODIMP GetClassID(CLSID* clsid) override {
+        if (!clsid) return E_POINTER;
+        *clsid = CLSID_MireloList;
+        return S_OK;
+    }
     STDMETHODIMP InitNew() override;
 
     // IPersistStreamInit.
