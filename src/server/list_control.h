@@ -5,6 +5,7 @@
 #include <ole2.h>
 
 #include <memory>
+#include <utility>
 
 #include "listctl/mirelo_list.h"
 #include "server/automation.h"
@@ -47,7 +48,7 @@ public:
         });
     }
     // InitNew and Load: false when the control was initialised already.
-    bool BeginInitialization();
+    bool BeginInitialization() { return !std::exchange(initialized_, true); }
     void EnsureInitialized();
 
     MireloList& Core() { return *core_; }
