@@ -11,72 +11,71 @@
 
 namespace mirelo::server {
 
+// The properties that are a plain pair of the core's getter and setter:
+// X(name, automation type, how a value converts between that type and the core's).
+#define MIRELO_PLAIN_PROPERTIES(X)         \
+    X(CheckBox, VARIANT_BOOL, Boolean)     \
+    X(YnNeedNumCol, VARIANT_BOOL, Boolean) \
+    X(Border, VARIANT_BOOL, Boolean)       \
+    X(bSeleArrow, VARIANT_BOOL, Boolean)   \
+    X(BackColor, OLE_COLOR, Plain)         \
+    X(ItemBkColor1, OLE_COLOR, Plain)      \
+    X(ItemBkColor2, OLE_COLOR, Plain)      \
+    X(ItemSelBkColor, OLE_COLOR, Plain)    \
+    X(ItemNorTextColor, OLE_COLOR, Plain)  \
+    X(ItemSelTextColor, OLE_COLOR, Plain)  \
+    X(HeaderBackColor, OLE_COLOR, Plain)   \
+    X(ItemPlyTextColor, OLE_COLOR, Plain)  \
+    X(ItemErrTextColor, OLE_COLOR, Plain)  \
+    X(BorderColor, OLE_COLOR, Plain)       \
+    X(ItemHeight, LONG, Plain)             \
+    X(BorderWidth, LONG, Plain)            \
+    X(ListIndex, short, Plain)             \
+    X(PlayIndex, short, Plain)
+
 class Automation : public Part<_MireloList, ISupportErrorInfo> {
 public:
     explicit Automation(ListControl& owner) : Part(owner) {}
-    HRESULT LoadTypeInfo(ITypeLib* lib);
+    HRESULT LoadTypeInfo(ITypeLib* lib) { return dispatcher_.Load(lib, IID__MireloList); }
 
     // IDispatch.
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
+        if (!count) return E_POINTER;
+        *count = 1;
+        return S_OK;
+    }
     STDMETHODIMP GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
-    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
+        return iid == IID_NULL ? dispatcher_.GetIDsOfNames(names, count, ids) : DISP_E_UNKNOWNINTERFACE;
+    }
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                         EXCEPINFO* excep, UINT* argErr) override;
 
     // ISupportErrorInfo.
-    STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) override;
+    STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) override {
+        return iid == IID__MireloList || iid == IID_IDispatch ? S_OK : S_FALSE;
+    }
 
-    // Properties (automation_properties.cpp).
-    STDMETHODIMP get_CheckBox(VARIANT_BOOL* out) override;
-    STDMETHODIMP put_CheckBox(VARIANT_BOOL v) override;
+    // Properties.
+#define MIRELO_DECLARE_PROPERTY(Name, Type, Conversion) \
+    STDMETHODIMP get_##Name(Type* out) override;        \
+    STDMETHODIMP put_##Name(Type v) override;
+    MIRELO_PLAIN_PROPERTIES(MIRELO_DECLARE_PROPERTY)
+#undef MIRELO_DECLARE_PROPERTY
     STDMETHODIMP get_hWnd(LONG* out) override;
     STDMETHODIMP get_ListCount(LONG* out) override;
     STDMETHODIMP get_IndexFromPoint(VARIANT X, VARIANT Y, short* out) override;
-    STDMETHODIMP get_BackColor(OLE_COLOR* out) override;
-    STDMETHODIMP put_BackColor(OLE_COLOR v) override;
     STDMETHODIMP get_Font(IFontDisp** out) override;
     STDMETHODIMP putref_Font(IFontDisp* v) override;
     STDMETHODIMP put_Font(IFontDisp* v) override;
-    STDMETHODIMP get_ItemHeight(LONG* out) override;
-    STDMETHODIMP put_ItemHeight(LONG v) override;
-    STDMETHODIMP get_ItemBkColor1(OLE_COLOR* out) override;
-    STDMETHODIMP put_ItemBkColor1(OLE_COLOR v) override;
-    STDMETHODIMP get_ItemBkColor2(OLE_COLOR* out) override;
-    STDMETHODIMP put_ItemBkColor2(OLE_COLOR v) override;
-    STDMETHODIMP get_ItemSelBkColor(OLE_COLOR* out) override;
-    STDMETHODIMP put_ItemSelBkColor(OLE_COLOR v) override;
-    STDMETHODIMP get_ItemNorTextColor(OLE_COLOR* out) override;
-    STDMETHODIMP put_ItemNorTextColor(OLE_COLOR v) override;
-    STDMETHODIMP get_ItemSelTextColor(OLE_COLOR* out) override;
-    STDMETHODIMP put_ItemSelTextColor(OLE_COLOR v) override;
-    STDMETHODIMP get_HeaderBackColor(OLE_COLOR* out) override;
-    STDMETHODIMP put_HeaderBackColor(OLE_COLOR v) override;
-    STDMETHODIMP get_YnNeedNumCol(VARIANT_BOOL* out) override;
-    STDMETHODIMP put_YnNeedNumCol(VARIANT_BOOL v) override;
-    STDMETHODIMP get_ItemPlyTextColor(OLE_COLOR* out) override;
-    STDMETHODIMP put_ItemPlyTextColor(OLE_COLOR v) override;
-    STDMETHODIMP get_ItemErrTextColor(OLE_COLOR* out) override;
-    STDMETHODIMP put_ItemErrTextColor(OLE_COLOR v) override;
-    STDMETHODIMP get_Border(VARIANT_BOOL* out) override;
-    STDMETHODIMP put_Border(VARIANT_BOOL v) override;
-    STDMETHODIMP get_BorderColor(OLE_COLOR* out) override;
-    STDMETHODIMP put_BorderColor(OLE_COLOR v) override;
-    STDMETHODIMP get_BorderWidth(LONG* out) override;
-    STDMETHODIMP put_BorderWidth(LONG v) override;
-    STDMETHODIMP get_ListIndex(short* out) override;
-    STDMETHODIMP put_ListIndex(short v) override;
-    STDMETHODIMP get_PlayIndex(short* out) override;
-    STDMETHODIMP put_PlayIndex(short v) override;
     STDMETHODIMP get_FirstIndex(short* out) override;
     STDMETHODIMP get_LastIndex(short* out) override;
     STDMETHODIMP get_item(short Index, short nCol, BSTR* out) override;
     STDMETHODIMP put_item(short Index, short nCol, BSTR v) override;
     STDMETHODIMP get_ItemId(short Index, short* out) override;
     STDMETHODIMP put_ItemId(short Index, short v) override;
-    STDMETHODIMP get_bSeleArrow(VARIANT_BOOL* out) override;
-    STDMETHODIMP put_bSeleArrow(VARIANT_BOOL v) override;
 
-    // Methods (automation_methods.cpp).
+    // Methods.
     STDMETHODIMP zSubclass_Proc(VARIANT_BOOL bBefore, VARIANT_BOOL* bHandled, LONG* lReturn, LONG* lng_hWnd,
                                 LONG* uMsg, LONG* wParam, LONG* lParam) override;
     STDMETHODIMP AddItemA(VARIANT nColNumCount, VARIANT sHeadCaption, VARIANT nColWidth, VARIANT nAlign,

@@ -5,31 +5,103 @@
 #include <algorithm>
 
 #include "MireloList_h.h"
-#include "server/enumerator.h"
 #include "server/list_control.h"
 
 namespace mirelo::server {
 
-ConnectionPoint::ConnectionPoint(IUnknown& owner, IConnectionPointContainer& container, REFIID iid,
-                                 const IID* fallback)
-    : owner_(owner), container_(container), iid_(iid), fallback_(fallback) {}
+namespace {
 
-STDMETHODIMP ConnectionPoint::QueryInterface(REFIID iid, void** out) {
-    return AnswerOne<IConnectionPoint>(this, IID_IConnectionPoint, iid, out);
+// The events' dispatch identifiers in __MireloList.
+enum : DISPID {
+    kClick = 1, kDBClick, kMouseDown, kMouseMove, kMouseUp, kListIndexChanged, kPlayIndexChanged, kScroll, kResize
+};
+
+VARIANTARG Ref(int16_t& v) {
+    VARIANTARG a;
+    V_VT(&a) = VT_BYREF | VT_I2;
+    V_I2REF(&a) = &v;
+    return a;
 }
 
-STDMETHODIMP ConnectionPoint::GetConnectionInterface(IID* iid) {
-    if (!iid) return E_POINTER;
-    *iid = iid_;
-    return S_OK;
+VARIANTARG Ref(float& v) {
+    VARIANTARG a;
+    V_VT(&a) = VT_BYREF | VT_R4;
+    V_R4REF(&a) = &v;
+    return a;
 }
 
-STDMETHODIMP ConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** out) {
-    if (!out) return E_POINTER;
-    *out = &container_;
-    container_.AddRef();
-    return S_OK;
+// What an enumerated item holds a reference to.
+IUnknown* ObjectOf(const CONNECTDATA& c) { return c.pUnk; }
+IUnknown* ObjectOf(IConnectionPoint* p) { return p; }
+template <class T>
+void AddRefItem(const T& item) {
+    if (IUnknown* object = ObjectOf(item)) object->AddRef();
 }
+
+// A snapshot enumerator (IEnumConnections, IEnumConnectionPoints): it owns
+// references to what it lists and to the object it came from.
+template <class IEnum, class T>
+class Enumerator final : public IEnum {
+public:
+    Enumerator(IUnknown* owner, std::vector<T> items, REFIID iid)
+        : owner_(owner), items_(std::move(items)), iid_(iid) {
+        for (T& item : items_) AddRefItem(item);
+    }
+    Enumerator(const Enumerator&) = delete;
+    Enumerator& operator=(const Enumerator&) = delete;
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override { return AnswerOne<IEnum>(this, iid_, iid, out); }
+    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&refs_); }
+    STDMETHODIMP_(ULONG) Release() override {
+        const LONG n = InterlockedDecrement(&refs_);
+        if (n == 0) delete this;
+        return n;
+    }
+
+    STDMETHODIMP Next(ULONG count, T* out, ULONG* fetched) override {
+        if (!out || (count > 1 && !fetched)) return E_POINTER;
+        ULONG n = 0;
+        for (; n < count && pos_ < items_.size(); ++n, ++pos_) {
+            out[n] = items_[pos_];
+            AddRefItem(out[n]);
+        }
+        if (fetched) *fetched = n;
+        return n == count ? S_OK : S_FALSE;
+    }
+    STDMETHODIMP Skip(ULONG count) override {
+        const size_t left = items_.size() - pos_;
+        pos_ += count < left ? count : left;
+        return count <= left ? S_OK : S_FALSE;
+    }
+    STDMETHODIMP Reset() override {
+        pos_ = 0;
+        return S_OK;
+    }
+    STDMETHODIMP Clone(IEnum** out) override {
+        if (!out) return E_POINTER;
+        auto* copy = new Enumerator(owner_.Get(), items_, iid_);
+        copy->pos_ = pos_;
+        *out = copy;
+        return S_OK;
+    }
+
+private:
+    ~Enumerator() {
+        for (T& item : items_)
+            if (IUnknown* object = ObjectOf(item)) object->Release();
+    }
+
+    LONG refs_ = 1;
+    ComPtr<IUnknown> owner_;
+    std::vector<T> items_;
+    IID iid_;
+    size_t pos_ = 0;
+};
+
+}  // namespace
+
+ConnectionPoint::ConnectionPoint(IConnectionPointContainer& container, REFIID iid, const IID* fallback)
+    : container_(container), iid_(iid), fallback_(fallback) {}
 
 STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     if (!cookie) return E_POINTER;
@@ -58,7 +130,7 @@ STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** out) {
     if (!out) return E_POINTER;
     std::vector<CONNECTDATA> items;
     for (const Connection& c : connections_) items.push_back({c.sink.Get(), c.cookie});
-    *out = new Enumerator<IEnumConnections, CONNECTDATA>(&owner_, std::move(items), IID_IEnumConnections);
+    *out = new Enumerator<IEnumConnections, CONNECTDATA>(&container_, std::move(items), IID_IEnumConnections);
     return S_OK;
 }
 
@@ -68,26 +140,21 @@ std::vector<ComPtr<IUnknown>> ConnectionPoint::Sinks() const {
     return sinks;
 }
 
-void ConnectionPoint::DisconnectAll() {
+ConnectionPoint::~ConnectionPoint() {
+    // Released after leaving the list: a sink's release may call back in.
     std::vector<Connection> gone;
     gone.swap(connections_);
 }
 
 ConnectionPoints::ConnectionPoints(ListControl& owner)
     : Part(owner),
-      events_(owner, *this, DIID___MireloList, &IID_IDispatch),
-      propertyNotify_(owner, *this, IID_IPropertyNotifySink, nullptr) {}
-
-ConnectionPoints::~ConnectionPoints() {
-    events_.DisconnectAll();
-    propertyNotify_.DisconnectAll();
-}
+      events_(*this, DIID___MireloList, &IID_IDispatch),
+      propertyNotify_(*this, IID_IPropertyNotifySink, nullptr) {}
 
 STDMETHODIMP ConnectionPoints::EnumConnectionPoints(IEnumConnectionPoints** out) {
     if (!out) return E_POINTER;
     std::vector<IConnectionPoint*> items = {&events_, &propertyNotify_};
-    *out = new Enumerator<IEnumConnectionPoints, IConnectionPoint*>(static_cast<IUnknown*>(&owner_),
-                                                                    std::move(items), IID_IEnumConnectionPoints);
+    *out = new Enumerator<IEnumConnectionPoints, IConnectionPoint*>(this, std::move(items), IID_IEnumConnectionPoints);
     return S_OK;
 }
 
@@ -100,5 +167,56 @@ STDMETHODIMP ConnectionPoints::FindConnectionPoint(REFIID iid, IConnectionPoint*
     (*out)->AddRef();
     return S_OK;
 }
+
+void ConnectionPoints::NotifyChanged(DISPID id) {
+    for (const ComPtr<IUnknown>& sink : propertyNotify_.Sinks())
+        static_cast<IPropertyNotifySink*>(static_cast<void*>(sink.Get()))->OnChanged(id);
+}
+
+template <class... Args>
+void ConnectionPoints::Fire(DISPID id, Args&... args) {
+    if (frozen_ > 0) return;
+    // IDispatch takes the arguments last to first. The spare element keeps
+    // the array from being empty for an event without arguments.
+    VARIANTARG refs[] = {Ref(args)..., VARIANTARG{}};
+    const UINT count = sizeof...(Args);
+    std::reverse(refs, refs + count);
+    DISPPARAMS params = {count ? refs : nullptr, nullptr, count, 0};
+    for (const ComPtr<IUnknown>& sink : events_.Sinks()) {
+        // Advised as __MireloList or as IDispatch: an IDispatch either way.
+        auto* dispatch = static_cast<IDispatch*>(static_cast<void*>(sink.Get()));
+        EXCEPINFO excep = {};
+        UINT argErr = 0;
+        // A sink's failure is its own business: the others still hear the event.
+        dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, &excep, &argErr);
+        SysFreeString(excep.bstrSource);
+        SysFreeString(excep.bstrDescription);
+        SysFreeString(excep.bstrHelpFile);
+    }
+}
+
+void ConnectionPoints::Click(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+    Fire(kClick, Button, Shift, X, Y);
+}
+void ConnectionPoints::DBClick(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+    Fire(kDBClick, Button, Shift, X, Y);
+}
+void ConnectionPoints::MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+    Fire(kMouseDown, Button, Shift, X, Y);
+}
+void ConnectionPoints::MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+    Fire(kMouseMove, Button, Shift, X, Y);
+}
+void ConnectionPoints::MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+    Fire(kMouseUp, Button, Shift, X, Y);
+}
+void ConnectionPoints::ListIndexChanged(int16_t& OldIndex, int16_t& NewIndex, int16_t& wFlag) {
+    Fire(kListIndexChanged, OldIndex, NewIndex, wFlag);
+}
+void ConnectionPoints::PlayIndexChanged(int16_t& OldIndex, int16_t& NewIndex, int16_t& wFlag) {
+    Fire(kPlayIndexChanged, OldIndex, NewIndex, wFlag);
+}
+void ConnectionPoints::Scroll() { Fire(kScroll); }
+void ConnectionPoints::Resize() { Fire(kResize); }
 
 }  // namespace mirelo::server

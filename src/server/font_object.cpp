@@ -71,10 +71,6 @@ ComPtr<IFontDisp> FontLink::Object(const FontDesc& current) {
     return font_;
 }
 
-STDMETHODIMP FontLink::QueryInterface(REFIID iid, void** out) {
-    return AnswerOne<IPropertyNotifySink>(this, IID_IPropertyNotifySink, iid, out);
-}
-
 STDMETHODIMP FontLink::OnChanged(DISPID id) {
     FontDesc now;
     if (!font_ || !ReadFontObject(font_.Get(), &now)) return S_OK;

@@ -30,7 +30,9 @@ public:
     void Disconnect();
 
     // IPropertyNotifySink. Lives inside the control: no reference counting.
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+        return AnswerOne<IPropertyNotifySink>(this, IID_IPropertyNotifySink, iid, out);
+    }
     STDMETHODIMP_(ULONG) AddRef() override { return 2; }
     STDMETHODIMP_(ULONG) Release() override { return 1; }
     STDMETHODIMP OnChanged(DISPID id) override;

@@ -79,11 +79,6 @@ void InPlace::Deactivate() {
     LeaveSite();
 }
 
-STDMETHODIMP InPlace::InPlaceDeactivate() {
-    Deactivate();
-    return S_OK;
-}
-
 void InPlace::Hide() {
     UIDeactivate();
     if (HWND hwnd = owner_.Window().Handle()) ShowWindow(hwnd, SW_HIDE);
@@ -109,11 +104,9 @@ void InPlace::MousePressed() {
 }
 
 void InPlace::FocusChanged(bool gained) {
-    if (IOleClientSite* client = owner_.Site().ClientSite()) {
-        ComPtr<IOleControlSite> controlSite;
-        if (SUCCEEDED(client->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(controlSite.Out()))))
-            controlSite->OnFocus(gained);
-    }
+    ComPtr<IOleControlSite> controlSite =
+        ComPtr<IOleClientSite>(owner_.Site().ClientSite()).As<IOleControlSite>(IID_IOleControlSite);
+    if (controlSite) controlSite->OnFocus(gained);
     if (gained && active_ && !uiActive_) ActivateUI();
 }
 

@@ -23,7 +23,10 @@ public:
     STDMETHODIMP GetWindow(HWND* hwnd) override;
     STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
     // IOleInPlaceObject.
-    STDMETHODIMP InPlaceDeactivate() override;
+    STDMETHODIMP InPlaceDeactivate() override {
+        Deactivate();
+        return S_OK;
+    }
     STDMETHODIMP UIDeactivate() override;
     STDMETHODIMP SetObjectRects(LPCRECT pos, LPCRECT clip) override;
     STDMETHODIMP ReactivateAndUndo() override { return E_NOTIMPL; }

@@ -36,7 +36,6 @@ VARTYPE ResolveType(ITypeInfo* info, const TYPEDESC& desc);
 class ArgSlot {
 public:
     ArgSlot() { VariantInit(&pass_); }
-    ~ArgSlot() = default;
     ArgSlot(const ArgSlot&) = delete;
     ArgSlot& operator=(const ArgSlot&) = delete;
 

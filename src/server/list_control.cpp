@@ -28,14 +28,12 @@ ListControl::ListControl()
       persistence_(*this),
       oleObject_(*this),
       inPlace_(*this),
-      view_(*this),
       oleControl_(*this),
       points_(*this),
       gdi_([] { return std::make_unique<win32::pcMemDC>(ModuleInstance()); }),
       site_([this](DISPID id) { PropertyChanged(id); }),
       resources_(ModuleInstance()),
       about_(ModuleInstance(), Text(u"MireloList"), AboutText(), [this] { return window_ ? window_->Handle() : nullptr; }),
-      events_(points_.Events()),
       font_([this](const FontDesc& desc) { Call([&] { core_->SetFont(desc); }); }),
       splitter_(ModuleInstance(), [this] { return window_ ? window_->Handle() : nullptr; }),
       picBack_(ModuleInstance(), [this] { return window_ ? window_->Handle() : nullptr; }),
@@ -52,7 +50,7 @@ ListControl::ListControl()
     ports.picBack = &picBack_;
     ports.cursors = &cursors_;
     core_ = std::make_unique<MireloList>(ports);
-    core_->SetEvents(&events_);
+    core_->SetEvents(&points_);
     picBack_.KeepBelow(&splitter_);
     splitter_.SetMouse(this);
     window_ = std::make_unique<win32::ControlWindow>(ModuleInstance(), surface_, *core_, inPlace_);
@@ -67,7 +65,6 @@ ListControl::~ListControl() {
     core_->SetEvents(nullptr);
     core_.reset();
     oleObject_.ReleaseAdvise();
-    view_.ReleaseAdvise();
     site_.SetClientSite(nullptr);
     ObjectDestroyed();
 }
@@ -83,7 +80,7 @@ STDMETHODIMP ListControl::QueryInterface(REFIID iid, void** out) {
     else if (iid == IID_IOleObject) p = static_cast<IOleObject*>(&oleObject_);
     else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject) p = static_cast<IOleInPlaceObject*>(&inPlace_);
     else if (iid == IID_IOleInPlaceActiveObject) p = static_cast<IOleInPlaceActiveObject*>(&inPlace_);
-    else if (iid == IID_IViewObject || iid == IID_IViewObject2) p = static_cast<IViewObject2*>(&view_);
+    else if (iid == IID_IViewObject || iid == IID_IViewObject2) p = static_cast<IViewObject2*>(&oleObject_);
     else if (iid == IID_IOleControl) p = static_cast<IOleControl*>(&oleControl_);
     else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
         p = static_cast<IProvideClassInfo2*>(&oleControl_);
@@ -121,22 +118,13 @@ void ListControl::MouseUp(int16_t button, int16_t shift, float x, float y) {
     Call([&] { core_->Splitter_MouseUp(button, shift, x, y); });
 }
 
-bool ListControl::BeginInitialization() {
-    if (initialized_) return false;
-    initialized_ = true;
-    return true;
-}
-
 void ListControl::EnsureInitialized() {
-    if (initialized_) return;
-    initialized_ = true;
-    core_->InitProperties();
+    if (BeginInitialization()) core_->InitProperties();
 }
 
 void ListControl::PropertyChanged(DISPID id) {
     dirty_ = true;
-    for (const ComPtr<IUnknown>& sink : points_.PropertyNotify().Sinks())
-        static_cast<IPropertyNotifySink*>(static_cast<void*>(sink.Get()))->OnChanged(id);
+    points_.NotifyChanged(id);
 }
 
 HRESULT ListControl::SetExtent(const SIZEL& himetric) {

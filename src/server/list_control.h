@@ -5,26 +5,25 @@
 #include <ole2.h>
 
 #include <memory>
+#include <utility>
 
 #include "listctl/mirelo_list.h"
 #include "server/automation.h"
 #include "server/connection_points.h"
 #include "server/control_site.h"
 #include "server/errors.h"
-#include "server/event_bridge.h"
 #include "server/font_object.h"
 #include "server/in_place.h"
 #include "server/ole_control.h"
 #include "server/ole_object.h"
 #include "server/persistence.h"
-#include "server/view_object.h"
 #include "win32/about_window.h"
 #include "win32/columns_picture_box.h"
 #include "win32/control_window.h"
-#include "win32/cursor_shapes.h"
 #include "win32/gdi_objects.h"
 #include "win32/gdi_surface.h"
 #include "win32/module_resources.h"
+#include "win32/win32_cursor.h"
 #include "win32/window_timers.h"
 
 namespace mirelo::server {
@@ -49,7 +48,7 @@ public:
         });
     }
     // InitNew and Load: false when the control was initialised already.
-    bool BeginInitialization();
+    bool BeginInitialization() { return !std::exchange(initialized_, true); }
     void EnsureInitialized();
 
     MireloList& Core() { return *core_; }
@@ -57,7 +56,7 @@ public:
     win32::ControlWindow& Window() { return *window_; }
     ControlSite& Site() { return site_; }
     InPlace& InPlaceState() { return inPlace_; }
-    EventBridge& Events() { return events_; }
+    ConnectionPoints& Points() { return points_; }
     FontLink& Font() { return font_; }
     ITypeLib* TypeLib() { return typeLib_.Get(); }
 
@@ -81,12 +80,11 @@ private:
     LONG refs_ = 1;
     ComPtr<ITypeLib> typeLib_;
 
-    // The parts, before the ports: the site and the events hand on to them.
+    // The parts, before the ports: the site and the core hand on to them.
     Automation automation_;
     Persistence persistence_;
     OleObject oleObject_;
     InPlace inPlace_;
-    ViewObject view_;
     OleControl oleControl_;
     ConnectionPoints points_;
 
@@ -97,7 +95,6 @@ private:
     win32::ModuleResources resources_;
     win32::AboutBox about_;
     win32::WindowTimers timers_;
-    EventBridge events_;
     FontLink font_;
     // The column-border marker and the still picture under its line: child
     // windows of the control's window once it has one. The core's cursor state

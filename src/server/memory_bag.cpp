@@ -39,11 +39,8 @@ public:
         uint32_t n = 0;
         if (!Get(&n) || static_cast<size_t>(end_ - p_) / 2 < n) return false;
         t->resize(n);
-        for (uint32_t i = 0; i < n; ++i) {
-            uint16_t c = 0;
-            Get(&c);
-            (*t)[i] = c;
-        }
+        std::memcpy(t->data(), p_, n * sizeof(char16_t));
+        p_ += n * sizeof(char16_t);
         return true;
     }
     bool AtEnd() const { return p_ == end_; }
@@ -89,20 +86,15 @@ bool ReadValue(Reader& r, uint8_t tag, MemoryBag::Entry* e) {
 
 }  // namespace
 
-const MemoryBag::Entry* MemoryBag::Find(const Text& key) const {
-    for (const Entry& e : entries_)
+MemoryBag::Entry* MemoryBag::Find(const Text& key) {
+    for (Entry& e : entries_)
         if (e.key == key) return &e;
     return nullptr;
 }
 
 void MemoryBag::Add(Entry e) {
-    for (Entry& old : entries_) {
-        if (old.key == e.key) {
-            old = std::move(e);
-            return;
-        }
-    }
-    entries_.push_back(std::move(e));
+    if (Entry* old = Find(e.key)) *old = std::move(e);
+    else entries_.push_back(std::move(e));
 }
 
 Variant MemoryBag::ReadProperty(const Text& key, const Variant& def) {

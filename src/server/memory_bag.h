@@ -26,7 +26,7 @@ public:
     void Add(Entry e);
 
 private:
-    const Entry* Find(const Text& key) const;
+    Entry* Find(const Text& key);
 
     std::vector<Entry> entries_;
 };

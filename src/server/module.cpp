@@ -1,18 +1,53 @@
 #include "server/module.h"
 
-#include <ole2.h>
+#include <new>
 
-#include "server/class_factory.h"
-#include "win32/about_window.h"
-#include "win32/columns_picture_box.h"
-#include "win32/control_window.h"
+#include "MireloList_h.h"
+#include "server/list_control.h"
 
 namespace mirelo::server {
 
 namespace {
+
 HINSTANCE g_instance = nullptr;
+// Live objects and server locks: while either is not zero the module stays loaded.
 LONG g_objects = 0;
 LONG g_locks = 0;
+
+// Static: its references do not keep the module loaded, LockServer does.
+class ListControlFactory : public IClassFactory {
+public:
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+        return AnswerOne<IClassFactory>(this, IID_IClassFactory, iid, out);
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+
+    STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (outer) return CLASS_E_NOAGGREGATION;
+        ListControl* control = nullptr;
+        try {
+            control = new ListControl();
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        } catch (...) {
+            return E_FAIL;
+        }
+        const HRESULT hr = control->QueryInterface(iid, out);
+        control->Release();
+        return hr;
+    }
+    STDMETHODIMP LockServer(BOOL lock) override {
+        if (lock) InterlockedIncrement(&g_locks);
+        else InterlockedDecrement(&g_locks);
+        return S_OK;
+    }
+};
+
+ListControlFactory g_listFactory;
+
 }  // namespace
 
 HINSTANCE ModuleInstance() { return g_instance; }
@@ -25,11 +60,6 @@ std::wstring ModulePath() {
 
 void ObjectCreated() { InterlockedIncrement(&g_objects); }
 void ObjectDestroyed() { InterlockedDecrement(&g_objects); }
-void LockModule(bool lock) {
-    if (lock) InterlockedIncrement(&g_locks);
-    else InterlockedDecrement(&g_locks);
-}
-bool ModuleInUse() { return g_objects != 0 || g_locks != 0; }
 
 }  // namespace mirelo::server
 
@@ -49,12 +79,11 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
     return TRUE;
 }
 
-STDAPI DllCanUnloadNow() { return ModuleInUse() ? S_FALSE : S_OK; }
+STDAPI DllCanUnloadNow() { return g_objects != 0 || g_locks != 0 ? S_FALSE : S_OK; }
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    IClassFactory* factory = ClassFactoryFor(clsid);
-    if (!factory) return CLASS_E_CLASSNOTAVAILABLE;
-    return factory->QueryInterface(iid, out);
+    if (clsid != CLSID_MireloList) return CLASS_E_CLASSNOTAVAILABLE;
+    return g_listFactory.QueryInterface(iid, out);
 }

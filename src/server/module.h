@@ -1,6 +1,7 @@
 #pragma once
-// The component's module: its instance handle and the count of live objects
-// and server locks that decides whether the DLL may be unloaded.
+// The component's module: its instance handle, the class factory, and the
+// count of live objects and server locks that decides whether the DLL may be
+// unloaded.
 #include <windows.h>
 
 #include <string>
@@ -14,8 +15,6 @@ std::wstring ModulePath();
 
 void ObjectCreated();
 void ObjectDestroyed();
-void LockModule(bool lock);
-bool ModuleInUse();
 
 // Library name and version, shared by the About box and the version block.
 constexpr const wchar_t* kLibraryName = L"MireloListProj";

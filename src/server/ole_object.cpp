@@ -1,6 +1,5 @@
 #include "server/ole_object.h"
 
-#include "MireloList_h.h"
 #include "server/list_control.h"
 
 namespace mirelo::server {
@@ -12,8 +11,7 @@ STDMETHODIMP OleObject::SetClientSite(IOleClientSite* site) {
 
 STDMETHODIMP OleObject::GetClientSite(IOleClientSite** site) {
     if (!site) return E_POINTER;
-    *site = owner_.Site().ClientSite();
-    if (*site) (*site)->AddRef();
+    *site = ComPtr<IOleClientSite>(owner_.Site().ClientSite()).Detach();
     return S_OK;
 }
 
@@ -25,16 +23,6 @@ STDMETHODIMP OleObject::Close(DWORD saveOption) {
         site->SaveObject();
     if (adviseHolder_) adviseHolder_->SendOnClose();
     return S_OK;
-}
-
-STDMETHODIMP OleObject::GetMoniker(DWORD, DWORD, IMoniker** out) {
-    if (out) *out = nullptr;
-    return E_NOTIMPL;
-}
-
-STDMETHODIMP OleObject::GetClipboardData(DWORD, IDataObject** out) {
-    if (out) *out = nullptr;
-    return E_NOTIMPL;
 }
 
 STDMETHODIMP OleObject::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND, LPCRECT) {
@@ -51,18 +39,6 @@ STDMETHODIMP OleObject::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWN
     default:
         return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
     }
-}
-
-STDMETHODIMP OleObject::EnumVerbs(IEnumOLEVERB** out) { return OleRegEnumVerbs(CLSID_MireloList, out); }
-
-STDMETHODIMP OleObject::GetUserClassID(CLSID* clsid) {
-    if (!clsid) return E_POINTER;
-    *clsid = CLSID_MireloList;
-    return S_OK;
-}
-
-STDMETHODIMP OleObject::GetUserType(DWORD form, LPOLESTR* type) {
-    return OleRegGetUserType(CLSID_MireloList, form, type);
 }
 
 STDMETHODIMP OleObject::SetExtent(DWORD aspect, SIZEL* size) {
@@ -83,19 +59,24 @@ STDMETHODIMP OleObject::Advise(IAdviseSink* sink, DWORD* cookie) {
     return adviseHolder_->Advise(sink, cookie);
 }
 
-STDMETHODIMP OleObject::Unadvise(DWORD cookie) {
-    return adviseHolder_ ? adviseHolder_->Unadvise(cookie) : OLE_E_NOCONNECTION;
-}
-
 STDMETHODIMP OleObject::EnumAdvise(IEnumSTATDATA** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     return adviseHolder_ ? adviseHolder_->EnumAdvise(out) : S_OK;
 }
 
-STDMETHODIMP OleObject::GetMiscStatus(DWORD aspect, DWORD* status) {
-    if (!status) return E_POINTER;
-    *status = aspect == DVASPECT_CONTENT ? kMiscStatus : 0;
+STDMETHODIMP OleObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC drawDc, LPCRECTL bounds,
+                             LPCRECTL, BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
+    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+    if (!drawDc || !bounds) return E_INVALIDARG;
+    const RECT rc = {bounds->left, bounds->top, bounds->right, bounds->bottom};
+    return owner_.Call([&] { owner_.Surface().RenderTo(drawDc, rc); });
+}
+
+STDMETHODIMP OleObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) {
+    if (aspects) *aspects = viewAspects_;
+    if (flags) *flags = viewFlags_;
+    if (sink) *sink = ComPtr<IAdviseSink>(viewSink_).Detach();  // a reference of the caller's own
     return S_OK;
 }
 

@@ -1,48 +1,96 @@
 #pragma once
-// IOleObject: the container's handle on the control as an embedded object:
-// its site, its verbs (in-place and UI activation), its extent and the
-// container's advise sink.
+// IOleObject and IViewObject2: the container's handle on the control as an
+// embedded object: its site, its verbs (in-place and UI activation), its
+// extent, the container's advise sinks, and drawing onto a device context the
+// container gives (for containers that show the control without activating
+// it, or print it).
 #include <ole2.h>
 
+#include "MireloList_h.h"
 #include "server/com_ptr.h"
 #include "server/part.h"
 
 namespace mirelo::server {
 
-class OleObject : public Part<IOleObject> {
+class OleObject : public Part<IOleObject, IViewObject2> {
 public:
     explicit OleObject(ListControl& owner) : Part(owner) {}
 
+    // IOleObject.
     STDMETHODIMP SetClientSite(IOleClientSite* site) override;
     STDMETHODIMP GetClientSite(IOleClientSite** site) override;
     STDMETHODIMP SetHostNames(LPCOLESTR, LPCOLESTR) override { return S_OK; }
     STDMETHODIMP Close(DWORD saveOption) override;
     STDMETHODIMP SetMoniker(DWORD, IMoniker*) override { return E_NOTIMPL; }
-    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** out) override;
+    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** out) override {
+        if (out) *out = nullptr;
+        return E_NOTIMPL;
+    }
     STDMETHODIMP InitFromData(IDataObject*, BOOL, DWORD) override { return E_NOTIMPL; }
-    STDMETHODIMP GetClipboardData(DWORD, IDataObject** out) override;
+    STDMETHODIMP GetClipboardData(DWORD, IDataObject** out) override {
+        if (out) *out = nullptr;
+        return E_NOTIMPL;
+    }
     STDMETHODIMP DoVerb(LONG verb, LPMSG msg, IOleClientSite* site, LONG index, HWND parent,
                         LPCRECT pos) override;
-    STDMETHODIMP EnumVerbs(IEnumOLEVERB** out) override;
+    STDMETHODIMP EnumVerbs(IEnumOLEVERB** out) override { return OleRegEnumVerbs(CLSID_MireloList, out); }
     STDMETHODIMP Update() override { return S_OK; }
     STDMETHODIMP IsUpToDate() override { return S_OK; }
-    STDMETHODIMP GetUserClassID(CLSID* clsid) override;
-    STDMETHODIMP GetUserType(DWORD form, LPOLESTR* type) override;
+    STDMETHODIMP GetUserClassID(CLSID* clsid) override {
+        if (!clsid) return E_POINTER;
+        *clsid = CLSID_MireloList;
+        return S_OK;
+    }
+    STDMETHODIMP GetUserType(DWORD form, LPOLESTR* type) override {
+        return OleRegGetUserType(CLSID_MireloList, form, type);
+    }
     STDMETHODIMP SetExtent(DWORD aspect, SIZEL* size) override;
     STDMETHODIMP GetExtent(DWORD aspect, SIZEL* size) override;
     STDMETHODIMP Advise(IAdviseSink* sink, DWORD* cookie) override;
-    STDMETHODIMP Unadvise(DWORD cookie) override;
+    STDMETHODIMP Unadvise(DWORD cookie) override {
+        return adviseHolder_ ? adviseHolder_->Unadvise(cookie) : OLE_E_NOCONNECTION;
+    }
     STDMETHODIMP EnumAdvise(IEnumSTATDATA** out) override;
-    STDMETHODIMP GetMiscStatus(DWORD aspect, DWORD* status) override;
+    STDMETHODIMP GetMiscStatus(DWORD aspect, DWORD* status) override {
+        if (!status) return E_POINTER;
+        *status = aspect == DVASPECT_CONTENT ? kMiscStatus : 0;
+        return S_OK;
+    }
     STDMETHODIMP SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
+
+    // IViewObject2.
+    STDMETHODIMP Draw(DWORD aspect, LONG index, void* aspectInfo, DVTARGETDEVICE* target, HDC targetDc,
+                      HDC drawDc, LPCRECTL bounds, LPCRECTL windowBounds, BOOL(STDMETHODCALLTYPE* cont)(ULONG_PTR),
+                      ULONG_PTR contArg) override;
+    STDMETHODIMP GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** set) override {
+        if (set) *set = nullptr;
+        return S_FALSE;
+    }
+    STDMETHODIMP Freeze(DWORD, LONG, void*, DWORD*) override { return E_NOTIMPL; }
+    STDMETHODIMP Unfreeze(DWORD) override { return E_NOTIMPL; }
+    STDMETHODIMP SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) override {
+        viewAspects_ = aspects;
+        viewFlags_ = flags;
+        viewSink_ = ComPtr<IAdviseSink>(sink);
+        return S_OK;
+    }
+    STDMETHODIMP GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) override;
+    STDMETHODIMP GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) override {
+        return GetExtent(aspect, size);  // drawn at the size it is embedded at
+    }
 
     static constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE | OLEMISC_INSIDEOUT |
                                          OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_SETCLIENTSITEFIRST;
 
-    void ReleaseAdvise() { adviseHolder_.Reset(); }
+    void ReleaseAdvise() {
+        adviseHolder_.Reset();
+        viewSink_.Reset();
+    }
 
 private:
     ComPtr<IOleAdviseHolder> adviseHolder_;
+    ComPtr<IAdviseSink> viewSink_;
+    DWORD viewAspects_ = 0, viewFlags_ = 0;
 };
 
 }  // namespace mirelo::server

@@ -2,14 +2,81 @@
 
 #include <vector>
 
-#include "MireloList_h.h"
-#include "server/host_property_bag.h"
+#include "server/font_object.h"
 #include "server/list_control.h"
 #include "server/memory_bag.h"
+#include "server/variant_convert.h"
+#include "win32/wide_text.h"
 
 namespace mirelo::server {
 
 namespace {
+
+// The host's IPropertyBag as the core's property bag. Every value is written,
+// whatever default the core hands along; the font goes in as a standard font
+// object, for the bag to persist as it persists objects.
+class HostPropertyBag : public PropertyBag {
+public:
+    HostPropertyBag(IPropertyBag* bag, IErrorLog* log) : bag_(bag), log_(log) {}
+
+    Variant ReadProperty(const Text& key, const Variant& def) override {
+        OwnedVariant v;
+        V_VT(v.get()) = RequestedType(def);
+        if (FAILED(bag_->Read(win32::Wide(key), v.get(), log_))) return def;
+        try {
+            const Variant value = FromVariant(*v.get());
+            return value.IsEmpty() ? def : value;
+        } catch (const RuntimeError&) {
+            return def;  // a stored value the core cannot read is as good as none
+        }
+    }
+
+    void WriteProperty(const Text& key, const Variant& value, const Variant& /*def*/) override {
+        OwnedVariant v;
+        ToVariant(value, v.get());
+        Write(key, v.get());
+    }
+
+    FontDesc ReadFont(const Text& key, const FontDesc& def) override {
+        OwnedVariant v;
+        V_VT(v.get()) = VT_DISPATCH;
+        if (FAILED(bag_->Read(win32::Wide(key), v.get(), log_))) return def;
+        FontDesc font;
+        const VARTYPE vt = V_VT(v.get());
+        if ((vt == VT_DISPATCH || vt == VT_UNKNOWN) && ReadFontObject(V_UNKNOWN(v.get()), &font)) return font;
+        return def;
+    }
+
+    void WriteFont(const Text& key, const FontDesc& value) override {
+        ComPtr<IFontDisp> font = CreateFontObject(value);
+        if (!font) throw ComError{E_OUTOFMEMORY};
+        VARIANT v;
+        V_VT(&v) = VT_DISPATCH;
+        V_DISPATCH(&v) = font.Get();
+        Write(key, &v);
+    }
+
+private:
+    // The type the core expects back, for bags that keep text and convert on request.
+    static VARTYPE RequestedType(const Variant& def) {
+        switch (def.kind()) {
+        case Variant::Kind::Short: return VT_I2;
+        case Variant::Kind::Integer: return VT_I4;
+        case Variant::Kind::Boolean: return VT_BOOL;
+        case Variant::Kind::String: return VT_BSTR;
+        case Variant::Kind::Floating: return VT_R8;
+        default: return VT_EMPTY;
+        }
+    }
+
+    void Write(const Text& key, VARIANT* v) {
+        const HRESULT hr = bag_->Write(win32::Wide(key), v);
+        if (FAILED(hr)) throw ComError{hr};
+    }
+
+    IPropertyBag* bag_;
+    IErrorLog* log_;
+};
 
 HRESULT ReadExactly(IStream* stream, void* to, ULONG size) {
     ULONG read = 0;
@@ -19,12 +86,6 @@ HRESULT ReadExactly(IStream* stream, void* to, ULONG size) {
 }
 
 }  // namespace
-
-STDMETHODIMP Persistence::GetClassID(CLSID* clsid) {
-    if (!clsid) return E_POINTER;
-    *clsid = CLSID_MireloList;
-    return S_OK;
-}
 
 STDMETHODIMP Persistence::InitNew() {
     if (!owner_.BeginInitialization()) return E_UNEXPECTED;
@@ -44,8 +105,12 @@ STDMETHODIMP Persistence::Load(LPSTREAM stream) {
     if (length && FAILED(hr = ReadExactly(stream, payload.data(), length))) return hr;
     MemoryBag bag;
     if (!ParsePayload(payload.data(), payload.size(), &bag)) return E_FAIL;
+    return LoadFrom(bag);
+}
+
+HRESULT Persistence::LoadFrom(PropertyBag& bag) {
     if (!owner_.BeginInitialization()) return E_UNEXPECTED;
-    hr = Guarded([&] { owner_.Core().ReadProperties(bag); });
+    const HRESULT hr = Guarded([&] { owner_.Core().ReadProperties(bag); });
     owner_.SetDirty(false);
     return hr;
 }
@@ -81,11 +146,8 @@ STDMETHODIMP Persistence::GetSizeMax(ULARGE_INTEGER* size) {
 
 STDMETHODIMP Persistence::Load(IPropertyBag* bag, IErrorLog* log) {
     if (!bag) return E_POINTER;
-    if (!owner_.BeginInitialization()) return E_UNEXPECTED;
     HostPropertyBag host(bag, log);
-    const HRESULT hr = Guarded([&] { owner_.Core().ReadProperties(host); });
-    owner_.SetDirty(false);
-    return hr;
+    return LoadFrom(host);
 }
 
 STDMETHODIMP Persistence::Save(IPropertyBag* bag, BOOL clearDirty, BOOL /*saveAll*/) {

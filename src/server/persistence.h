@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "MireloList_h.h"
+#include "platform/property_bag.h"
 #include "server/part.h"
 
 namespace mirelo::server {
@@ -16,7 +18,11 @@ class Persistence : public Part<IPersistStreamInit, IPersistPropertyBag> {
 public:
     explicit Persistence(ListControl& owner) : Part(owner) {}
 
-    STDMETHODIMP GetClassID(CLSID* clsid) override;
+    STDMETHODIMP GetClassID(CLSID* clsid) override {
+        if (!clsid) return E_POINTER;
+        *clsid = CLSID_MireloList;
+        return S_OK;
+    }
     STDMETHODIMP InitNew() override;
 
     // IPersistStreamInit.
@@ -30,6 +36,8 @@ public:
     STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
 
 private:
+    // Load from either form: like InitNew, the control's one initialisation.
+    HRESULT LoadFrom(PropertyBag& bag);
     // The control's properties as its stream holds them.
     HRESULT StreamForm(std::vector<uint8_t>* data);
 };

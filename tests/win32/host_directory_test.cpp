@@ -44,17 +44,6 @@ public:
         FindClose(search);
         return names;
     }
-    // The same, comma-separated in UTF-8, for messages.
-    std::string Listing() const {
-        std::string s;
-        for (const std::wstring& name : Entries()) {
-            char utf8[MAX_PATH * 3] = {};
-            WideCharToMultiByte(CP_UTF8, 0, name.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
-            s += std::string(s.empty() ? "" : ", ") + utf8;
-        }
-        return s;
-    }
-
 private:
     wchar_t old_[MAX_PATH] = {};
     std::wstring path_;
@@ -102,14 +91,14 @@ TEST_F(HostedBar, NoGestureWritesAFileIntoTheHostsDirectory) {
     PumpFor(120);  // the bar's repeat timer and the list's deferred repaint run
     SendToBar(WM_LBUTTONUP, 0, 8, downArrowY);
     PumpFor(120);
-    EXPECT_EQ(directory.Listing(), "");
+    EXPECT_EQ(directory.Entries(), std::vector<std::wstring>{});
 
     // Nor when the host lets it go.
     Disconnect(hosted->control(), DIID___MireloList, cookie);
     cookie = 0;
     hosted.reset();
     PumpMessages();
-    EXPECT_EQ(directory.Listing(), "");
+    EXPECT_EQ(directory.Entries(), std::vector<std::wstring>{});
 }
 
 }  // namespace

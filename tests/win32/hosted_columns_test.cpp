@@ -97,20 +97,6 @@ TEST_F(HostedColumns, BorderDragOnTheMarkerResizesAndRepaintsAfterTheTimer) {
     EXPECT_EQ(Item(1, 1), L"a") << "a resize leaves the rows alone";
 }
 
-TEST_F(HostedColumns, HeaderClickSortsAndADragExchangesTwoColumns) {
-    Click(List(), 90, kHeaderY);  // first click on a column: reversed
-    EXPECT_EQ(Item(0, 1), L"c");
-    EXPECT_EQ(Item(2, 1), L"b");
-    Click(List(), 90, kHeaderY);  // then ascending
-    EXPECT_EQ(Item(0, 1) + Item(1, 1) + Item(2, 1), L"abc");
-
-    Drag(List(), 90, 150, kHeaderY);
-    EXPECT_EQ(Item(0, 1), L"y");
-    EXPECT_EQ(Item(0, 2), L"a");
-    Drag(List(), 90, 20, kHeaderY);  // the row numbers take no column
-    EXPECT_EQ(Item(0, 1), L"y");
-}
-
 // What a header gesture leaves on the screen is what a full repaint draws,
 // however few paints the gesture itself made.
 TEST_F(HostedColumns, HeaderGesturesLeaveTheFullRepaintsPicture) {

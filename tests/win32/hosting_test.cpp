@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "server/categorize_properties.h"
 #include "test_container.h"
 
 namespace mltest {
@@ -156,35 +155,6 @@ TEST(Hosting, ViewObjectDrawsAControlThatHasNoWindow) {
     DrawInto(control.Get(), resized);
     EXPECT_EQ(resized.At(299, 199), kBorder);
     EXPECT_EQ(resized.At(201, 150), kBack);
-}
-
-// Property browsers group the properties under the control's own categories.
-TEST(Hosting, PropertyBrowserCategories) {
-    ComPtr<IUnknown> control = NewControl();
-    ASSERT_TRUE(control);
-    using mirelo::server::ICategorizeProperties;
-    ComPtr<ICategorizeProperties> categories =
-        control.As<ICategorizeProperties>(mirelo::server::IID_ICategorizeProperties);
-    ASSERT_TRUE(categories);
-    const std::pair<DISPID, const wchar_t*> expected[] = {
-        {0x68030015, L"Skin"},      {0x68030014, L"Skin"},     {0x68030009, L"ListBorder"},
-        {0x68030008, L"ListBorder"}, {0x68030007, L"ListBorder"}, {0x68030000, L"List"},
-        {0x68030019, L"List"},      {0x6803000D, L"List"},     {0x68030006, L"List"},
-        {0x68030005, L"List"},      {0x6803000C, L"List"},     {0x68030012, L"ListItem"},
-        {0x68030011, L"ListItem"},  {0x6803000A, L"ListItem"}, {0x68030013, L"ListItem"},
-        {0x6803000F, L"ListItem"},  {0x6803000B, L"ListItem"}, {0x68030010, L"ListItem"},
-        {0x6803000E, L"ListItem"},
-    };
-    for (const auto& e : expected) {
-        mirelo::server::PROPCAT category = 0;
-        ASSERT_EQ(categories->MapPropertyToCategory(e.first, &category), S_OK) << std::hex << e.first;
-        BSTR name = nullptr;
-        ASSERT_EQ(categories->GetCategoryName(category, 0, &name), S_OK);
-        EXPECT_STREQ(name, e.second) << std::hex << e.first;
-        SysFreeString(name);
-    }
-    mirelo::server::PROPCAT category = 0;
-    EXPECT_EQ(categories->MapPropertyToCategory(0x68030018, &category), E_FAIL);  // hWnd: the browser's default
 }
 
 HWND g_aboutSeen = nullptr;

@@ -1,5 +1,5 @@
-// The hosted list on real GDI pixels and under real keys: what its geometry
-// says shows where it says (clicks, double-clicks and the wheel:
+// The hosted list on real GDI pixels: what its geometry says shows where it
+// says (clicks, double-clicks and the wheel:
 // events_test.cpp and host_directory_test.cpp).
 #include "scrollbar_hosted.h"
 
@@ -7,8 +7,7 @@ namespace mltest {
 namespace {
 
 // Hosted at 202 x 151 with Border: rows 16 high from y 17; the number column
-// is 65 wide, so its separator lines stand at x 66 and 67. The row area is
-// 133 pixels: eight whole rows, the painter's last index is 9.
+// is 65 wide, so its separator lines stand at x 66 and 67.
 constexpr int kInsideX = 40;
 
 TEST_F(HostedBar, PixelsStandWhereTheGeometrySays) {
@@ -26,16 +25,6 @@ TEST_F(HostedBar, PixelsStandWhereTheGeometrySays) {
         {67, 40, RGB(255, 255, 247), "second separator line"},
     };
     for (const Case& c : cases) EXPECT_EQ(ScreenPixel(List(), c.x, c.y), c.colour) << c.what;
-}
-
-TEST_F(HostedBar, DownAtTheLastVisibleRowScrollsOneRow) {
-    Host(true, 20);
-    UpdateWindow(List());
-    ASSERT_EQ(Put(hosted->dispatch(), L"ListIndex", Var::I2(8)).hr, S_OK);
-    EXPECT_EQ(FirstIndex(), 0);
-    SendMessageW(List(), WM_KEYDOWN, VK_DOWN, 0);
-    EXPECT_EQ(Get(hosted->dispatch(), L"ListIndex").value.AsLong(), 9);
-    EXPECT_EQ(FirstIndex(), 1);
 }
 
 }  // namespace

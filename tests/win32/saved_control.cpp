@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 namespace mltest {
 
@@ -51,99 +52,63 @@ STDMETHODIMP MemoryPropertyBag::Write(LPCOLESTR name, VARIANT* value) {
 
 namespace {
 
-void Append(std::vector<char>& out, const void* data, size_t size) {
-    out.insert(out.end(), static_cast<const char*>(data), static_cast<const char*>(data) + size);
+std::string Hex(const void* data, size_t size) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string out = "x";  // never empty, so that a stream reads it as one word
+    for (size_t i = 0; i < size; ++i) {
+        const unsigned char b = static_cast<const unsigned char*>(data)[i];
+        out += kDigits[b >> 4];
+        out += kDigits[b & 15];
+    }
+    return out;
 }
 
-void AppendText(std::vector<char>& out, const std::wstring& text) {
-    const uint32_t length = static_cast<uint32_t>(text.size());
-    Append(out, &length, sizeof length);
-    Append(out, text.data(), length * sizeof(wchar_t));
+std::vector<char> Unhex(const std::string& text) {
+    std::vector<char> out;
+    for (size_t i = 1; i + 1 < text.size(); i += 2)
+        out.push_back(static_cast<char>(std::stoi(text.substr(i, 2), nullptr, 16)));
+    return out;
 }
-
-// Reads from a file's bytes and refuses to read past them.
-class Reader {
-public:
-    explicit Reader(const std::vector<char>& bytes) : bytes_(bytes) {}
-    bool Take(void* out, size_t size) {
-        if (bytes_.size() - at_ < size) return false;
-        std::copy_n(bytes_.data() + at_, size, static_cast<char*>(out));
-        at_ += size;
-        return true;
-    }
-    bool TakeText(std::wstring& text) {
-        uint32_t length = 0;
-        if (!Take(&length, sizeof length) || (bytes_.size() - at_) / sizeof(wchar_t) < length) return false;
-        text.resize(length);
-        return Take(&text[0], length * sizeof(wchar_t));
-    }
-    bool done() const { return at_ == bytes_.size(); }
-
-private:
-    const std::vector<char>& bytes_;
-    size_t at_ = 0;
-};
-
-// Record kinds in the file.
-enum : uint8_t { kValue = 1, kObject = 2 };
 
 }  // namespace
 
+// One line a value: "value", its name, its type and its bytes in hex (a text's
+// UTF-16 code units, a number's eight bytes of the union); or "object", its
+// name, 0 and its stream's bytes. Names are the control's ASCII keys.
 bool MemoryPropertyBag::SaveTo(const std::string& path) const {
-    std::vector<char> out;
+    std::ofstream file(path);
     for (const auto& [name, value] : values) {
         const VARIANT* v = value.get();
         const VARTYPE vt = V_VT(v);
-        out.push_back(static_cast<char>(kValue));
-        AppendText(out, name);
-        Append(out, &vt, sizeof vt);
-        if (vt == VT_BSTR) {
-            AppendText(out, std::wstring(V_BSTR(v), SysStringLen(V_BSTR(v))));
-        } else {
-            if (vt != VT_I2 && vt != VT_I4 && vt != VT_BOOL && vt != VT_R8) return false;
-            Append(out, &V_R8(v), sizeof(double));  // the union's first eight bytes
-        }
+        if (vt != VT_BSTR && vt != VT_I2 && vt != VT_I4 && vt != VT_BOOL && vt != VT_R8) return false;
+        file << "value " << std::string(name.begin(), name.end()) << " " << vt << " "
+             << (vt == VT_BSTR ? Hex(V_BSTR(v), SysStringByteLen(V_BSTR(v))) : Hex(&V_R8(v), sizeof(double))) << "\n";
     }
     for (const auto& [name, stream] : objects) {
-        out.push_back(static_cast<char>(kObject));
-        AppendText(out, name);
         const std::vector<char> bytes = BytesOf(stream.Get());
-        const uint32_t size = static_cast<uint32_t>(bytes.size());
-        Append(out, &size, sizeof size);
-        Append(out, bytes.data(), size);
+        file << "object " << std::string(name.begin(), name.end()) << " 0 " << Hex(bytes.data(), bytes.size()) << "\n";
     }
-    return WriteBytes(path, out);
+    return static_cast<bool>(file);
 }
 
 bool MemoryPropertyBag::LoadFrom(const std::string& path) {
-    std::vector<char> bytes;
-    if (!ReadBytes(path, bytes)) return false;
-    Reader in(bytes);
-    while (!in.done()) {
-        uint8_t kind = 0;
-        std::wstring name;
-        if (!in.Take(&kind, 1) || !in.TakeText(name)) return false;
-        if (kind == kObject) {
-            uint32_t size = 0;
-            if (!in.Take(&size, sizeof size) || size > bytes.size()) return false;
-            std::vector<char> data(size);
-            if (!in.Take(data.data(), size)) return false;
-            objects[name] = StreamOf(data);
-            continue;
-        }
-        VARTYPE vt = VT_EMPTY;
-        if (kind != kValue || !in.Take(&vt, sizeof vt)) return false;
-        Var& value = values[name];
-        if (vt == VT_BSTR) {
-            std::wstring text;
-            if (!in.TakeText(text)) return false;
-            value = Var::Str(text.c_str());
+    std::ifstream file(path);
+    std::string kind, name, hex;
+    VARTYPE vt = VT_EMPTY;
+    while (file >> kind >> name >> vt >> hex) {
+        const std::vector<char> bytes = Unhex(hex);
+        const std::wstring key(name.begin(), name.end());
+        if (kind == "object") {
+            objects[key] = StreamOf(bytes);
+        } else if (vt == VT_BSTR) {
+            values[key] = Var::Str(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2).c_str());
         } else {
-            V_VT(value.get()) = vt;
-            if (!in.Take(&V_R8(value.get()), sizeof(double))) return false;
+            if (bytes.size() != sizeof(double)) return false;
+            V_VT(values[key].get()) = vt;
+            std::copy(bytes.begin(), bytes.end(), reinterpret_cast<char*>(&V_R8(values[key].get())));
         }
     }
-    return true;
+    return file.eof();  // read to the end, not stopped by a malformed line or a missing file
 }
 
 std::vector<Setting> NonDefaults() {

@@ -2,7 +2,8 @@
 ' passing by-reference parameters every way VBScript can: variables (by
 ' reference), values in parentheses (by value), and leaving optional arguments
 ' out; then it reads the control's run-time errors by number (every error and
-' the defaults of a new control: dispatch_test.cpp).
+' the defaults of a new control: dispatch_test.cpp; the rows' own rules: the
+' native item tests).
 Option Explicit
 Dim failures: failures = 0
 
@@ -44,11 +45,7 @@ Dim text: text = "Hotel California (Live),Eagles,7:12"
 l.UpdateItem k3, text
 Check "UpdateItem", l.item(4, 1), "Hotel California (Live)"
 l.SetItemData 0, "Changed"
-Check "SetItemData keeps column 0", l.item(0, 0), "0"
 Check "SetItemData", l.item(0, 1), "Changed"
-Check "SetItemData keeps the cells after its text", l.item(0, 2), "Nobody"
-l.SetItemData 0, ""
-Check "SetItemData of no text changes nothing", l.item(0, 1), "Changed"
 
 l.CheckBox = True
 Dim row, yes: row = 1: yes = True
@@ -80,46 +77,15 @@ l.BorderWidth = 1
 l.Refresh
 
 Check "RemoveKeyItem", l.RemoveKeyItem("k1"), 3
-Check "RemoveKeyItem unknown", l.RemoveKeyItem("nope"), -1
 Check "RemoveItem", l.RemoveItem(0), 2
-Check "RemoveItem out of range", l.RemoveItem(5), -1
 l.Clear
 Check "Clear", l.ListCount, 0
-Check "Clear resets ListIndex", l.ListIndex, -1
 
-' Removing rows keeps ListIndex and PlayIndex as numbers.
 Sub FillSix()
     Dim n
     l.Clear
     For n = 0 To 5: l.AddItem n & ",t" & n, "k" & n, , 100 + n: Next
 End Sub
-Dim removal
-' removal, its argument, ListIndex and PlayIndex before, ListIndex and PlayIndex after
-For Each removal In Array( _
-        Array("RemoveItem", 1, 3, 4, 3, 4), _
-        Array("RemoveItem", 2, 2, 3, 2, 3), _
-        Array("RemoveItem", 3, 2, 3, 2, -1), _
-        Array("RemoveKeyItem", "k3", 2, 3, 2, -1), _
-        Array("RemoveKeyItem", "k0", 5, 5, 5, 5), _
-        Array("RemoveCheckItems", 3, 2, 3, 2, 3))
-    FillSix
-    l.ListIndex = removal(2): l.PlayIndex = removal(3)
-    Select Case removal(0)
-        Case "RemoveItem": l.RemoveItem removal(1)
-        Case "RemoveKeyItem": l.RemoveKeyItem removal(1)
-        Case "RemoveCheckItems": l.SetCheckItem removal(1), True: l.RemoveCheckItems
-    End Select
-    Check removal(0) & " " & removal(1) & ": ListIndex", l.ListIndex, removal(4)
-    Check removal(0) & " " & removal(1) & ": PlayIndex", l.PlayIndex, removal(5)
-Next
-l.Clear: l.AddItem "0,x", "only": l.ListIndex = 0: l.PlayIndex = 0
-l.RemoveKeyItem "only"
-Check "RemoveKeyItem of the only row: ListIndex", l.ListIndex, 0
-Check "RemoveKeyItem of the only row: PlayIndex", l.PlayIndex, -1
-l.AddItem "0,x": l.PlayIndex = 0
-l.RemoveItem 0
-Check "RemoveItem of the only row clears ListIndex", l.ListIndex, -1
-Check "RemoveItem of the only row clears PlayIndex", l.PlayIndex, -1
 
 ' A host keeping its "now playing" row, as docs/using.md shows it.
 ' The ItemId of the play row, or -1 when no row plays.

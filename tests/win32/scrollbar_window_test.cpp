@@ -1,6 +1,6 @@
 // The list's scroll bar as a real child window of the hosted list: where it
-// sits, how it follows the list's size and needs, and which windows carry a
-// hook in run mode and in a designer.
+// sits, how it follows the list's size and needs, when it asks for a repaint,
+// and which windows carry a hook in run mode and in a designer.
 #include "scrollbar_hosted.h"
 
 namespace mltest {
@@ -103,6 +103,30 @@ TEST_F(HostedBar, TheHookGoesWithTheWindow) {
     EXPECT_TRUE(IsWindowVisible(Bar()));
     SendMessageW(List(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
     EXPECT_GT(FirstIndex(), 0);
+}
+
+bool WaitsForPaint(HWND w) { return GetUpdateRect(w, nullptr, FALSE) != FALSE; }
+
+// The bar's window asks the system for a repaint only when it is not already
+// waiting for one; a change made after its paint began must still reach it,
+// however many changes came before.
+TEST_F(HostedBar, EveryRangeChangeAfterAPaintRepaintsTheBar) {
+    Host();
+    ASSERT_TRUE(Bar());
+    // Each round: the bar paints, then rows come (each one a new range).
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        UpdateWindow(Bar());
+        ASSERT_FALSE(WaitsForPaint(Bar()));
+        for (int row = 0; row <= round; ++row)
+            ASSERT_EQ(Method(hosted->dispatch(), L"AddItem", {Var::Str(L"more,rows")}).hr, S_OK);
+        EXPECT_TRUE(WaitsForPaint(Bar()));
+    }
+    // A paint through the list's own full repaint counts as the bar's paint too.
+    RedrawWindow(List(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_FALSE(WaitsForPaint(Bar()));
+    ASSERT_EQ(Method(hosted->dispatch(), L"AddItem", {Var::Str(L"last,row")}).hr, S_OK);
+    EXPECT_TRUE(WaitsForPaint(Bar()));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "hosted_gestures.h"
 #include "test_container.h"
 
 namespace mltest {
@@ -57,19 +58,15 @@ void Use(HostedControl* list) {
     HWND hwnd = list->controlWindow();
     ASSERT_TRUE(IsWindow(hwnd));
     const Seen before = Look(list);
-    POINT centre = {kWidth / 2, kHeight / 2};
-    ClientToScreen(hwnd, &centre);
-    SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(centre.x, centre.y));
-    const Seen wheeled = Look(list);
-    EXPECT_GT(wheeled.first, before.first);
+    Wheel(hwnd, kWidth / 2, kHeight / 2, 1);
+    EXPECT_GT(Look(list).first, before.first);
 
     const long y = Get(list->dispatch(), L"ItemHeight").value.AsLong() * 3 + 8;
-    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, y));
-    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(60, y));
+    Click(hwnd, 60, y);
     PumpMessages();
     const long clicked = Get(list->dispatch(), L"IndexFromPoint", {Var::I4(60), Var::I4(y)}).value.AsLong();
     EXPECT_EQ(Look(list).selected, clicked);
-    SendMessageW(hwnd, WM_KEYDOWN, VK_DOWN, 0);
+    Key(hwnd, VK_DOWN);
     EXPECT_EQ(Look(list).selected, clicked + 1);
 }
 

@@ -1,12 +1,18 @@
-// The type library as object browsers and compilers read it: dispatch
-// identifiers, property kinds, parameters, the event interface (help strings:
-// typelib_help_test.cpp).
+// The type library as object browsers, compilers and property browsers read
+// it: dispatch identifiers, property kinds, parameters, the event interface,
+// help strings (the Chinese ones in their own code page) and the categories
+// the control gives its properties.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "com_support.h"
+#include "server/categorize_properties.h"
 
 namespace mltest {
 namespace {
@@ -67,35 +73,74 @@ ComPtr<ITypeInfo> InterfaceView(ITypeLib* lib) {
 
 enum Access { kRead = 1, kWrite = 2, kWriteRef = 4, kCall = 8 };
 
+// Every member of the interface as browsers, compilers and form designers
+// read it: its dispatch identifier, how it is called, the category a
+// property browser groups it under (none: the browser's own) and its help
+// string (none: the run-time properties).
 struct Expected {
     const wchar_t* name;
     MEMBERID id;
     int access;
+    const wchar_t* category;
+    const wchar_t* help;
 };
 
 const Expected kMembers[] = {
-    {L"CheckBox", 0x68030019, kRead | kWrite},       {L"hWnd", 0x68030018, kRead},
-    {L"ListCount", 0x68030017, kRead},               {L"IndexFromPoint", 0x68030016, kRead},
-    {L"BackColor", 0x68030015, kRead | kWrite},      {L"Font", 0x68030014, kRead | kWrite | kWriteRef},
-    {L"ItemHeight", 0x68030013, kRead | kWrite},     {L"ItemBkColor1", 0x68030012, kRead | kWrite},
-    {L"ItemBkColor2", 0x68030011, kRead | kWrite},   {L"ItemSelBkColor", 0x68030010, kRead | kWrite},
-    {L"ItemNorTextColor", 0x6803000F, kRead | kWrite}, {L"ItemSelTextColor", 0x6803000E, kRead | kWrite},
-    {L"HeaderBackColor", 0x6803000D, kRead | kWrite}, {L"YnNeedNumCol", 0x6803000C, kRead | kWrite},
-    {L"ItemPlyTextColor", 0x6803000B, kRead | kWrite}, {L"ItemErrTextColor", 0x6803000A, kRead | kWrite},
-    {L"Border", 0x68030009, kRead | kWrite},         {L"BorderColor", 0x68030008, kRead | kWrite},
-    {L"BorderWidth", 0x68030007, kRead | kWrite},    {L"ListIndex", 0x68030006, kRead | kWrite},
-    {L"PlayIndex", 0x68030005, kRead | kWrite},      {L"FirstIndex", 0x68030004, kRead},
-    {L"LastIndex", 0x68030003, kRead},               {L"item", 0x68030002, kRead | kWrite},
-    {L"ItemId", 0x68030001, kRead | kWrite},         {L"bSeleArrow", 0x68030000, kRead | kWrite},
-    {L"AddItemA", 0x60030049, kCall},                {L"ResizeHead", 0x6003004A, kCall},
-    {L"AddItem", 0x6003004B, kCall},                 {L"RemoveItem", 0x6003004C, kCall},
-    {L"Clear", 0x6003004D, kCall},                   {L"Refresh", 0x6003004E, kCall},
-    {L"GetCheckItemId", 0x60030055, kCall},          {L"GetSelectId", 0x60030056, kCall},
-    {L"SetCheckItem", 0x60030057, kCall},            {L"SetCheckAllItem", 0x60030058, kCall},
-    {L"SetItemData", 0x60030059, kCall},             {L"UpdateItem", 0x6003005A, kCall},
-    {L"RemoveKeyItem", 0x6003005B, kCall},           {L"About", 0x6003005D, kCall},
-    {L"RemoveCheckItems", 0x60030093, kCall},        {L"zSubclass_Proc", 0x6003003B, kCall},
+    {L"CheckBox", 0x68030019, kRead | kWrite, L"List", L"是否显示复选框"},
+    {L"hWnd", 0x68030018, kRead, nullptr, nullptr},
+    {L"ListCount", 0x68030017, kRead, nullptr, nullptr},
+    {L"IndexFromPoint", 0x68030016, kRead, nullptr, nullptr},
+    {L"BackColor", 0x68030015, kRead | kWrite, L"Skin", L"背景色"},
+    {L"Font", 0x68030014, kRead | kWrite | kWriteRef, L"Skin", L"字体名称"},
+    {L"ItemHeight", 0x68030013, kRead | kWrite, L"ListItem", L"行高"},
+    {L"ItemBkColor1", 0x68030012, kRead | kWrite, L"ListItem", L"奇数行背景色"},
+    {L"ItemBkColor2", 0x68030011, kRead | kWrite, L"ListItem", L"偶数行背景色"},
+    {L"ItemSelBkColor", 0x68030010, kRead | kWrite, L"ListItem", L"被选取条目背景颜色"},
+    {L"ItemNorTextColor", 0x6803000F, kRead | kWrite, L"ListItem", L"默认条目文本颜色"},
+    {L"ItemSelTextColor", 0x6803000E, kRead | kWrite, L"ListItem", L"被选取文本颜色"},
+    {L"HeaderBackColor", 0x6803000D, kRead | kWrite, L"List", L"标题背景色"},
+    {L"YnNeedNumCol", 0x6803000C, kRead | kWrite, L"List", L"是否显示自动序号"},
+    {L"ItemPlyTextColor", 0x6803000B, kRead | kWrite, L"ListItem", L"双击获得当前焦点文本颜色"},
+    {L"ItemErrTextColor", 0x6803000A, kRead | kWrite, L"ListItem", L"错误文本颜色"},
+    {L"Border", 0x68030009, kRead | kWrite, L"ListBorder", L"是否显示边框"},
+    {L"BorderColor", 0x68030008, kRead | kWrite, L"ListBorder", L"边框颜色"},
+    {L"BorderWidth", 0x68030007, kRead | kWrite, L"ListBorder", L"边框宽度"},
+    {L"ListIndex", 0x68030006, kRead | kWrite, L"List", L"当前被选取行索引，从0计数"},
+    {L"PlayIndex", 0x68030005, kRead | kWrite, L"List", L"当前双击获取焦点行索引,从0开始计数"},
+    {L"FirstIndex", 0x68030004, kRead, nullptr, nullptr},
+    {L"LastIndex", 0x68030003, kRead, nullptr, nullptr},
+    {L"item", 0x68030002, kRead | kWrite, nullptr, nullptr},
+    {L"ItemId", 0x68030001, kRead | kWrite, nullptr, nullptr},
+    {L"bSeleArrow", 0x68030000, kRead | kWrite, L"List", L"是否显示选取箭头"},
+    {L"AddItemA", 0x60030049, kCall, nullptr, L"Define columns: last column index; captions, widths, alignments"},
+    {L"ResizeHead", 0x6003004A, kCall, nullptr, L"Fit the column widths to the width left of the scroll bar"},
+    {L"AddItem", 0x6003004B, kCall, nullptr, L"Add a row of comma-separated cells; returns the row count"},
+    {L"RemoveItem", 0x6003004C, kCall, nullptr, L"Remove row Index; returns the row count, or -1"},
+    {L"Clear", 0x6003004D, kCall, nullptr, L"Remove every row"},
+    {L"Refresh", 0x6003004E, kCall, nullptr, L"Repaint the control now"},
+    {L"GetCheckItemId", 0x60030055, kCall, nullptr,
+     L"Indexes of the checked rows, comma-separated; -1 without check boxes"},
+    {L"GetSelectId", 0x60030056, kCall, nullptr, L"Index of the play row (the double-clicked row), or -1"},
+    {L"SetCheckItem", 0x60030057, kCall, nullptr, L"Check or uncheck row Index"},
+    {L"SetCheckAllItem", 0x60030058, kCall, nullptr, L"Check or uncheck every row"},
+    {L"SetItemData", 0x60030059, kCall, nullptr, L"Set the cells of row Index from column 1 on, comma-separated"},
+    {L"UpdateItem", 0x6003005A, kCall, nullptr, L"Set the cells from column 1 on of the first row with key Key"},
+    {L"RemoveKeyItem", 0x6003005B, kCall, nullptr, L"Remove the first row with key Key; returns the row count, or -1"},
+    {L"About", 0x6003005D, kCall, nullptr, L"Show the About box"},
+    {L"RemoveCheckItems", 0x60030093, kCall, nullptr, L"Remove every checked row"},
+    {L"zSubclass_Proc", 0x6003003B, kCall, nullptr, L"Window message hook of the control (internal)"},
 };
+
+std::string Narrow(const wchar_t* name) { return std::string(name, name + wcslen(name)); }
+
+// The help string of a member, or of the type itself for MEMBERID_NIL.
+std::wstring HelpOf(ITypeInfo* info, MEMBERID id) {
+    BSTR text = nullptr;
+    info->GetDocumentation(id, nullptr, &text, nullptr, nullptr);
+    std::wstring out(text ? text : L"", text ? SysStringLen(text) : 0);
+    SysFreeString(text);
+    return out;
+}
 
 class TypeLibrary : public ::testing::Test {
 protected:
@@ -103,11 +148,12 @@ protected:
     ComPtr<ITypeLib> lib = Library();
 };
 
-TEST_F(TypeLibrary, EveryMemberHasItsDispatchIdentifierAndAccess) {
-    TypeInfoView view(InterfaceView(lib.Get()).Get());
+TEST_F(TypeLibrary, EveryMemberHasItsDispatchIdentifierAccessAndHelp) {
+    ComPtr<ITypeInfo> info = InterfaceView(lib.Get());
+    TypeInfoView view(info.Get());
     EXPECT_EQ(view.members().size(), std::size(kMembers));  // 26 properties, 15 methods, the hook
     for (const Expected& e : kMembers) {
-        SCOPED_TRACE(std::string(e.name, e.name + wcslen(e.name)));
+        SCOPED_TRACE(Narrow(e.name));
         auto it = view.members().find(e.name);
         ASSERT_NE(it, view.members().end());
         EXPECT_EQ(it->second.id, e.id);
@@ -117,6 +163,8 @@ TEST_F(TypeLibrary, EveryMemberHasItsDispatchIdentifierAndAccess) {
         if (e.access & kWriteRef) kinds.insert(INVOKE_PROPERTYPUTREF);
         if (e.access & kCall) kinds.insert(INVOKE_FUNC);
         EXPECT_EQ(it->second.kinds, kinds);
+        // The texts themselves read back only in their code page: HelpStringsReadBackInChineseCodePage.
+        EXPECT_EQ(HelpOf(info.Get(), e.id).empty(), e.help == nullptr);
     }
 }
 
@@ -168,10 +216,11 @@ TEST_F(TypeLibrary, EventsHaveIdentifiersOneToNineWithByReferenceArguments) {
                               {L"Resize", 9, {}}};
     EXPECT_EQ(view.members().size(), std::size(expected));
     for (const Event& e : expected) {
-        SCOPED_TRACE(std::string(e.name, e.name + wcslen(e.name)));
+        SCOPED_TRACE(Narrow(e.name));
         auto it = view.members().find(e.name);
         ASSERT_NE(it, view.members().end());
         EXPECT_EQ(it->second.id, e.id);
+        EXPECT_NE(HelpOf(events.Get(), e.id), L"");
         const FUNCDESC* fd = it->second.desc;
         ASSERT_EQ(static_cast<size_t>(fd->cParams), e.args.size());
         for (size_t i = 0; i < e.args.size(); ++i) {
@@ -192,10 +241,100 @@ TEST_F(TypeLibrary, CoclassIsAControlWithDefaultSourceEvents) {
     INT flags = 0;
     coclass->GetImplTypeFlags(1, &flags);
     EXPECT_EQ(flags, IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE);
-    BSTR name = nullptr;
-    lib->GetDocumentation(-1, &name, nullptr, nullptr, nullptr);
+    // What the Components dialog lists, and what browsers show for each type.
+    BSTR name = nullptr, help = nullptr;
+    lib->GetDocumentation(-1, &name, &help, nullptr, nullptr);
     EXPECT_STREQ(name, L"MireloListProj");
+    EXPECT_STREQ(help, L"MireloListProj");
     SysFreeString(name);
+    SysFreeString(help);
+    EXPECT_EQ(lib->GetTypeInfoCount(), 3u);
+    for (const GUID& guid : {IID__MireloList, DIID___MireloList, CLSID_MireloList}) {
+        ComPtr<ITypeInfo> type;
+        ASSERT_EQ(lib->GetTypeInfoOfGuid(guid, type.Out()), S_OK);
+        EXPECT_NE(HelpOf(type.Get(), MEMBERID_NIL), L"");
+    }
+}
+
+TEST(PropertyBrowser, GroupsEachPropertyUnderItsCategory) {
+    ComPtr<IUnknown> control = NewControl();
+    ASSERT_TRUE(control);
+    using mirelo::server::ICategorizeProperties;
+    ComPtr<ICategorizeProperties> categories =
+        control.As<ICategorizeProperties>(mirelo::server::IID_ICategorizeProperties);
+    ASSERT_TRUE(categories);
+    for (const Expected& e : kMembers) {
+        SCOPED_TRACE(Narrow(e.name));
+        mirelo::server::PROPCAT category = 0;
+        const HRESULT hr = categories->MapPropertyToCategory(e.id, &category);
+        if (!e.category) {
+            EXPECT_EQ(hr, E_FAIL);  // the browser's default
+            continue;
+        }
+        ASSERT_EQ(hr, S_OK);
+        BSTR name = nullptr;
+        ASSERT_EQ(categories->GetCategoryName(category, 0, &name), S_OK);
+        EXPECT_STREQ(name, e.category);
+        SysFreeString(name);
+    }
+}
+
+// Help strings are narrow text in the type library, decoded in the reader's
+// ANSI code page: the Chinese texts read back exactly where that code page is
+// 936. The check runs in a child started in that locale, which writes what
+// GetDocumentation returned to a file (UTF-16), one line a member.
+TEST(TypeLibraryChild, DumpHelpStrings) {
+    const char* path = std::getenv("MIRELO_HELP_DUMP");
+    if (!path) GTEST_SKIP() << "runs as the child of HelpStringsReadBackInChineseCodePage";
+    ComPtr<ITypeLib> lib = Library();
+    ASSERT_TRUE(lib);
+    ComPtr<ITypeInfo> info = InterfaceView(lib.Get());
+    std::wstring out = std::to_wstring(GetACP()) + L"\n";
+    for (const Expected& e : kMembers) out += HelpOf(info.Get(), e.id) + L"\n";
+    const std::string part = std::string(path) + ".part", done = std::string(path) + ".done";
+    {
+        std::ofstream file(part, std::ios::binary);
+        file.write(reinterpret_cast<const char*>(out.data()), out.size() * sizeof(wchar_t));
+    }
+    // Renamed when complete: the parent polls for the finished file.
+    MoveFileA(part.c_str(), done.c_str());
+}
+
+TEST(TypeLibraryHelp, HelpStringsReadBackInChineseCodePage) {
+    wchar_t dir[MAX_PATH], file[MAX_PATH], exe[MAX_PATH];
+    GetTempPathW(MAX_PATH, dir);
+    GetTempFileNameW(dir, L"mlh", 0, file);
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    // Wine takes its code page from the Unix locale of a new process, and
+    // runs Unix programs it is asked to start: the child goes through env.
+    std::wstring cmd = L"Z:\\usr\\bin\\env LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 " +
+                       std::wstring(L"MIRELO_HELP_DUMP=") + file + L" wine \"" + exe +
+                       L"\" --gtest_filter=TypeLibraryChild.DumpHelpStrings";
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    // Wine does not follow a Unix child: its handle is signalled at once.
+    const std::wstring done = std::wstring(file) + L".done";
+    for (int waited = 0; waited < 120000 && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES;
+         waited += 100)
+        Sleep(100);
+
+    std::ifstream in(done.c_str(), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    DeleteFileW(done.c_str());
+    DeleteFileW(file);
+    std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+    std::vector<std::wstring> lines;
+    for (size_t start = 0, nl; (nl = text.find(L'\n', start)) != std::wstring::npos; start = nl + 1)
+        lines.push_back(text.substr(start, nl - start));
+    ASSERT_EQ(lines.size(), std::size(kMembers) + 1) << "the child wrote no help strings";
+    EXPECT_EQ(lines[0], L"936");
+    for (size_t i = 0; i < std::size(kMembers); ++i)
+        EXPECT_TRUE(lines[i + 1] == (kMembers[i].help ? kMembers[i].help : L"")) << Narrow(kMembers[i].name);
 }
 
 }  // namespace
