@@ -39,6 +39,11 @@ Rect PartRect(const BarLayout& g, ScrollPart part) {
     return part == ScrollPart::Thumb && !g.ThumbVisible ? Rect{} : g.PartRect(part);
 }
 
+// A rectangle of the bar's own pixels in the list's.
+Rect OnList(const ucScrollbar& bar, const Rect& r) {
+    return Rect{r.left + bar.Left(), r.top + bar.Top(), r.right + bar.Left(), r.bottom + bar.Top()};
+}
+
 }  // namespace
 
 AccessibilityModel::AccessibilityModel(MireloList& list, int32_t clientWidth, int32_t clientHeight)
@@ -78,8 +83,7 @@ int32_t AccessibilityModel::ListChildId(const AccessibleElement& e) const {
 std::vector<int16_t> AccessibilityModel::ShownColumns() const {
     // The painter's rule: slots 0 .. ColNumCount, hidden while zero wide.
     std::vector<int16_t> shown;
-    const int last = std::min<int>(list_.ColNumCount(), kMaxColumn);
-    for (int c = 0; c <= last; ++c)
+    for (int c = 0; c <= list_.ColNumCount(); ++c)
         if (list_.ColWidth(c) > 0) shown.push_back(static_cast<int16_t>(c));
     return shown;
 }
@@ -242,20 +246,14 @@ AccessibleState AccessibilityModel::BarPartState(int16_t part) const {
 
 Rect AccessibilityModel::Location(const AccessibleElement& e) const {
     const ListGeometry g = Geometry();
+    const ucScrollbar& bar = list_.Bar();
     switch (e.part) {
     case AccessiblePart::List: return Rect{0, 0, width_, height_};
     case AccessiblePart::Header: return g.HeaderBand();
     case AccessiblePart::HeaderCell: return g.HeaderCellBox(e.index);
     case AccessiblePart::Row: return g.RowBox(e.index);
-    case AccessiblePart::Bar: {
-        const ucScrollbar& bar = list_.Bar();
-        return Rect{bar.Left(), bar.Top(), bar.Left() + bar.Width(), bar.Top() + bar.Height()};
-    }
-    case AccessiblePart::BarPart: {
-        const ucScrollbar& bar = list_.Bar();
-        const Rect r = PartRect(bar.Layout(), static_cast<ScrollPart>(e.index));
-        return Rect{r.left + bar.Left(), r.top + bar.Top(), r.right + bar.Left(), r.bottom + bar.Top()};
-    }
+    case AccessiblePart::Bar: return OnList(bar, Rect{0, 0, bar.Width(), bar.Height()});
+    case AccessiblePart::BarPart: return OnList(bar, PartRect(bar.Layout(), static_cast<ScrollPart>(e.index)));
     }
     return Rect{};
 }

@@ -24,9 +24,7 @@ Variant MireloList::AddItemA(const Variant& nColNumCount, const Variant& sHeadCa
         sum += ColWidth_[c];
     }
     ColWidthSum_ = ToInt16(sum);
-    float need = static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2;
-    int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
-    if (extra != 0) DistributeWidth(extra);
+    FitColumns(0);
     if (access_) {
         access_->RowsChanged();
         access_->HeaderChanged();
@@ -35,18 +33,18 @@ Variant MireloList::AddItemA(const Variant& nColNumCount, const Variant& sHeadCa
 }
 
 Variant MireloList::ResizeHead() {
-    float need = static_cast<float>(ucBar->Width()) + (static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2);
-    int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
-    if (extra != 0) DistributeWidth(extra);
+    FitColumns(ucBar->Width());
     if (access_) access_->HeaderChanged();
     return Variant();
 }
 
-void MireloList::DistributeWidth(int16_t extra) {
+void MireloList::FitColumns(int32_t reserved) {
+    // In single precision, the gaps and the frame counted with the widths.
+    const float need = static_cast<float>(reserved) + (static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2);
+    const int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
+    if (extra == 0) return;
     const double s = ColWidthSum_;
     if (s == 0) Raise(kDivisionByZero);
-    // Checked before the loop so an impossible column count changes no width.
-    if (ColNumCount_ > kMaxColumn) Raise(kSubscriptOutOfRange);
     std::array<int16_t, kMaxColumn + 1> widths = ColWidth_;
     int32_t total = 0;
     for (int c = 0; c <= ColNumCount_; ++c) {

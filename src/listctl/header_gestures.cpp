@@ -2,13 +2,12 @@
 // drop-target highlight and the matching pointer, and the release that sorts
 // (same cell) or exchanges (another cell). Cells are placed as the hit tests
 // place them (ListGeometry::GestureCell).
-#include "base/error.h"
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {
 
 void MireloList::PaintHeaderCell(std::optional<int16_t> c, CellLook look) {
-    if (!c || *c < 0 || *c > ColNumCount_ || *c > kMaxColumn) return;
+    if (!c || *c < 0 || *c > ColNumCount_) return;
     const ListGeometry g = Geometry();
     const Rect cell = g.GestureCell(*c);
     painter_.HeaderCell(View(g), cell.left, cell.Width(), HeadCaption_[*c], look);

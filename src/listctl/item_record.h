@@ -40,9 +40,6 @@ public:
     size_t size() const { return view().size(); }
 
     friend bool operator==(const CompactText& a, std::u16string_view b) { return a.view() == b; }
-    friend bool operator==(std::u16string_view a, const CompactText& b) { return a == b.view(); }
-    friend bool operator!=(const CompactText& a, std::u16string_view b) { return a.view() != b; }
-    friend bool operator!=(std::u16string_view a, const CompactText& b) { return a != b.view(); }
 
 private:
     void Assign(std::u16string_view s);

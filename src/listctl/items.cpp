@@ -6,7 +6,7 @@
 
 namespace mirelo {
 
-bool MireloList::IsValidIndex(int32_t i) const { return ListCount() != 0 && i >= 0 && i <= ListCount() - 1; }
+bool MireloList::IsValidIndex(int32_t i) const { return i >= 0 && i < ListCount(); }
 
 int32_t MireloList::AddItem(const Variant& Title, Text& Key, const Variant& Index, const Variant& Id) {
     // Every conversion and check comes before the first change, so a refused
@@ -14,7 +14,6 @@ int32_t MireloList::AddItem(const Variant& Title, Text& Key, const Variant& Inde
     const Text title = Title.ToText();
     const std::vector<std::u16string_view> parts = SplitViews(title);
     if (parts.size() > kMaxColumn + 1) Raise(kSubscriptOutOfRange);
-    if (ColNumCount_ > kMaxColumn) Raise(kSubscriptOutOfRange);
     int16_t id = Id.IsMissing() ? int16_t{-1} : Id.ToInt16();
     bool append = Index.IsMissing();
     int16_t p = append ? int16_t{0} : ToInt16(Int(Index.ToDouble()));
@@ -49,7 +48,7 @@ int32_t MireloList::RowsRemoved(int index) {
 }
 
 int32_t MireloList::RemoveItem(int16_t Index) {
-    if (ListCount() == 0 || Index < 0 || Index > ListCount() - 1) return -1;
+    if (!IsValidIndex(Index)) return -1;
     if (ListCount() == 1) Clear();
     else Items.erase(Items.begin() + Index);
     return RowsRemoved(Index);
@@ -126,7 +125,7 @@ void MireloList::UpdateItem(Text& Key, Text& sT) {
 }
 
 void MireloList::SetCheckItem(int32_t& Index, Bool16& bCheck) {
-    if (Index < 0 || Index > ListCount() - 1) return;
+    if (!IsValidIndex(Index)) return;
     Items[Index].Checked = bCheck;
     if (!CheckBox_) return;
     PaintRow(static_cast<int16_t>(Index));

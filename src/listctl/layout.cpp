@@ -2,7 +2,6 @@
 // hand-over of the bar's width between columns, and the resize handling.
 #include <exception>
 
-#include "base/error.h"
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {
@@ -38,28 +37,20 @@ void MireloList::UpdateLayout() {
         ucBar->SetMax(0);
         ucBar->SetVisible(false);
     }
-    const int32_t w = ucBar->Width();
-    if (old == u"0" && state == u"1") {
-        // The bar appeared: the last column gives up its width. Without such a
-        // column nobody gives, and nobody gets it back later.
-        int last = ColNumCount_ - 1;
-        if (last >= 0 && last <= kMaxColumn) {
-            int16_t sum = ToInt16(ColWidthSum_ - w);
-            ColWidth_[last] = ToInt16(ColWidth_[last] - w);
-            ColWidthSum_ = sum;
-            BarWidthCol_ = static_cast<int16_t>(last);
-        } else {
-            BarWidthCol_ = -1;
-        }
-        if (access_) access_->HeaderChanged();
-    } else if (old == u"1" && state == u"0") {
-        if (BarWidthCol_ >= 0 && BarWidthCol_ <= kMaxColumn) {
-            int16_t sum = ToInt16(ColWidthSum_ + w);
-            ColWidth_[BarWidthCol_] = ToInt16(ColWidth_[BarWidthCol_] + w);
-            ColWidthSum_ = sum;
-        }
-        if (access_) access_->HeaderChanged();
+    const bool appeared = old == u"0" && state == u"1";
+    if (!appeared && !(old == u"1" && state == u"0")) return;
+    // The bar appeared: the last column gives up its width; it went: the
+    // column that gave takes it back. Without such a column nobody gives, and
+    // nobody gets it back later.
+    const int col = appeared ? ColNumCount_ - 1 : BarWidthCol_;
+    if (col >= 0) {
+        const int32_t w = appeared ? -ucBar->Width() : ucBar->Width();
+        const int16_t sum = ToInt16(ColWidthSum_ + w);
+        ColWidth_[col] = ToInt16(ColWidth_[col] + w);
+        ColWidthSum_ = sum;
     }
+    if (appeared) BarWidthCol_ = static_cast<int16_t>(col >= 0 ? col : -1);
+    if (access_) access_->HeaderChanged();
 }
 
 void MireloList::RecordLayoutLastIndex() {

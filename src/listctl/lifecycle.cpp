@@ -1,7 +1,4 @@
 // Creation, the run-mode setup and termination.
-#include <exception>
-
-#include "base/error.h"
 #include "listctl/bar_events.h"
 #include "listctl/mirelo_list.h"
 #include "render/cls_icon.h"

@@ -245,7 +245,9 @@ private:
     void UnhookAll();
     void SetTimer1(bool enabled);
     void RecordLayoutLastIndex();
-    void DistributeWidth(int16_t extra);
+    // Spreads the client width the columns leave free (less `reserved`)
+    // over them in proportion to their widths.
+    void FitColumns(int32_t reserved);
     // After rows went: the play row's mark goes with row `index` (-1: none),
     // then layout, repaint, and the new count.
     int32_t RowsRemoved(int index);
@@ -270,9 +272,11 @@ private:
     void ExchangeColumns(int16_t target, int16_t source);
     void SortByColumn(int16_t s);
 
-    // What the painter reads, and the row metrics a row paint leaves behind.
+    // What the painter reads, and the row metrics a row paint leaves behind
+    // (false, and nothing recorded, where no row can be painted).
     ListView View(const ListGeometry& g) const;
-    void TakeRowMetrics(const ListGeometry& g);
+    bool TakeRowMetrics(const ListGeometry& g);
+    void DrawRow(const ListView& v, int16_t index);  // row `index`, known to be in view
 
     ListPorts ports_;
     Surface& surface_;
@@ -309,7 +313,7 @@ private:
     int16_t LastIndex_ = 0;
 
     // Columns.
-    int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part
+    int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part; AddItemA refuses past kMaxColumn
     std::array<Text, kMaxColumn + 1> HeadCaption_;
     std::array<int16_t, kMaxColumn + 1> ColWidth_{};
     std::array<int16_t, kMaxColumn + 1> ColAlign_{};

@@ -1,6 +1,5 @@
 // Mouse selection, check toggling and the play row. The host hears every
 // change first, through by-reference arguments it may rewrite.
-#include "base/error.h"
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {
@@ -25,10 +24,9 @@ void MireloList::ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int
 
 void MireloList::SetPropertyIndex(bool play, int16_t& v) {
     const int16_t current = play ? PlayIndex_ : ListIndex_;
-    if (ListCount() == 0 || v < 0 || v > ListCount() - 1 || v == current) return;
-    if (v < FirstIndex_) ucBar->SetValue(v);
-    else if (v > LastIndex_) ucBar->SetValue(v);
-    ChangeIndex(play, play ? PlayIndex_ : ListIndex_, v, 1);
+    if (!IsValidIndex(v) || v == current) return;
+    if (v < FirstIndex_ || v > LastIndex_) ucBar->SetValue(v);
+    ChangeIndex(play, current, v, 1);
     Changed(RowOf(play ? &MireloList::PlayIndex_ : &MireloList::ListIndex_));
 }
 

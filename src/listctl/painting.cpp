@@ -1,6 +1,8 @@
 // What the list asks its painter for, and when: rows, the header, the frame.
 // The painter reads a view of the list; the row metrics it paints by are the
 // list's own state (LastIndex, RowAreaHeight), so they are taken here.
+#include <algorithm>
+
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {
@@ -26,35 +28,41 @@ ListView MireloList::View(const ListGeometry& g) const {
     return v;
 }
 
-void MireloList::TakeRowMetrics(const ListGeometry& g) {
+bool MireloList::TakeRowMetrics(const ListGeometry& g) {
+    // Rows of no height cannot be laid out (a list filled before its
+    // properties were loaded): nothing is painted or recorded.
+    if (ListCount() == 0 || ItemHeight_ <= 0) return false;
     RowAreaHeight_ = g.RowAreaHeight();
     LastIndex_ = g.PaintedLastIndex();
+    return true;
 }
 
-void MireloList::PaintRow(int16_t index) {
-    const int32_t count = ListCount();
-    if (count == 0 || index < 0 || index > count - 1 || index < FirstIndex_) return;
-    // Rows of no height cannot be laid out (a bag may carry a height of 0).
-    if (ItemHeight_ <= 0) return;
-    const ListGeometry g = Geometry();
-    TakeRowMetrics(g);
-    if (index > g.PaintedLastIndex()) return;
+void MireloList::DrawRow(const ListView& v, int16_t index) {
     const ItemRecord& record = Items[static_cast<size_t>(index)];
     RowContent row;
     for (int c = 0; c <= kMaxColumn; ++c) row.cells[c] = record.Cell(c);
     row.checked = record.Checked != kFalse;
-    painter_.Row(View(g), index, row);
+    painter_.Row(v, index, row);
+}
+
+void MireloList::PaintRow(int16_t index) {
+    if (!IsValidIndex(index) || index < FirstIndex_) return;
+    const ListGeometry g = Geometry();
+    // The view is built only for a row in view: an added row below it costs
+    // the check alone.
+    if (TakeRowMetrics(g) && index <= LastIndex_) DrawRow(View(g), index);
 }
 
 void MireloList::PaintList() {
-    if (ListCount() == 0) painter_.EmptyBackground(View(Geometry()));
-    PaintHeader();
-    // The bound is taken once, for the current top row: a bound left from an
-    // earlier top row would paint nothing after a scroll of more than a view,
-    // or miss the rows a taller window uncovers.
-    if (ListCount() != 0 && ItemHeight_ > 0) TakeRowMetrics(Geometry());
-    const int32_t last = LastIndex_;
-    for (int32_t i = FirstIndex_; i <= last; ++i) PaintRow(static_cast<int16_t>(i));
+    // One geometry for the whole paint, its bound taken for the current top
+    // row: a bound left from an earlier top row would paint nothing after a
+    // scroll of more than a view, or miss the rows a taller window uncovers.
+    const ListView v = View(Geometry());
+    if (ListCount() == 0) painter_.EmptyBackground(v);
+    painter_.Header(v);
+    if (!TakeRowMetrics(v.geometry)) return;
+    const int32_t last = std::min<int32_t>(LastIndex_, ListCount() - 1);
+    for (int32_t i = FirstIndex_; i <= last; ++i) DrawRow(v, static_cast<int16_t>(i));
 }
 
 void MireloList::PaintHeader() {

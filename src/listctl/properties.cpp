@@ -42,9 +42,7 @@ int32_t MireloList::BorderWidth() const { return surface_.DrawWidth(); }
 
 void MireloList::SetBorderWidth(int32_t v) {
     if (v == surface_.DrawWidth()) return;
-    int16_t w = ToInt16(v);
-    if (w < 1) Raise(kInvalidPropertyValue);
-    surface_.SetDrawWidth(w);
+    surface_.SetDrawWidth(ToInt16(v));  // the surface refuses a width below 1 (error 380)
     Changed(RowOf(PropertyType::PenWidth));
 }
 

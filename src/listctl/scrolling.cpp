@@ -1,6 +1,5 @@
 // Scrolling: the list follows its scroll bar, the wheel and the deferred
 // repaint after a column-border drag.
-#include "base/error.h"
 #include "listctl/mirelo_list.h"
 #include "subclass/hook_table.h"
 

@@ -20,21 +20,17 @@ void MireloList::SortByColumn(int16_t s) {
         // the heap, nearly every comparison would wait for memory. The
         // row-number column sorts by the numbers it shows, as text.
         const bool numberKeys = s == 0 && YnNeedNumCol_ != kFalse;
-        std::vector<Text> numbers;
-        if (numberKeys) numbers.reserve(static_cast<size_t>(n));
-        std::vector<std::u16string_view> keys(static_cast<size_t>(n));
-        size_t total = 0;
+        Text pool;
+        std::vector<size_t> ends(static_cast<size_t>(n));
         for (int32_t i = 0; i < n; ++i) {
-            if (numberKeys) numbers.push_back(DecimalText(n - i));
-            keys[i] = numberKeys ? std::u16string_view(numbers.back()) : Items[i].Cell(s);
-            total += keys[i].size();
+            if (numberKeys) pool += DecimalText(n - i);
+            else pool += Items[i].Cell(s);
+            ends[i] = pool.size();
             SortMap[i] = static_cast<int16_t>(i);
         }
-        Text pool(total, u'\0');
-        for (size_t i = 0, at = 0; i < keys.size(); at += keys[i].size(), ++i) {
-            keys[i].copy(pool.data() + at, keys[i].size());
-            keys[i] = std::u16string_view(pool.data() + at, keys[i].size());
-        }
+        std::vector<std::u16string_view> keys(static_cast<size_t>(n));
+        const std::u16string_view all(pool);
+        for (size_t i = 0, at = 0; i < keys.size(); at = ends[i], ++i) keys[i] = all.substr(at, ends[i] - at);
         SortKeys(keys, SortMap, 0, n - 1);
     } else {
         // The key order is not needed to reverse the rows.

@@ -2,7 +2,6 @@
 // box, the empty background and the look inside a form designer.
 #include <algorithm>
 
-#include "base/error.h"
 #include "base/numeric.h"
 #include "render/list_painter.h"
 
@@ -46,8 +45,7 @@ void ListPainter::Header(const ListView& v) {
     // the narrowing (error 6), not wrap.
     headerTextTop_ = ToInt16((static_cast<double>(g.itemHeight) + 2 - th) / 2 + pen);
 
-    for (int c = 0; c <= g.columnCount; ++c) {
-        if (c > kMaxColumn) Raise(kSubscriptOutOfRange);
+    for (int c = 0, last = g.LastSlot(); c <= last; ++c) {
         if (g.widths[c] <= 0) continue;
         const int32_t x = g.CellLeft(c);
         DrawCellText((*v.captions)[c], x, headerTextTop_, g.widths[c], g.itemHeight, DT_CENTER_);

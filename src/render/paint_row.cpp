@@ -1,7 +1,6 @@
 // Row painting: the fill in the row's colours, the cells' texts and
 // separators, the check box or play marker, and under the last row the
 // filler and the bottom border line.
-#include "base/error.h"
 #include "base/numeric.h"
 #include "platform/memdc.h"
 #include "render/captions.h"
@@ -47,19 +46,15 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
     const double th = surface_.TextHeight(row.cells[1]);
     const int32_t textTop = g.RowTextTop(top, th);
     const int32_t textH = g.RowTextHeight(textTop, th);
-    for (int c = 0; c <= g.columnCount; ++c) {
-        if (c > kMaxColumn) Raise(kSubscriptOutOfRange);
+    for (int c = 0, last = g.LastSlot(); c <= last; ++c) {
         if (g.widths[c] <= 0) continue;
         // Alignment values go to the platform as format bits, sign and all.
         const auto format = static_cast<uint32_t>(static_cast<int32_t>((*v.aligns)[c]));
         const Rect box = g.CellTextBox(c, textTop, textH);
-        if (c == 0) {
-            const Text number = v.numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text();
-            DrawCellText(v.numbered ? std::u16string_view(number) : row.cells[0], box.left, box.top, box.Width(),
-                         textH, format);
-            continue;
-        }
-        DrawCellText(row.cells[c], box.left, box.top, box.Width(), textH, format);
+        // Numbered rows show their number in place of column 0's text.
+        const Text number = c == 0 && v.numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text();
+        DrawCellText(number.empty() ? row.cells[c] : number, box.left, box.top, box.Width(), textH, format);
+        if (c == 0) continue;
         const int32_t x = g.CellLeft(c);
         const int32_t bottom = top + fillH - 1;
         surface_.Line(x - 2, top, x - 2, bottom, kSeparatorColor);

@@ -100,9 +100,8 @@ private:
 
 }  // namespace
 
-ConnectionPoint::ConnectionPoint(IUnknown& owner, IConnectionPointContainer& container, REFIID iid,
-                                 const IID* fallback)
-    : owner_(owner), container_(container), iid_(iid), fallback_(fallback) {}
+ConnectionPoint::ConnectionPoint(IConnectionPointContainer& container, REFIID iid, const IID* fallback)
+    : container_(container), iid_(iid), fallback_(fallback) {}
 
 STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     if (!cookie) return E_POINTER;
@@ -131,7 +130,7 @@ STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** out) {
     if (!out) return E_POINTER;
     std::vector<CONNECTDATA> items;
     for (const Connection& c : connections_) items.push_back({c.sink.Get(), c.cookie});
-    *out = new Enumerator<IEnumConnections, CONNECTDATA>(&owner_, std::move(items), IID_IEnumConnections);
+    *out = new Enumerator<IEnumConnections, CONNECTDATA>(&container_, std::move(items), IID_IEnumConnections);
     return S_OK;
 }
 
@@ -149,14 +148,13 @@ ConnectionPoint::~ConnectionPoint() {
 
 ConnectionPoints::ConnectionPoints(ListControl& owner)
     : Part(owner),
-      events_(owner, *this, DIID___MireloList, &IID_IDispatch),
-      propertyNotify_(owner, *this, IID_IPropertyNotifySink, nullptr) {}
+      events_(*this, DIID___MireloList, &IID_IDispatch),
+      propertyNotify_(*this, IID_IPropertyNotifySink, nullptr) {}
 
 STDMETHODIMP ConnectionPoints::EnumConnectionPoints(IEnumConnectionPoints** out) {
     if (!out) return E_POINTER;
     std::vector<IConnectionPoint*> items = {&events_, &propertyNotify_};
-    *out = new Enumerator<IEnumConnectionPoints, IConnectionPoint*>(static_cast<IUnknown*>(&owner_),
-                                                                    std::move(items), IID_IEnumConnectionPoints);
+    *out = new Enumerator<IEnumConnectionPoints, IConnectionPoint*>(this, std::move(items), IID_IEnumConnectionPoints);
     return S_OK;
 }
 
@@ -197,15 +195,21 @@ void ConnectionPoints::Fire(DISPID id, Args&... args) {
     }
 }
 
-void ConnectionPoints::Click(int16_t& Button, int16_t& Shift, float& X, float& Y) { Fire(kClick, Button, Shift, X, Y); }
-void ConnectionPoints::DBClick(int16_t& Button, int16_t& Shift, float& X, float& Y) { Fire(kDBClick, Button, Shift, X, Y); }
+void ConnectionPoints::Click(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+    Fire(kClick, Button, Shift, X, Y);
+}
+void ConnectionPoints::DBClick(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+    Fire(kDBClick, Button, Shift, X, Y);
+}
 void ConnectionPoints::MouseDown(int16_t& Button, int16_t& Shift, float& X, float& Y) {
     Fire(kMouseDown, Button, Shift, X, Y);
 }
 void ConnectionPoints::MouseMove(int16_t& Button, int16_t& Shift, float& X, float& Y) {
     Fire(kMouseMove, Button, Shift, X, Y);
 }
-void ConnectionPoints::MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) { Fire(kMouseUp, Button, Shift, X, Y); }
+void ConnectionPoints::MouseUp(int16_t& Button, int16_t& Shift, float& X, float& Y) {
+    Fire(kMouseUp, Button, Shift, X, Y);
+}
 void ConnectionPoints::ListIndexChanged(int16_t& OldIndex, int16_t& NewIndex, int16_t& wFlag) {
     Fire(kListIndexChanged, OldIndex, NewIndex, wFlag);
 }

@@ -20,8 +20,9 @@ namespace mirelo::server {
 class ConnectionPoint : public IConnectionPoint {
 public:
     // `fallback`: a second interface a sink may offer instead (IDispatch for
-    // event sinks of script engines).
-    ConnectionPoint(IUnknown& owner, IConnectionPointContainer& container, REFIID iid, const IID* fallback);
+    // event sinks of script engines). References to the point are references
+    // to its container, and so to the control.
+    ConnectionPoint(IConnectionPointContainer& container, REFIID iid, const IID* fallback);
     ~ConnectionPoint();
     ConnectionPoint(const ConnectionPoint&) = delete;
     ConnectionPoint& operator=(const ConnectionPoint&) = delete;
@@ -29,8 +30,8 @@ public:
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
         return AnswerOne<IConnectionPoint>(this, IID_IConnectionPoint, iid, out);
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return owner_.AddRef(); }
-    STDMETHODIMP_(ULONG) Release() override { return owner_.Release(); }
+    STDMETHODIMP_(ULONG) AddRef() override { return container_.AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return container_.Release(); }
 
     STDMETHODIMP GetConnectionInterface(IID* iid) override {
         if (!iid) return E_POINTER;
@@ -56,7 +57,6 @@ private:
         DWORD cookie;
         ComPtr<IUnknown> sink;
     };
-    IUnknown& owner_;
     IConnectionPointContainer& container_;
     IID iid_;
     const IID* fallback_;

@@ -118,12 +118,6 @@ void ListControl::MouseUp(int16_t button, int16_t shift, float x, float y) {
     Call([&] { core_->Splitter_MouseUp(button, shift, x, y); });
 }
 
-bool ListControl::BeginInitialization() {
-    if (initialized_) return false;
-    initialized_ = true;
-    return true;
-}
-
 void ListControl::EnsureInitialized() {
     if (BeginInitialization()) core_->InitProperties();
 }

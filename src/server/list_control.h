@@ -5,6 +5,7 @@
 #include <ole2.h>
 
 #include <memory>
+#include <utility>
 
 #include "listctl/mirelo_list.h"
 #include "server/automation.h"
@@ -19,10 +20,10 @@
 #include "win32/about_window.h"
 #include "win32/columns_picture_box.h"
 #include "win32/control_window.h"
-#include "win32/cursor_shapes.h"
 #include "win32/gdi_objects.h"
 #include "win32/gdi_surface.h"
 #include "win32/module_resources.h"
+#include "win32/win32_cursor.h"
 #include "win32/window_timers.h"
 
 namespace mirelo::server {
@@ -47,7 +48,7 @@ public:
         });
     }
     // InitNew and Load: false when the control was initialised already.
-    bool BeginInitialization();
+    bool BeginInitialization() { return !std::exchange(initialized_, true); }
     void EnsureInitialized();
 
     MireloList& Core() { return *core_; }

@@ -1,6 +1,5 @@
 #include "server/ole_control.h"
 
-#include "MireloList_h.h"
 #include "server/list_control.h"
 #include "listctl/list_property.h"
 
@@ -18,16 +17,6 @@ STDMETHODIMP OleControl::FreezeEvents(BOOL freeze) {
 STDMETHODIMP OleControl::GetClassInfo(ITypeInfo** info) {
     if (!info) return E_POINTER;
     return owner_.TypeLib()->GetTypeInfoOfGuid(CLSID_MireloList, info);
-}
-
-STDMETHODIMP OleControl::GetGUID(DWORD kind, GUID* guid) {
-    if (!guid) return E_POINTER;
-    if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
-        *guid = GUID_NULL;
-        return E_INVALIDARG;
-    }
-    *guid = DIID___MireloList;
-    return S_OK;
 }
 
 STDMETHODIMP OleControl::MapPropertyToCategory(DISPID id, PROPCAT* category) {

@@ -5,6 +5,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include "MireloList_h.h"
 #include "server/categorize_properties.h"
 #include "server/part.h"
 
@@ -30,7 +31,12 @@ public:
 
     // IProvideClassInfo2.
     STDMETHODIMP GetClassInfo(ITypeInfo** info) override;
-    STDMETHODIMP GetGUID(DWORD kind, GUID* guid) override;
+    STDMETHODIMP GetGUID(DWORD kind, GUID* guid) override {
+        if (!guid) return E_POINTER;
+        const bool events = kind == GUIDKIND_DEFAULT_SOURCE_DISP_IID;  // the one kind there is
+        *guid = events ? DIID___MireloList : GUID_NULL;
+        return events ? S_OK : E_INVALIDARG;
+    }
 
     // ICategorizeProperties.
     STDMETHODIMP MapPropertyToCategory(DISPID id, PROPCAT* category) override;
