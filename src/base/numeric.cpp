@@ -19,17 +19,13 @@ double RoundHalfEven(double v) {
 double Int(double v) { return std::floor(v); }
 double Fix(double v) { return std::trunc(v); }
 
-int16_t ToInt16(double v) {
-    double r = RoundHalfEven(v);
-    if (!(r >= -32768.0 && r <= 32767.0)) Raise(kOverflow);
-    return static_cast<int16_t>(r);
-}
-
 int32_t ToInt32(double v) {
     double r = RoundHalfEven(v);
     if (!(r >= -2147483648.0 && r <= 2147483647.0)) Raise(kOverflow);
     return static_cast<int32_t>(r);
 }
+
+int16_t ToInt16(double v) { return ToInt16(ToInt32(v)); }
 
 int16_t ToInt16(int64_t v) {
     if (v < -32768 || v > 32767) Raise(kOverflow);

@@ -10,24 +10,10 @@
 
 namespace mirelo {
 
-Variant Variant::Missing() {
-    Variant v;
-    v.kind_ = Kind::Missing;
-    return v;
-}
-
-Variant Variant::FromBool(bool b) {
-    Variant v;
-    v.kind_ = Kind::Boolean;
-    v.int_ = b ? -1 : 0;
-    return v;
-}
-
 bool ParseNumber(const Text& s, double* out) {
-    size_t b = 0, e = s.size();
-    while (b < e && (s[b] == u' ' || s[b] == u'\t')) ++b;
-    while (e > b && (s[e - 1] == u' ' || s[e - 1] == u'\t')) --e;
-    if (b == e) return false;
+    const size_t b = s.find_first_not_of(u" \t");
+    if (b == Text::npos) return false;
+    const size_t e = s.find_last_not_of(u" \t") + 1;
     std::string a;
     for (size_t i = b; i < e; ++i) {
         if (s[i] > 0x7F) return false;
@@ -43,10 +29,7 @@ bool ParseNumber(const Text& s, double* out) {
         return true;
     }
     // Only plain decimal notation: no "inf", "nan" or C hex floats.
-    for (char c : a) {
-        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E'))
-            return false;
-    }
+    if (a.find_first_not_of("0123456789+-.eE") != std::string::npos) return false;
     char* end = nullptr;
     double d = std::strtod(a.c_str(), &end);
     if (end != a.c_str() + a.size() || !std::isfinite(d)) return false;
@@ -62,15 +45,10 @@ Text FloatingText(double v) {
         if (std::strtod(buf, nullptr) == v) break;
     }
     std::string s = buf;
-    // The host language writes "1E+20" rather than "1E+020" / "1.0E+20".
-    size_t epos = s.find('E');
-    if (epos != std::string::npos) {
-        std::string mant = s.substr(0, epos), ex = s.substr(epos + 1);
-        char sign = ex[0];
-        size_t nz = ex.find_first_not_of("+-0");
-        ex = nz == std::string::npos ? "0" : ex.substr(nz);
-        s = mant + "E" + sign + ex;
-    }
+    // The host language writes "1E+20" where C writes "1E+020" or "1E+20".
+    // The exponent is never 0: %G writes such numbers without one.
+    const size_t e = s.find('E');
+    if (e != std::string::npos) s.erase(e + 2, s.find_first_not_of('0', e + 2) - (e + 2));
     return FromUtf8(s);
 }
 

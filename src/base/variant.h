@@ -14,13 +14,13 @@ public:
     enum class Kind { Missing, Empty, Short, Integer, Floating, String, Boolean };
 
     Variant() = default;  // Empty
-    static Variant Missing();
+    static Variant Missing() { return Variant(Kind::Missing, 0); }
     Variant(int v) : kind_(Kind::Integer), int_(v) {}
     Variant(int16_t v) : kind_(Kind::Short), int_(v) {}  // kept apart: bags store the width
     Variant(double v) : kind_(Kind::Floating), dbl_(v) {}
     Variant(const char16_t* s) : kind_(Kind::String), str_(s) {}
     Variant(Text s) : kind_(Kind::String), str_(std::move(s)) {}
-    static Variant FromBool(bool b);
+    static Variant FromBool(bool b) { return Variant(Kind::Boolean, b ? -1 : 0); }
 
     Kind kind() const { return kind_; }
     bool IsMissing() const { return kind_ == Kind::Missing; }
@@ -36,6 +36,8 @@ public:
     bool operator!=(const Variant& o) const { return !(*this == o); }
 
 private:
+    Variant(Kind kind, int32_t v) : kind_(kind), int_(v) {}
+
     Kind kind_ = Kind::Empty;
     int32_t int_ = 0;
     double dbl_ = 0;

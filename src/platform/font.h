@@ -19,7 +19,6 @@ struct FontDesc {
         return name == o.name && size == o.size && weight == o.weight && charset == o.charset &&
                italic == o.italic && underline == o.underline && strikethrough == o.strikethrough;
     }
-    bool operator!=(const FontDesc& o) const { return !(*this == o); }
 };
 
 }  // namespace mirelo

@@ -1,8 +1,7 @@
 #pragma once
-// An off-screen surface with a bitmap of its own that only grows, loaded from
-// a picture and copied out plainly, stretched or colour-keyed on magenta.
-#include <cstdint>
-
+// An off-screen surface with a bitmap of its own, loaded from a picture and
+// copied out plainly, stretched or colour-keyed on magenta. Every copy names
+// its source rectangle, so the core never asks for the surface's size.
 #include "base/text.h"
 
 namespace mirelo {
@@ -10,10 +9,6 @@ namespace mirelo {
 class MemDC {
 public:
     virtual ~MemDC() = default;
-    virtual int32_t Width() const = 0;
-    virtual void SetWidth(int32_t w) = 0;   // grows only
-    virtual int32_t Height() const = 0;
-    virtual void SetHeight(int32_t h) = 0;  // grows only
     // Loads a bitmap resource of the library by name into the surface at (0, 0).
     virtual bool CreateFromResource(const Text& name) = 0;
 };

@@ -1,5 +1,7 @@
 // Mouse and timer handling of a bar: stepping with auto-repeat, paging, the
 // thumb drag, and hot parts polled by timers.
+#include <algorithm>
+
 #include "base/numeric.h"
 #include "scrollbar/mouse_params.h"
 #include "scrollbar/uc_scrollbar.h"
@@ -8,7 +10,11 @@ namespace mirelo {
 
 namespace {
 constexpr int32_t kPollInterval = 25;  // ms between looks at the hot part and at the pointer leaving
-}
+
+bool IsButton(ScrollPart p) { return p == ScrollPart::Button1 || p == ScrollPart::Button2; }
+bool IsTrack(ScrollPart p) { return p == ScrollPart::Track1 || p == ScrollPart::Track2; }
+bool TowardsMin(ScrollPart p) { return p == ScrollPart::Button1 || p == ScrollPart::Track1; }
+}  // namespace
 
 int32_t ucScrollbar::AlongAxis(int32_t x, int32_t y) const { return model_.Orientation == 1 ? x : y; }
 
@@ -25,22 +31,16 @@ Point ucScrollbar::CursorClientPos() {
     return ports_.cursor->ScreenToClient(hWnd(), ports_.cursor->GetCursorPos());
 }
 
-bool ucScrollbar::StepValueDown(int32_t amount, bool force) {
-    int64_t target = static_cast<int64_t>(model_.Value) - amount;
-    if (target < model_.Min) target = model_.Min;
-    return StepTo(target, force);
-}
-
-bool ucScrollbar::StepValueUp(int32_t amount, bool force) {
-    int64_t target = static_cast<int64_t>(model_.Value) + amount;
-    if (target > model_.Max) target = model_.Max;
-    return StepTo(target, force);
-}
-
-bool ucScrollbar::StepTo(int64_t target, bool force) {
+// An arrow steps by SmallChange and a track piece by LargeChange, the parts
+// on Button1's side towards Min. With `force` the bar repaints even when the
+// value stays; it returns whether the value changed.
+bool ucScrollbar::StepValue(ScrollPart part, bool force) {
+    if (!IsButton(part) && !IsTrack(part)) return false;
+    const int64_t amount = IsButton(part) ? model_.SmallChange : model_.LargeChange;
+    int64_t target = TowardsMin(part) ? std::max<int64_t>(model_.Value - amount, model_.Min)
+                                      : std::min<int64_t>(model_.Value + amount, model_.Max);
     // Only a negative step size read from a bag can leave the 32-bit range.
-    if (target < INT32_MIN) target = INT32_MIN;
-    if (target > INT32_MAX) target = INT32_MAX;
+    target = std::clamp<int64_t>(target, INT32_MIN, INT32_MAX);
     const int32_t old = model_.Value;
     model_.Value = ToInt32(target);
     const bool changed = model_.Value != old;
@@ -60,13 +60,13 @@ void ucScrollbar::BarMouseDown(int32_t wParam, int32_t lParam) {
     input_.PressedDown = true;
     if (input_.HotPart == input_.PressedPart) input_.HotPart = ScrollPart::None;
     if (input_.PressedPart == ScrollPart::Thumb) {
-        input_.DragOffset = model_.Orientation == 1 ? layout_.ThumbRect.left - input_.X
-                                                    : layout_.ThumbRect.top - input_.Y;
+        input_.DragOffset = AlongAxis(layout_.ThumbRect.left, layout_.ThumbRect.top) - AlongAxis(input_.X, input_.Y);
         input_.DragStartValue = model_.Value;
         Repaint();
         return;
     }
-    StepPart(input_.PressedPart, true);
+    // A pressed arrow shows pressed even at the end of the range; a page does not.
+    StepValue(input_.PressedPart, IsButton(input_.PressedPart));
     KillBarTimer(DelayTimer);
     SetBarTimer(DelayTimer, model_.ChangeDelay);
 }
@@ -104,31 +104,18 @@ void ucScrollbar::BarTimer(int32_t id) {
 }
 
 void ucScrollbar::RepeatStep() {
-    const int32_t x = input_.X, y = input_.Y;
-    switch (input_.PressedPart) {
-        case ScrollPart::Button1:
-            // Off the button the repetition pauses; it stops only at the end.
-            if (PtInRect(layout_.Btn1Rect, x, y) && !StepValueDown(model_.SmallChange, false))
-                KillBarTimer(RepeatTimer);
-            break;
-        case ScrollPart::Button2:
-            if (PtInRect(layout_.Btn2Rect, x, y) && !StepValueUp(model_.SmallChange, false))
-                KillBarTimer(RepeatTimer);
-            break;
-        case ScrollPart::Track1:
-            // Pages until the thumb reaches the pointer, and again when the
-            // pointer moves on, without a new press.
-            input_.PressedDown = layout_.ThumbPos > AlongAxis(x, y);
-            if (input_.PressedDown) StepValueDown(model_.LargeChange, false);
-            else Repaint();
-            break;
-        case ScrollPart::Track2:
-            input_.PressedDown = layout_.ThumbPos + layout_.ThumbSize < AlongAxis(x, y);
-            if (input_.PressedDown) StepValueUp(model_.LargeChange, false);
-            else Repaint();
-            break;
-        default:
-            break;
+    const ScrollPart part = input_.PressedPart;
+    if (IsButton(part)) {
+        // Off the button the repetition pauses; it stops only at the end.
+        if (PtInRect(layout_.PartRect(part), input_.X, input_.Y) && !StepValue(part, false))
+            KillBarTimer(RepeatTimer);
+    } else if (IsTrack(part)) {
+        // Pages until the thumb reaches the pointer, and again when the
+        // pointer moves on, without a new press.
+        const int32_t at = AlongAxis(input_.X, input_.Y);
+        input_.PressedDown = TowardsMin(part) ? layout_.ThumbPos > at : layout_.ThumbPos + layout_.ThumbSize < at;
+        if (input_.PressedDown) StepValue(part, false);
+        else Repaint();
     }
 }
 
@@ -139,21 +126,13 @@ void ucScrollbar::BarMouseMove(int32_t wParam, int32_t lParam) {
         HoverAt();
         return;
     }
-    switch (input_.PressedPart) {
-        case ScrollPart::Button1:
-        case ScrollPart::Button2: {
-            const bool inside = PtInRect(layout_.PartRect(input_.PressedPart), input_.X, input_.Y);
-            if (inside != input_.PressedDown) {
-                input_.PressedDown = inside;
-                Repaint();
-            }
-            break;
-        }
-        case ScrollPart::Thumb:
-            DragThumb();
-            break;
-        default:
-            break;
+    if (input_.PressedPart == ScrollPart::Thumb) {
+        DragThumb();
+    } else if (IsButton(input_.PressedPart)) {
+        const bool inside = PtInRect(layout_.PartRect(input_.PressedPart), input_.X, input_.Y);
+        if (inside == input_.PressedDown) return;
+        input_.PressedDown = inside;
+        Repaint();
     }
 }
 
@@ -188,25 +167,12 @@ void ucScrollbar::HoverAt() {
         return;
     }
     const ScrollPart under = BarHitTest(layout_, input_.X, input_.Y);
-    const bool lights = under == ScrollPart::Button1 || under == ScrollPart::Button2 || under == ScrollPart::Thumb;
+    const bool lights = IsButton(under) || under == ScrollPart::Thumb;
     if (!lights || under == input_.HotPart) return;
     input_.HotPart = under;
     Repaint();
     KillBarTimer(HotTimer);
     SetBarTimer(HotTimer, kPollInterval);
-}
-
-void ucScrollbar::StepOnce(ScrollPart part) { StepPart(part, false); }
-
-void ucScrollbar::StepPart(ScrollPart part, bool pressed) {
-    // A pressed arrow shows pressed even at the end of the range; a page does not.
-    switch (part) {
-        case ScrollPart::Button1: StepValueDown(model_.SmallChange, pressed); break;
-        case ScrollPart::Button2: StepValueUp(model_.SmallChange, pressed); break;
-        case ScrollPart::Track1: StepValueDown(model_.LargeChange, false); break;
-        case ScrollPart::Track2: StepValueUp(model_.LargeChange, false); break;
-        default: break;
-    }
 }
 
 void ucScrollbar::BarMouseUp() {

@@ -8,6 +8,12 @@ namespace mirelo {
 
 namespace {
 bool Horizontal(const BarModel& m) { return m.Orientation == 1; }
+
+// The rectangle from `from` to `to` along the bar and `across` thick: the
+// rules are written once, as if vertical, and turned for a horizontal bar.
+Rect Span(bool horizontal, int32_t from, int32_t to, int32_t across) {
+    return horizontal ? Rect{from, 0, to, across} : Rect{0, from, across, to};
+}
 }  // namespace
 
 int32_t BarLayout::TrackStart(int32_t orientation) const {
@@ -17,43 +23,30 @@ int32_t BarLayout::TrackStart(int32_t orientation) const {
 int32_t BarLayout::TrackEnd(int32_t orientation) const { return orientation == 1 ? Btn2Rect.left : Btn2Rect.top; }
 
 void CalcButtonRects(BarLayout& g, const BarModel& m, int32_t width, int32_t height) {
-    g.ThumbVisible = false;
-    g.FillerVisible = false;
     const int32_t L = m.ShowButtons ? kButtonLength : 0;
-    // Lay out along the axis as if vertical, then turn the rectangles for a
-    // horizontal bar: one set of rules for both orientations.
     const bool horizontal = Horizontal(m);
     const int32_t len = horizontal ? width : height;
     const int32_t across = horizontal ? height : width;
-    auto span = [&](int32_t from, int32_t to) {
-        return horizontal ? Rect{from, 0, to, across} : Rect{0, from, across, to};
-    };
-    if (len >= 2 * L + 8) {
-        g.ThumbVisible = true;
+    auto span = [&](int32_t from, int32_t to) { return Span(horizontal, from, to, across); };
+    if (len > 2 * L) {
+        // Full-length buttons; between them a track from 8 pixels on, a filler below that.
         g.Btn1Rect = span(0, L);
         g.Btn2Rect = span(len - L, len);
-    } else if (len > 2 * L) {
-        g.Btn1Rect = span(0, L);
-        g.Btn2Rect = span(len - L, len);
-        g.FillerVisible = true;
-        g.FillerRect = span(L, len - L);
+        g.ThumbVisible = len >= 2 * L + 8;
+        g.FillerVisible = !g.ThumbVisible;
+        if (g.FillerVisible) g.FillerRect = span(L, len - L);
     } else {
-        const int32_t half = len / 2, odd = len % 2;
+        // The buttons share the length; the middle line of an odd one is filled.
+        const int32_t half = len / 2;
+        g.ThumbVisible = false;
         g.Btn1Rect = span(0, half);
-        g.Btn2Rect = span(half + odd, len);
-        if (odd != 0) {
-            g.FillerVisible = true;
-            g.FillerRect = span(half, half + 1);
-        }
+        g.Btn2Rect = span(len - half, len);
+        g.FillerVisible = len % 2 != 0;
+        if (g.FillerVisible) g.FillerRect = span(half, half + 1);
     }
     // Far more room sideways than along the axis before a drag snaps back.
-    g.DragLimitRect = horizontal ? InflateRect(Rect{0, 0, width, height}, 25, 250)
-                                 : InflateRect(Rect{0, 0, width, height}, 250, 25);
-    if (!g.ThumbVisible) {
-        g.Track1Rect = Rect{};
-        g.Track2Rect = Rect{};
-        g.ThumbRect = Rect{};
-    }
+    g.DragLimitRect = InflateRect(Rect{0, 0, width, height}, horizontal ? 25 : 250, horizontal ? 250 : 25);
+    if (!g.ThumbVisible) g.Track1Rect = g.Track2Rect = g.ThumbRect = Rect{};
 }
 
 int32_t GetThumbSize(const BarLayout& g, const BarModel& m) {
@@ -82,16 +75,12 @@ int32_t GetValueFromThumb(const BarLayout& g, const BarModel& m) {
 
 void CalcTrackRects(BarLayout& g, const BarModel& m) {
     if (!g.ThumbVisible) return;
-    const int32_t pos = g.ThumbPos, end = g.ThumbPos + g.ThumbSize;
-    if (Horizontal(m)) {
-        g.Track1Rect = Rect{g.Btn1Rect.right, 0, pos, g.Btn1Rect.bottom};
-        g.Track2Rect = Rect{end, 0, g.Btn2Rect.left, g.Btn2Rect.bottom};
-        g.ThumbRect = Rect{pos, 0, end, g.Btn2Rect.bottom};
-    } else {
-        g.Track1Rect = Rect{0, g.Btn1Rect.bottom, g.Btn1Rect.right, pos};
-        g.Track2Rect = Rect{0, end, g.Btn2Rect.right, g.Btn2Rect.top};
-        g.ThumbRect = Rect{0, pos, g.Btn2Rect.right, end};
-    }
+    const bool horizontal = Horizontal(m);
+    const int32_t across = horizontal ? g.Btn2Rect.bottom : g.Btn2Rect.right;  // both buttons' thickness
+    const int32_t end = g.ThumbPos + g.ThumbSize;
+    g.Track1Rect = Span(horizontal, g.TrackStart(m.Orientation), g.ThumbPos, across);
+    g.Track2Rect = Span(horizontal, end, g.TrackEnd(m.Orientation), across);
+    g.ThumbRect = Span(horizontal, g.ThumbPos, end, across);
 }
 
 const Rect& BarLayout::PartRect(ScrollPart p) const {

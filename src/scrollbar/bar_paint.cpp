@@ -14,10 +14,6 @@ D::ArrowState ArrowLook(const BarInputState& in, ScrollPart arrow) {
     return in.MouseInside ? D::ArrowBarHovered : D::ArrowNormal;
 }
 
-D::TrackState TrackLook(const BarInputState& in, ScrollPart track) {
-    return in.Pressed(track) ? D::TrackPressed : D::TrackNormal;
-}
-
 D::ThumbState ThumbLook(const BarInputState& in) {
     if (in.Hot(ScrollPart::Thumb)) return D::ThumbHot;
     return in.Pressed(ScrollPart::Thumb) ? D::ThumbPressed : D::ThumbNormal;
@@ -33,8 +29,8 @@ void ucScrollbar::PaintBar(DeviceContext& dc) {
     d.DrawArrow1(dc, o, on ? ArrowLook(in, ScrollPart::Button1) : D::ArrowDisabled, layout_.Btn1Rect);
     d.DrawArrow2(dc, o, on ? ArrowLook(in, ScrollPart::Button2) : D::ArrowDisabled, layout_.Btn2Rect);
     if (layout_.ThumbVisible) {
-        d.DrawTrack(dc, o, on ? TrackLook(in, ScrollPart::Track1) : D::TrackNormal, layout_.Track1Rect);
-        d.DrawTrack(dc, o, on ? TrackLook(in, ScrollPart::Track2) : D::TrackNormal, layout_.Track2Rect);
+        d.DrawTrack(dc, o, on && in.Pressed(ScrollPart::Track1) ? D::TrackPressed : D::TrackNormal, layout_.Track1Rect);
+        d.DrawTrack(dc, o, on && in.Pressed(ScrollPart::Track2) ? D::TrackPressed : D::TrackNormal, layout_.Track2Rect);
         d.DrawThumb(dc, o, on ? ThumbLook(in) : D::ThumbDisabled, layout_.ThumbRect);
     }
     // The checkerboard takes the context's text and background colours as they are.

@@ -33,12 +33,12 @@ public:
         BackV, ThumbV, GripV, ArrowV, ArrowVT, ArrowVB,
         kSkinCount
     };
-    static const char16_t* ResourceName(Skin s);
     MemDC& skin(Skin s) { return *skins_[s]; }
 
 private:
-    void DrawArrow(DeviceContext& hdc, int16_t orientation, int16_t state, const Rect& rect, Skin hGlyph,
-                   Skin vGlyph);
+    // The vertical skin of a horizontal one for a vertical bar.
+    MemDC& SkinFor(Skin horizontal, bool horizontalBar);
+    void DrawArrow(DeviceContext& hdc, int16_t orientation, int16_t state, const Rect& rect, Skin glyph);
 
     std::array<std::unique_ptr<MemDC>, kSkinCount> skins_;
 };

@@ -6,11 +6,7 @@
 
 namespace mirelo {
 
-inline int32_t SignedWord(uint32_t word) {
-    const int32_t v = static_cast<int32_t>(word & 0xFFFFu);
-    return v >= 0x8000 ? v - 0x10000 : v;
-}
-inline int32_t GetXParam(int32_t lParam) { return SignedWord(static_cast<uint32_t>(lParam)); }
-inline int32_t GetYParam(int32_t lParam) { return SignedWord(static_cast<uint32_t>(lParam) >> 16); }
+inline int32_t GetXParam(int32_t lParam) { return static_cast<int16_t>(static_cast<uint16_t>(lParam)); }
+inline int32_t GetYParam(int32_t lParam) { return static_cast<int16_t>(static_cast<uint32_t>(lParam) >> 16); }
 
 }  // namespace mirelo

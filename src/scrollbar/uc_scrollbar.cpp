@@ -14,8 +14,7 @@ constexpr uint8_t kCheckerRows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0
 ucScrollbar::ucScrollbar(Gdi& gdi) : gdi_(gdi) { fillBrush_ = gdi_.CreatePatternBrush(kCheckerRows); }
 
 ucScrollbar::~ucScrollbar() {
-    if (hooks_) hooks_->UnhookAll();
-    hooks_.reset();
+    hooks_.reset();  // unhooks
     // The leave poll would die with the window; stopping it here keeps the
     // bar the single owner of every timer it started.
     for (int32_t id : {HotTimer, DelayTimer, RepeatTimer, LeaveTimer}) KillBarTimer(id);
@@ -32,8 +31,7 @@ void ucScrollbar::AttachWindow(const BarWindowPorts& ports) {
     // Containers create the window long after the properties were read, and
     // may only then answer for their mode.
     if (site_) userMode_ = site_->UserMode();
-    CalcGeometry();
-    Repaint();
+    RelayoutBar();
     HookOwnWindow();
 }
 
@@ -85,25 +83,13 @@ void ucScrollbar::Move(int32_t left, int32_t top, int32_t width, int32_t height)
     }
 }
 
-void ucScrollbar::KeyDown(int16_t keyCode) {
-    if (events_) events_->KeyDownOk(keyCode);
-}
-
-void ucScrollbar::ContainerResize() {
-    if (!userMode_) RelayoutBar();
-}
-
-void ucScrollbar::ContainerPaint(DeviceContext& dc) {
-    if (!userMode_) PaintBar(dc);
-}
-
 void ucScrollbar::RelayoutBar() {
     CalcGeometry();
     Repaint();
 }
 
 void ucScrollbar::CalcGeometry() {
-    const Rect client = ClientRect();
+    const Rect client = ports_.window ? ports_.window->GetClientRect() : Rect{0, 0, width_, height_};
     CalcButtonRects(layout_, model_, client.Width(), client.Height());
     PlaceThumb(true);
 }
@@ -112,10 +98,6 @@ void ucScrollbar::PlaceThumb(bool resize) {
     if (resize) layout_.ThumbSize = GetThumbSize(layout_, model_);
     layout_.ThumbPos = GetThumbPos(layout_, model_);
     CalcTrackRects(layout_, model_);
-}
-
-Rect ucScrollbar::ClientRect() const {
-    return ports_.window ? ports_.window->GetClientRect() : Rect{0, 0, width_, height_};
 }
 
 void ucScrollbar::Repaint() {

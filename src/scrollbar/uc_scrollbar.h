@@ -113,10 +113,11 @@ public:
     const Text& Tag() const { return tag_; }
     void SetTag(const Text& t) { tag_ = t; }
 
-    // Notifications of the form runtime.
-    void KeyDown(int16_t keyCode);         // raises KeyDownOk
-    void ContainerResize();                // design mode only
-    void ContainerPaint(DeviceContext& dc);  // design mode only
+    // Notifications of the form runtime. In run mode the hook does the
+    // resizing and painting.
+    void KeyDown(int16_t keyCode) { if (events_) events_->KeyDownOk(keyCode); }
+    void ContainerResize() { if (!userMode_) RelayoutBar(); }
+    void ContainerPaint(DeviceContext& dc) { if (!userMode_) PaintBar(dc); }
 
     // Painting and input; the hook calls these in run mode.
     void PaintBar(DeviceContext& dc);
@@ -127,7 +128,7 @@ public:
     void RelayoutBar();
     // The one step a press on an arrow or a page area starts with, without
     // the press: for assistive technology. The thumb and None do nothing.
-    void StepOnce(ScrollPart part);
+    void StepOnce(ScrollPart part) { StepValue(part, false); }
 
     // State shared with painting and tests.
     const BarLayout& Layout() const { return layout_; }
@@ -145,11 +146,7 @@ private:
     // for the value model as it stands; nothing repainted.
     void PlaceThumb(bool resize);
     void CalcGeometry();  // the buttons from the client size, then PlaceThumb
-    Rect ClientRect() const;
-    bool StepValueDown(int32_t amount, bool force);
-    bool StepValueUp(int32_t amount, bool force);
-    bool StepTo(int64_t target, bool force);
-    void StepPart(ScrollPart part, bool pressed);  // an arrow's or a page's step
+    bool StepValue(ScrollPart part, bool force);  // an arrow's or a page's step
     void SetBarTimer(int32_t id, int32_t interval);
     void KillBarTimer(int32_t id);
     Point CursorClientPos();

@@ -39,20 +39,19 @@ void ucScrollbar::HookOwnWindow() {
     for (const auto& s : kSubscriptions) hooks_->AddHookMessage(own, s.uMsg, s.when);
 }
 
-void ucScrollbar::zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& lhWnd,
+// Each message comes at one timing only, so bBefore tells nothing new.
+void ucScrollbar::zSubclass_Proc(bool /*bBefore*/, Bool16& bHandled, int32_t& lReturn, int32_t& lhWnd,
                                  int32_t& uMsg, int32_t& wParam, int32_t& lParam) {
-    (void)bBefore;
     if (lhWnd != hWnd() || lhWnd == 0) return;
     switch (uMsg) {
         case WM_PAINT: {
+            struct EndPaintOnExit {
+                Window& window;
+                ~EndPaintOnExit() { window.EndPaint(); }
+            };
             DeviceContext& dc = ports_.window->BeginPaint();
-            try {
-                PaintBar(dc);
-            } catch (...) {
-                ports_.window->EndPaint();
-                throw;
-            }
-            ports_.window->EndPaint();
+            const EndPaintOnExit end{*ports_.window};
+            PaintBar(dc);
             bHandled = kTrue;
             lReturn = 0;
             break;

@@ -20,10 +20,10 @@
 #include "win32/about_window.h"
 #include "win32/columns_picture_box.h"
 #include "win32/control_window.h"
-#include "win32/cursor_shapes.h"
 #include "win32/gdi_objects.h"
 #include "win32/gdi_surface.h"
 #include "win32/module_resources.h"
+#include "win32/win32_cursor.h"
 #include "win32/window_timers.h"
 
 namespace mirelo::server {

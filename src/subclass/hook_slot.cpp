@@ -8,29 +8,25 @@ namespace {
 // platform's are wider, the callback sees their low 32 bits; a value it leaves
 // alone goes on whole, and one it rewrites is sign-extended, as C widens a
 // 32-bit value: -1 stays -1, a handle keeps the platform's form, and words
-// packed into the low half (points, wheel deltas) read back unchanged.
-class Narrowed {
-public:
-    explicit Narrowed(MsgParam& full) : full_(full), seen_(static_cast<int32_t>(full)), value_(seen_) {}
-    int32_t& value() { return value_; }
-    void Merge() {
-        if (value_ != seen_) full_ = value_;
+// packed into the low half (points, wheel deltas) read back unchanged. The
+// value goes back when the call is over, also when the callback failed:
+// what it wrote before failing stands, as it would through references.
+struct Narrowed {
+    explicit Narrowed(MsgParam& full) : full(full), seen(static_cast<int32_t>(full)), value(seen) {}
+    ~Narrowed() {
+        if (value != seen) full = value;
     }
-
-private:
-    MsgParam& full_;
-    const int32_t seen_;
-    int32_t value_;
+    MsgParam& full;
+    const int32_t seen;
+    int32_t value;
 };
 
 }  // namespace
 
 void HookTable::Slot::Hook(HWnd hWnd) {
     ++generation_;
-    entry_.hWnd = hWnd;
-    entry_.Before.Clear();
-    entry_.After.Clear();
-    entry_.OldWndProc = port_.ReplaceWndProc(hWnd, this);
+    // Empty tables: nothing reaches the owner before a subscription.
+    entry_ = HookEntry{hWnd, port_.ReplaceWndProc(hWnd, this), {}, {}};
 }
 
 void HookTable::Slot::Unhook() {
@@ -64,14 +60,10 @@ void HookTable::Slot::CallOwner(bool before, Bool16& bHandled, MsgParam& lReturn
                                 MsgParam& wParam, MsgParam& lParam) {
     Narrowed ret(lReturn), w(wParam), l(lParam);
     try {
-        owner_.zSubclass_Proc(before, bHandled, ret.value(), hWnd, uMsg, w.value(), l.value());
+        owner_.zSubclass_Proc(before, bHandled, ret.value, hWnd, uMsg, w.value, l.value);
     } catch (...) {
         // A failing callback ends only itself; the message still takes its course.
     }
-    // What it wrote before failing stands, as it would through references.
-    ret.Merge();
-    w.Merge();
-    l.Merge();
 }
 
 }  // namespace mirelo

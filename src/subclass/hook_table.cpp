@@ -21,27 +21,25 @@ int32_t HookTable::HookWindow(HWnd hWnd) {
     return index;
 }
 
-void HookTable::UnhookWindow(HWnd hWnd) { slots_[static_cast<size_t>(Find(hWnd))]->Unhook(); }
+void HookTable::UnhookWindow(HWnd hWnd) { Hooked(hWnd).Unhook(); }
 
 void HookTable::UnhookAll() {
     try {
-        for (int32_t i = EntryCount() - 1; i >= 0; --i) {
-            const HWnd hWnd = slots_[static_cast<size_t>(i)]->entry().hWnd;
-            if (hWnd != 0) UnhookWindow(hWnd);
-        }
+        for (size_t i = slots_.size(); i-- > 0;)
+            if (slots_[i]->entry().hWnd != 0) slots_[i]->Unhook();
     } catch (...) {
         // Termination goes on whatever the platform did.
     }
 }
 
 void HookTable::AddHookMessage(HWnd hWnd, int32_t uMsg, int32_t when) {
-    HookEntry& e = slots_[static_cast<size_t>(Find(hWnd))]->entry();
+    HookEntry& e = Hooked(hWnd).entry();
     if (when & HookBefore) e.Before.Add(uMsg);
     if (when & HookAfter) e.After.Add(uMsg);
 }
 
 void HookTable::RemoveHookMessage(HWnd hWnd, int32_t uMsg, int32_t when) {
-    HookEntry& e = slots_[static_cast<size_t>(Find(hWnd))]->entry();
+    HookEntry& e = Hooked(hWnd).entry();
     if (when & HookBefore) e.Before.Remove(uMsg);
     if (when & HookAfter) e.After.Remove(uMsg);
 }
@@ -59,10 +57,10 @@ const HookEntry& HookTable::Entry(int32_t index) const {
     return slots_[static_cast<size_t>(index)]->entry();
 }
 
-int32_t HookTable::Find(HWnd hWnd) const {
+HookTable::Slot& HookTable::Hooked(HWnd hWnd) const {
     const int32_t index = hWnd == 0 ? -1 : FindHookEntry(hWnd, false);
     if (index < 0) Raise(kSubscriptOutOfRange);
-    return index;
+    return *slots_[static_cast<size_t>(index)];
 }
 
 }  // namespace mirelo

@@ -44,7 +44,7 @@ public:
 
 private:
     class Slot;
-    int32_t Find(HWnd hWnd) const;  // the hooked entry, else error 9
+    Slot& Hooked(HWnd hWnd) const;  // the window's slot, else error 9
 
     HookOwner& owner_;
     WindowProcPort& port_;

@@ -1,27 +1,18 @@
 #include "subclass/message_table.h"
 
-#include <cstddef>
+#include <algorithm>
 
 namespace mirelo {
 
 void MessageTable::Add(int32_t uMsg) {
-    if (uMsg == AnyMessage) {
-        count_ = -1;
-        return;
+    // Once every message reaches the owner, a single one adds nothing.
+    if (uMsg == AnyMessage) every_ = true;
+    if (every_) return;
+    for (int32_t& slot : slots_) {
+        if (slot == 0) slot = uMsg;
+        if (slot == uMsg) return;
     }
-    // Every message already reaches the owner. Growing the table from a count
-    // of -1 would land on a count of 0 and silently switch the window off.
-    if (count_ < 0) return;
-    for (int32_t i = 0; i < count_; ++i) {
-        if (slots_[i] == 0) {
-            slots_[i] = uMsg;
-            return;
-        }
-        if (slots_[i] == uMsg) return;
-    }
-    ++count_;
-    slots_.resize(static_cast<size_t>(count_));
-    slots_.back() = uMsg;
+    slots_.push_back(uMsg);
 }
 
 void MessageTable::Remove(int32_t uMsg) {
@@ -29,25 +20,17 @@ void MessageTable::Remove(int32_t uMsg) {
         Clear();
         return;
     }
-    for (auto& slot : slots_) {
-        if (slot == uMsg) {
-            slot = 0;
-            return;
-        }
-    }
+    const auto slot = std::find(slots_.begin(), slots_.end(), uMsg);
+    if (slot != slots_.end()) *slot = 0;
 }
 
 void MessageTable::Clear() {
-    count_ = 0;
+    every_ = false;
     slots_.clear();
 }
 
 bool MessageTable::Matches(int32_t uMsg) const {
-    if (count_ < 0) return true;
-    for (int32_t i = 0; i < count_; ++i) {
-        if (slots_[i] == uMsg) return true;
-    }
-    return false;
+    return every_ || std::find(slots_.begin(), slots_.end(), uMsg) != slots_.end();
 }
 
 }  // namespace mirelo

@@ -43,14 +43,11 @@ private:
 
 const wchar_t* BarWindow::ClassName() { return L"MireloScrollBar"; }
 
-BarWindow::BarWindow(ucScrollbar& bar, WindowProcPort& hooks, std::function<void()> onDestroy)
-    : bar_(bar), hooks_(hooks), onDestroy_(std::move(onDestroy)) {}
-
 BarWindow* BarWindow::Create(HWND parent, ucScrollbar& bar, WindowProcPort& hooks, std::function<void()> onDestroy) {
     const HINSTANCE instance = OwnModule();
     // Double clicks come as their own message, which the bar turns into a press.
     if (!RegisterWindowClass(instance, ClassName(), CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW))) return nullptr;
-    auto* self = new BarWindow(bar, hooks, std::move(onDestroy));
+    auto* self = new BarWindow(bar, std::move(onDestroy));
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (bar.Visible() ? WS_VISIBLE : 0);
     self->WindowObject::Create(0, ClassName(), L"", style, bar.Left(), bar.Top(), bar.Width(), bar.Height(), parent,
                                instance);
@@ -59,23 +56,13 @@ BarWindow* BarWindow::Create(HWND parent, ucScrollbar& bar, WindowProcPort& hook
         return nullptr;
     }
     self->owned_ = true;
-    self->Attach();
+    self->window_ = std::make_unique<BarWindowPort>(self->hwnd_);
+    bar.AttachWindow(BarWindowPorts{self->window_.get(), &self->timers_, &self->cursor_, &hooks});
     return self;
 }
 
 void BarWindow::WindowGone() {
     if (owned_) delete this;
-}
-
-void BarWindow::Attach() {
-    window_ = std::make_unique<BarWindowPort>(hwnd_);
-    bar_.AttachWindow(BarWindowPorts{window_.get(), &timers_, &cursor_, &hooks_});
-}
-
-void BarWindow::Detach() {
-    bar_.AttachWindow(BarWindowPorts{});
-    window_.reset();
-    if (onDestroy_) onDestroy_();
 }
 
 LRESULT BarWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -97,7 +84,8 @@ LRESULT BarWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         Press();
         return 0;
     case WM_LBUTTONUP:
-        Release();
+        pressed_ = false;
+        if (GetCapture() == hwnd_) ReleaseCapture();
         return 0;
     case WM_CAPTURECHANGED:
         // The capture went elsewhere while the button was held: the press
@@ -113,10 +101,10 @@ LRESULT BarWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         bar_.KeyDown(static_cast<int16_t>(wParam));
         return 0;
     case WM_DESTROY:
-        Detach();
+        bar_.AttachWindow(BarWindowPorts{});
+        window_.reset();
+        if (onDestroy_) onDestroy_();
         return 0;
-    default:
-        break;
     }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
@@ -129,13 +117,9 @@ void BarWindow::Paint() {
         return;
     }
     DeviceContext& dc = window_->BeginPaint();
-    try {
-        bar_.ContainerPaint(dc);
-    } catch (...) {
-        window_->EndPaint();
-        throw;
-    }
-    window_->EndPaint();
+    // Ended also when the paint ends in a run-time error.
+    struct End { Window& window; ~End() { window.EndPaint(); } } end{*window_};
+    bar_.ContainerPaint(dc);
 }
 
 void BarWindow::Press() {
@@ -146,11 +130,6 @@ void BarWindow::Press() {
     if (parent && focus != parent && focus != hwnd_) SetFocus(parent);
     pressed_ = true;
     SetCapture(hwnd_);
-}
-
-void BarWindow::Release() {
-    pressed_ = false;
-    if (GetCapture() == hwnd_) ReleaseCapture();
 }
 
 void BarWindow::FollowWindow() {

@@ -37,18 +37,14 @@ public:
     static const wchar_t* ClassName();
 
 private:
-    BarWindow(ucScrollbar& bar, WindowProcPort& hooks, std::function<void()> onDestroy);
+    BarWindow(ucScrollbar& bar, std::function<void()> onDestroy) : bar_(bar), onDestroy_(std::move(onDestroy)) {}
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void WindowGone() override;
-    void Attach();
-    void Detach();
     void Paint();
     void Press();
-    void Release();
     void FollowWindow();  // someone else moved, sized, showed or hid it
 
     ucScrollbar& bar_;
-    WindowProcPort& hooks_;
     std::function<void()> onDestroy_;
     bool owned_ = false;    // the window deletes this object when it goes
     bool pressed_ = false;  // the left button went down here and holds the capture

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "win32/hwnd.h"
 #include "win32/mouse_buttons.h"
 
 namespace mirelo::win32 {
@@ -19,8 +20,6 @@ ChildPictureBox::ChildPictureBox(HINSTANCE instance, std::function<HWND()> paren
 
 ChildPictureBox::~ChildPictureBox() {
     if (hwnd_) DestroyWindow(hwnd_);
-    DropPicture();
-    if (backBrush_) DeleteObject(backBrush_);
 }
 
 const wchar_t* ChildPictureBox::ClassName() { return L"MireloListPictureBox"; }
@@ -65,44 +64,27 @@ void ChildPictureBox::ShowWindow(bool show) {
 
 void ChildPictureBox::SetBackColor(OleColor rgb) {
     back_ = static_cast<COLORREF>(rgb & 0xFFFFFF);
-    if (backBrush_) DeleteObject(backBrush_);
-    backBrush_ = nullptr;
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void ChildPictureBox::Cls() {
-    DropPicture();
+    picture_.Free();
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void ChildPictureBox::DropPicture() {
-    if (picture_) DeleteObject(picture_);
-    picture_ = nullptr;
-}
-
 bool ChildPictureBox::CopyFromScreen(HWnd window) {
-    HWND source = reinterpret_cast<HWND>(static_cast<intptr_t>(window));
+    HWND source = ToHwnd(window);
     RECT r;
     if (!source || !GetWindowRect(source, &r)) return false;
     const int cx = r.right - r.left, cy = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     if (!screen) return false;
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, cx, cy);
-    bool copied = false;
-    if (mem && bitmap) {
-        HGDIOBJ old = SelectObject(mem, bitmap);
-        copied = BitBlt(mem, 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY) != FALSE;
-        SelectObject(mem, old);
-    }
-    if (mem) DeleteDC(mem);
+    BitmapDC copy(screen, CreateCompatibleBitmap(screen, cx, cy));
+    const bool copied = copy.Ready() && BitBlt(copy.dc(), 0, 0, cx, cy, screen, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    if (!copied) {
-        if (bitmap) DeleteObject(bitmap);
-        return false;
-    }
-    DropPicture();
-    picture_ = bitmap;
+    if (!copied) return false;
+    picture_ = std::move(copy);
+    pictureSize_ = {cx, cy};
     MoveWindow(0, 0, cx, cy);
     if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
     return true;
@@ -111,25 +93,18 @@ bool ChildPictureBox::CopyFromScreen(HWnd window) {
 void ChildPictureBox::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    if (picture_) {
-        HDC mem = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(mem, picture_);
-        BITMAP bm = {};
-        GetObjectW(picture_, sizeof bm, &bm);
-        BitBlt(dc, 0, 0, bm.bmWidth, bm.bmHeight, mem, 0, 0, SRCCOPY);
-        SelectObject(mem, old);
-        DeleteDC(mem);
+    if (picture_.Ready()) {
+        BitBlt(dc, 0, 0, pictureSize_.cx, pictureSize_.cy, picture_.dc(), 0, 0, SRCCOPY);
     } else {
-        if (!backBrush_) backBrush_ = CreateSolidBrush(back_);
-        FillRect(dc, &ps.rcPaint, backBrush_);
+        HBRUSH back = CreateSolidBrush(back_);
+        FillRect(dc, &ps.rcPaint, back);
+        DeleteObject(back);
     }
     EndPaint(hwnd_, &ps);
 }
 
 void ChildPictureBox::Button(UINT msg, LPARAM lParam) {
-    const int16_t button = (msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP)   ? kLeft
-                           : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONUP) ? kRight
-                                                                            : kMiddle;
+    const int16_t button = ButtonOf(msg);
     const float x = Twips(GET_X_LPARAM(lParam)), y = Twips(GET_Y_LPARAM(lParam));
     if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
         if (held_ == 0) SetCapture(hwnd_);
@@ -186,8 +161,6 @@ LRESULT ChildPictureBox::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             mouse_->MouseUp(button, ShiftState(), Twips(p.x), Twips(p.y));
         }
         return 0;
-    default:
-        break;
     }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "platform/picture_box.h"
+#include "win32/bitmap_dc.h"
 #include "win32/window_object.h"
 
 namespace mirelo::win32 {
@@ -51,7 +52,6 @@ private:
     void Raise();
     void Paint();
     void Button(UINT msg, LPARAM lParam);
-    void DropPicture();
 
     HINSTANCE instance_;
     std::function<HWND()> parent_;
@@ -60,8 +60,8 @@ private:
     RECT place_ = {0, 0, 0, 0};
     bool visible_ = false;
     COLORREF back_ = RGB(224, 224, 224);
-    HBRUSH backBrush_ = nullptr;
-    HBITMAP picture_ = nullptr;
+    BitmapDC picture_;  // the still picture, shown instead of the colour
+    SIZE pictureSize_ = {};
     int16_t held_ = 0;
 };
 

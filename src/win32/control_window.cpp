@@ -2,10 +2,9 @@
 
 #include <windowsx.h>
 
-#include "win32/mouse_buttons.h"
-
 #include "win32/accessible_window.h"
 #include "win32/bar_window.h"
+#include "win32/mouse_buttons.h"
 
 namespace mirelo::win32 {
 
@@ -68,17 +67,16 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         AccessibilityFocusChanged(hwnd_, msg == WM_SETFOCUS);
         host_.FocusChanged(msg == WM_SETFOCUS);
         return 0;
-    case WM_LBUTTONDOWN: ButtonDown(kLeft, lParam, false); return 0;
-    case WM_RBUTTONDOWN: ButtonDown(kRight, lParam, false); return 0;
-    case WM_MBUTTONDOWN: ButtonDown(kMiddle, lParam, false); return 0;
-    case WM_LBUTTONDBLCLK: ButtonDown(kLeft, lParam, true); return 0;
-    case WM_RBUTTONDBLCLK: ButtonDown(kRight, lParam, false); return 0;
-    case WM_MBUTTONDBLCLK: ButtonDown(kMiddle, lParam, false); return 0;
-    case WM_LBUTTONUP: ButtonUp(kLeft, lParam); return 0;
-    case WM_RBUTTONUP: ButtonUp(kRight, lParam); return 0;
-    case WM_MBUTTONUP: ButtonUp(kMiddle, lParam); return 0;
+    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
+        // Only the left button's double-click is one to the host.
+        ButtonDown(ButtonOf(msg), lParam, msg == WM_LBUTTONDBLCLK);
+        return 0;
+    case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
+        ButtonUp(ButtonOf(msg), lParam);
+        return 0;
     case WM_MOUSEMOVE:
-        MouseMove(wParam, lParam);
+        core_.OnMouseMove(HeldButtons(wParam), ShiftState(), X(lParam), Y(lParam));
         return 0;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != hwnd_) {
@@ -97,8 +95,6 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    default:
-        break;
     }
     return DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
@@ -106,13 +102,9 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void ControlWindow::Paint() {
     PAINTSTRUCT ps;
     BeginPaint(hwnd_, &ps);
-    try {
-        core_.OnPaint();
-    } catch (...) {
-        EndPaint(hwnd_, &ps);
-        throw;
-    }
-    EndPaint(hwnd_, &ps);
+    // Ended also when the paint ends in a run-time error.
+    struct End { HWND hwnd; PAINTSTRUCT& ps; ~End() { EndPaint(hwnd, &ps); } } end{hwnd_, ps};
+    core_.OnPaint();
 }
 
 void ControlWindow::ButtonDown(int16_t button, LPARAM lParam, bool doubleClick) {
@@ -144,10 +136,6 @@ void ControlWindow::ButtonUp(int16_t button, LPARAM lParam) {
     if (!wasHeld) return;  // pressed elsewhere and released over us
     core_.OnMouseUp(button, ShiftState(), X(lParam), Y(lParam));
     if (click) core_.OnClick();
-}
-
-void ControlWindow::MouseMove(WPARAM wParam, LPARAM lParam) {
-    core_.OnMouseMove(HeldButtons(wParam), ShiftState(), X(lParam), Y(lParam));
 }
 
 }  // namespace mirelo::win32

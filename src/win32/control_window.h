@@ -37,7 +37,6 @@ private:
     void Paint();
     void ButtonDown(int16_t button, LPARAM lParam, bool doubleClick);
     void ButtonUp(int16_t button, LPARAM lParam);
-    void MouseMove(WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
     GdiSurface& surface_;

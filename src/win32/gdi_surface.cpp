@@ -5,8 +5,7 @@
 
 #include "base/error.h"
 #include "win32/gdi_font.h"
-#include "platform/memdc.h"
-#include "win32/hdc_source.h"
+#include "win32/pc_memdc.h"
 #include "win32/wide_text.h"
 
 namespace mirelo::win32 {
@@ -36,10 +35,10 @@ private:
 }  // namespace
 
 void GdiSurface::Bitmap::Create(int w, int h) {
-    Destroy();
+    image.Free();
     width = std::max(w, 1);
     height = std::max(h, 1);
-    // A 32-bit DIB: the same pixels whatever the display depth.
+    // A DIB: the same pixels whatever the display depth.
     BITMAPINFO bi = {};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = width;
@@ -48,31 +47,18 @@ void GdiSurface::Bitmap::Create(int w, int h) {
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    dc = CreateCompatibleDC(nullptr);
-    bitmap = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    oldBitmap = SelectObject(dc, bitmap);
-}
-
-void GdiSurface::Bitmap::Destroy() {
-    if (dc) {
-        SelectObject(dc, oldBitmap);
-        DeleteDC(dc);
-    }
-    if (bitmap) DeleteObject(bitmap);
-    dc = nullptr;
-    bitmap = nullptr;
-    oldBitmap = nullptr;
+    image = BitmapDC(nullptr, CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
 GdiSurface::GdiSurface() {
     hfont_ = CreateGdiFont(font_);
     offscreen_.Create(kInitialWidth, kInitialHeight);
-    Prepare(offscreen_.dc);
+    Prepare(offscreen_.dc());
 }
 
 GdiSurface::~GdiSurface() {
     DetachWindow();
-    offscreen_.Destroy();
+    offscreen_.image.Free();  // before the font it holds
     if (hfont_) DeleteObject(hfont_);
 }
 
@@ -105,12 +91,12 @@ void GdiSurface::DetachWindow() {
 void GdiSurface::SetOffscreenSize(int width, int height) {
     if (hwnd_ || (width == offscreen_.width && height == offscreen_.height)) return;
     offscreen_.Create(width, height);
-    Prepare(offscreen_.dc);
+    Prepare(offscreen_.dc());
 }
 
 HDC GdiSurface::Dc() const {
     if (redirect_) return redirect_;
-    return hwnd_ ? windowDc_ : offscreen_.dc;
+    return hwnd_ ? windowDc_ : offscreen_.dc();
 }
 
 void GdiSurface::Prepare(HDC dc) {
@@ -122,8 +108,8 @@ void GdiSurface::Prepare(HDC dc) {
 void GdiSurface::RenderTo(HDC target, const RECT& bounds) {
     Bitmap frame;
     frame.Create(ScaleWidth(), ScaleHeight());
-    Prepare(frame.dc);
-    redirect_ = frame.dc;
+    Prepare(frame.dc());
+    redirect_ = frame.dc();
     try {
         if (paint_) paint_();
     } catch (...) {
@@ -132,9 +118,8 @@ void GdiSurface::RenderTo(HDC target, const RECT& bounds) {
     redirect_ = nullptr;
     SetStretchBltMode(target, COLORONCOLOR);
     ::StretchBlt(target, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
-                 frame.dc, 0, 0, frame.width, frame.height, SRCCOPY);
-    SelectObject(frame.dc, GetStockObject(SYSTEM_FONT));
-    frame.Destroy();
+                 frame.dc(), 0, 0, frame.width, frame.height, SRCCOPY);
+    SelectObject(frame.dc(), GetStockObject(SYSTEM_FONT));
 }
 
 int32_t GdiSurface::ScaleWidth() const { return hwnd_ ? client_.cx : offscreen_.width; }
@@ -151,7 +136,7 @@ void GdiSurface::SetFont(const FontDesc& f) {
     ForgetExtents();
     lineHeight_ = -1;
     HFONT old = std::exchange(hfont_, next);
-    SelectObject(offscreen_.dc, hfont_);
+    SelectObject(offscreen_.dc(), hfont_);
     if (windowDc_) SelectObject(windowDc_, hfont_);
     if (redirect_) SelectObject(redirect_, hfont_);
     if (old) DeleteObject(old);
@@ -228,11 +213,11 @@ void GdiSurface::DrawFocusRect(const Rect& r) {
 
 void GdiSurface::StretchBlt(int32_t xDst, int32_t yDst, int32_t wDst, int32_t hDst, MemDC& src, int32_t xSrc,
                             int32_t ySrc, int32_t wSrc, int32_t hSrc) {
-    auto* source = dynamic_cast<HdcSource*>(&src);
+    auto* source = dynamic_cast<pcMemDC*>(&src);
     if (!source) return;
     HDC dc = Dc();
     SetStretchBltMode(dc, COLORONCOLOR);
-    ::StretchBlt(dc, xDst, yDst, wDst, hDst, source->SourceDC(), xSrc, ySrc, wSrc, hSrc, SRCCOPY);
+    ::StretchBlt(dc, xDst, yDst, wDst, hDst, source->hdc(), xSrc, ySrc, wSrc, hSrc, SRCCOPY);
 }
 
 bool GdiSurface::DrawIconImage(const uint8_t* bytes, size_t length, int32_t x, int32_t y, int32_t w,

@@ -14,6 +14,7 @@
 #include <unordered_map>
 
 #include "platform/surface.h"
+#include "win32/bitmap_dc.h"
 
 namespace mirelo::win32 {
 
@@ -37,7 +38,6 @@ public:
     // result into `bounds` of `target` (stretched if the sizes differ).
     void RenderTo(HDC target, const RECT& bounds);
     HDC Dc() const;
-    HWND Window() const { return hwnd_; }
 
     // Surface.
     int32_t ScaleWidth() const override;
@@ -68,14 +68,12 @@ public:
     void Refresh() override;
 
 private:
-    // An off-screen bitmap with its own memory DC.
+    // An off-screen 32-bit bitmap of at least 1 x 1 with its own memory DC.
     struct Bitmap {
-        HDC dc = nullptr;
-        HBITMAP bitmap = nullptr;
-        HGDIOBJ oldBitmap = nullptr;
+        BitmapDC image;
         int width = 0, height = 0;
         void Create(int w, int h);
-        void Destroy();
+        HDC dc() const { return image.dc(); }
     };
 
     void Prepare(HDC dc);  // selects the font, text colour and transparent mode

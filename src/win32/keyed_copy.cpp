@@ -11,12 +11,12 @@ constexpr DWORD kDestAndNotSrc = 0x00220326;  // DSna: keyed source pixels becom
 }  // namespace
 
 KeyedCopy::~KeyedCopy() {
-    Free();
+    Free();  // deleting the contexts lets go of the palette
     if (ownPalette_) DeleteObject(palette_);
 }
 
 bool KeyedCopy::Reserve(int32_t width, int32_t height) {
-    if (work_.dc && width <= width_ && height <= height_) return true;
+    if (work_.dc() && width <= width_ && height <= height_) return true;
     const int32_t w = std::max(width, width_), h = std::max(height, height_);
     Free();
     HDC screen = GetDC(nullptr);
@@ -25,27 +25,16 @@ bool KeyedCopy::Reserve(int32_t width, int32_t height) {
         palette_ = CreateHalftonePalette(screen);
         ownPalette_ = palette_ != nullptr;
     }
-    bool ok = true;
-    auto make = [&](Buffer& b, HBITMAP bitmap, bool withPalette) {
-        b.dc = CreateCompatibleDC(screen);
-        b.bitmap = bitmap;
-        if (!b.dc || !b.bitmap) {
-            ok = false;
-            return;
-        }
-        b.oldBitmap = SelectObject(b.dc, b.bitmap);
-        if (withPalette && palette_) {
-            b.oldPalette = SelectPalette(b.dc, palette_, TRUE);
-            RealizePalette(b.dc);
-        }
-    };
-    make(work_, CreateCompatibleBitmap(screen, w, h), true);
-    make(source_, CreateCompatibleBitmap(screen, w, h), true);
-    make(mask_, CreateBitmap(w, h, 1, 1, nullptr), false);
+    work_ = BitmapDC(screen, CreateCompatibleBitmap(screen, w, h));
+    source_ = BitmapDC(screen, CreateCompatibleBitmap(screen, w, h));
+    mask_ = BitmapDC(screen, CreateBitmap(w, h, 1, 1, nullptr));
     ReleaseDC(nullptr, screen);
-    if (!ok) {
+    if (!work_.Ready() || !source_.Ready() || !mask_.Ready()) {
         Free();
         return false;
+    }
+    for (HDC colour : {work_.dc(), source_.dc()}) {
+        if (palette_ && SelectPalette(colour, palette_, TRUE)) RealizePalette(colour);
     }
     width_ = w;
     height_ = h;
@@ -53,13 +42,7 @@ bool KeyedCopy::Reserve(int32_t width, int32_t height) {
 }
 
 void KeyedCopy::Free() {
-    for (Buffer* b : {&work_, &source_, &mask_}) {
-        if (b->oldPalette) SelectPalette(b->dc, b->oldPalette, TRUE);
-        if (b->oldBitmap) SelectObject(b->dc, b->oldBitmap);
-        if (b->bitmap) DeleteObject(b->bitmap);
-        if (b->dc) DeleteDC(b->dc);
-        *b = Buffer{};
-    }
+    for (BitmapDC* b : {&work_, &source_, &mask_}) b->Free();
     width_ = height_ = 0;
 }
 
@@ -69,7 +52,7 @@ void KeyedCopy::Copy(HDC dst, int32_t xDst, int32_t yDst, int32_t width, int32_t
     COLORREF keyRgb = 0;
     OleTranslateColor(key, palette_, &keyRgb);
     keyRgb &= 0xFFFFFF;
-    HDC work = work_.dc, source = source_.dc, mask = mask_.dc;
+    HDC work = work_.dc(), source = source_.dc(), mask = mask_.dc();
 
     // The destination as it is now, and the source with its own colours.
     BitBlt(work, 0, 0, width, height, dst, xDst, yDst, SRCCOPY);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "base/color.h"
+#include "win32/bitmap_dc.h"
 
 namespace mirelo::win32 {
 
@@ -28,18 +29,12 @@ public:
               int32_t ySrc, OleColor key);
 
 private:
-    struct Buffer {
-        HDC dc = nullptr;
-        HBITMAP bitmap = nullptr;
-        HGDIOBJ oldBitmap = nullptr;
-        HPALETTE oldPalette = nullptr;
-    };
     bool Reserve(int32_t width, int32_t height);
     void Free();
 
     HPALETTE palette_;
     bool ownPalette_ = false;
-    Buffer work_, source_, mask_;  // the destination as it was, the source, the key's mask
+    BitmapDC work_, source_, mask_;  // the destination as it was, the source, the key's mask
     int32_t width_ = 0, height_ = 0;
 };
 

@@ -22,6 +22,15 @@ inline int16_t ShiftState() {
     return shift;
 }
 
+// The button of a press, double-click or release message.
+inline int16_t ButtonOf(UINT msg) {
+    switch (msg) {
+    case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_LBUTTONUP: return kLeft;
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_RBUTTONUP: return kRight;
+    default: return kMiddle;
+    }
+}
+
 // The buttons a mouse message says are held.
 inline int16_t HeldButtons(WPARAM wParam) {
     int16_t buttons = 0;

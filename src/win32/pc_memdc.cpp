@@ -1,6 +1,7 @@
 #include "win32/pc_memdc.h"
 
 #include "base/color.h"
+#include "win32/keyed_copy.h"
 
 namespace mirelo::win32 {
 
@@ -27,34 +28,15 @@ void pcMemDC::CreateSurface(int32_t width, int32_t height) {
     // The display context is only there to make the surface screen-compatible.
     HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     if (!display) return;
-    bool ok = false;
-    hdc_ = CreateCompatibleDC(display);
-    if (hdc_) {
-        bitmap_ = CreateCompatibleBitmap(display, width, height);
-        if (bitmap_) {
-            previous_ = SelectObject(hdc_, bitmap_);
-            ok = previous_ != nullptr && previous_ != HGDI_ERROR;
-            if (!ok) previous_ = nullptr;
-        }
-    }
+    surface_ = BitmapDC(display, CreateCompatibleBitmap(display, width, height));
     DeleteDC(display);
-    if (ok) {
-        width_ = width;
-        height_ = height;
-    } else {
-        FreeSurface();
-    }
+    if (!surface_.Ready()) return FreeSurface();
+    width_ = width;
+    height_ = height;
 }
 
 void pcMemDC::FreeSurface() {
-    if (previous_) {
-        SelectObject(hdc_, previous_);
-        previous_ = nullptr;
-    }
-    if (bitmap_) DeleteObject(bitmap_);
-    if (hdc_) DeleteDC(hdc_);
-    bitmap_ = nullptr;
-    hdc_ = nullptr;
+    surface_.Free();
     width_ = 0;
     height_ = 0;
 }
@@ -64,14 +46,14 @@ bool pcMemDC::CreateFromPicture(HBITMAP sPic) {
     if (!sPic || GetObjectA(sPic, sizeof info, &info) == 0) return false;
     SetWidth(info.bmWidth);
     SetHeight(info.bmHeight);
-    if (!hdc_) return false;
+    if (!surface_.dc()) return false;
     HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     if (!display) return false;
     bool copied = false;
     if (HDC temp = CreateCompatibleDC(display)) {
         HGDIOBJ old = SelectObject(temp, sPic);
         if (old && old != HGDI_ERROR) {
-            copied = BitBlt(hdc_, 0, 0, info.bmWidth, info.bmHeight, temp, 0, 0, SRCCOPY) != FALSE;
+            copied = BitBlt(surface_.dc(), 0, 0, info.bmWidth, info.bmHeight, temp, 0, 0, SRCCOPY) != FALSE;
             SelectObject(temp, old);
         }
         DeleteDC(temp);
@@ -94,14 +76,14 @@ void pcMemDC::Draw(HDC hdc, int32_t xSrc, int32_t ySrc, int32_t WidthSrc, int32_
     const int32_t w = WholeIfEmpty(WidthSrc, width_);
     const int32_t h = WholeIfEmpty(HeightSrc, height_);
     if (UseMask)
-        TransparentCopy(hdc, xDst, yDst, w, h, hdc_, xSrc, ySrc, kMagenta, nullptr);
+        TransparentCopy(hdc, xDst, yDst, w, h, surface_.dc(), xSrc, ySrc, kMagenta, nullptr);
     else
-        BitBlt(hdc, xDst, yDst, w, h, hdc_, xSrc, ySrc, SRCCOPY);
+        BitBlt(hdc, xDst, yDst, w, h, surface_.dc(), xSrc, ySrc, SRCCOPY);
 }
 
 void pcMemDC::StretchDraw(HDC hdc, int32_t xDst, int32_t yDst, int32_t WidthDst, int32_t HeightDst, int32_t xSrc,
                           int32_t ySrc, int32_t WidthSrc, int32_t HeightSrc) const {
-    StretchBlt(hdc, xDst, yDst, WidthDst, HeightDst, hdc_, xSrc, ySrc, WholeIfEmpty(WidthSrc, width_),
+    StretchBlt(hdc, xDst, yDst, WidthDst, HeightDst, surface_.dc(), xSrc, ySrc, WholeIfEmpty(WidthSrc, width_),
                WholeIfEmpty(HeightSrc, height_), SRCCOPY);
 }
 

@@ -5,14 +5,12 @@
 // The list keeps its check box strip in one, the scroll bar painter its skins.
 #include <windows.h>
 
-#include "base/color.h"
 #include "platform/memdc.h"
-#include "win32/hdc_source.h"
-#include "win32/keyed_copy.h"
+#include "win32/bitmap_dc.h"
 
 namespace mirelo::win32 {
 
-class pcMemDC : public MemDC, public HdcSource {
+class pcMemDC : public MemDC {
 public:
     // Bitmap resources are looked up in `module` (the component's own).
     explicit pcMemDC(HMODULE module);
@@ -20,16 +18,16 @@ public:
     pcMemDC(const pcMemDC&) = delete;
     pcMemDC& operator=(const pcMemDC&) = delete;
 
-    // MemDC. A larger width or height recreates the surface (its content is
-    // lost); a smaller or equal one changes nothing.
-    int32_t Width() const override { return width_; }
-    void SetWidth(int32_t w) override;
-    int32_t Height() const override { return height_; }
-    void SetHeight(int32_t h) override;
+    // A larger width or height recreates the surface (its content is lost);
+    // a smaller or equal one changes nothing.
+    int32_t Width() const { return width_; }
+    void SetWidth(int32_t w);
+    int32_t Height() const { return height_; }
+    void SetHeight(int32_t h);
     bool CreateFromResource(const Text& name) override;
 
-    HDC hdc() const { return hdc_; }
-    HDC SourceDC() const override { return hdc_; }
+    // What the control's surface and the paint contexts copy from.
+    HDC hdc() const { return surface_.dc(); }
 
     // Grows to the bitmap's size and copies it in at (0, 0); the bitmap is
     // left as it was. False when the handle is no bitmap or the surface
@@ -48,9 +46,7 @@ private:
     void FreeSurface();
 
     HMODULE module_;
-    HDC hdc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;  // selected before ours; put back before deletion
+    BitmapDC surface_;
     int32_t width_ = 0, height_ = 0;
 };
 

@@ -1,15 +1,14 @@
 #include "win32/win32_dc.h"
 
-#include "platform/memdc.h"
-#include "win32/hdc_source.h"
+#include "win32/pc_memdc.h"
 
 namespace mirelo::win32 {
 
 namespace {
 // Surfaces of another platform have nothing to copy from here.
 HDC SourceOf(MemDC& src) {
-    auto* source = dynamic_cast<HdcSource*>(&src);
-    return source ? source->SourceDC() : nullptr;
+    auto* source = dynamic_cast<pcMemDC*>(&src);
+    return source ? source->hdc() : nullptr;
 }
 }  // namespace
 

@@ -1,30 +1,26 @@
 #include "win32/win32_window.h"
 
+#include "win32/hwnd.h"
+
 namespace mirelo::win32 {
 
-namespace {
-struct ApplyingScope {
-    int& depth;
-    explicit ApplyingScope(int& d) : depth(d) { ++depth; }
-    ~ApplyingScope() { --depth; }
-};
-}  // namespace
-
-HWnd ChildWindowPort::hWnd() const { return static_cast<HWnd>(reinterpret_cast<intptr_t>(hwnd_)); }
+HWnd ChildWindowPort::hWnd() const { return FromHwnd(hwnd_); }
 
 bool ChildWindowPort::IsWindowEnabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
 
 void ChildWindowPort::EnableWindow(bool enable) { ::EnableWindow(hwnd_, enable ? TRUE : FALSE); }
 
 void ChildWindowPort::ShowWindow(bool show) {
-    ApplyingScope scope(applying_);
     // Showing must not take the activation from the container's window.
+    ++applying_;
     ::ShowWindow(hwnd_, show ? SW_SHOWNA : SW_HIDE);
+    --applying_;
 }
 
 void ChildWindowPort::MoveWindow(int32_t left, int32_t top, int32_t width, int32_t height) {
-    ApplyingScope scope(applying_);
+    ++applying_;
     ::MoveWindow(hwnd_, left, top, width, height, TRUE);
+    --applying_;
 }
 
 Rect ChildWindowPort::GetClientRect() const {

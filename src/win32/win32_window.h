@@ -30,7 +30,7 @@ private:
     HWND hwnd_;
     PAINTSTRUCT ps_ = {};
     HdcContext paintDc_;
-    int applying_ = 0;
+    int applying_ = 0;  // our moves and shows under way
 };
 
 }  // namespace mirelo::win32

@@ -1,8 +1,11 @@
 #include "win32/window_proc_hook.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <vector>
+
+#include "win32/hwnd.h"
 
 namespace mirelo::win32 {
 
@@ -41,7 +44,6 @@ Chain* Find(HWND hwnd) {
     return it == Chains().end() ? nullptr : &it->second;
 }
 
-HWND ToHwnd(HWnd h) { return reinterpret_cast<HWND>(static_cast<intptr_t>(h)); }
 WndProcAddress Token(const Link* link) { return reinterpret_cast<WndProcAddress>(link); }
 
 int IndexOf(const Chain& chain, WndProcAddress token) {
@@ -51,9 +53,7 @@ int IndexOf(const Chain& chain, WndProcAddress token) {
 }
 
 bool HasActiveLink(const Chain& chain) {
-    for (const auto& l : chain.links)
-        if (l->target) return true;
-    return false;
+    return std::any_of(chain.links.begin(), chain.links.end(), [](const auto& l) { return l->target != nullptr; });
 }
 
 LRESULT CALLBACK HookedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -101,8 +101,8 @@ LRESULT Run(HWND hwnd, Chain& chain, size_t index, UINT msg, WPARAM wParam, LPAR
     ++chain.depth;
     const Link& link = *chain.links[index];
     if (link.target) {
-        return link.target->WindowProc(static_cast<HWnd>(reinterpret_cast<intptr_t>(hwnd)), static_cast<int32_t>(msg),
-                                       static_cast<MsgParam>(wParam), lParam);
+        return link.target->WindowProc(FromHwnd(hwnd), static_cast<int32_t>(msg), static_cast<MsgParam>(wParam),
+                                       lParam);
     }
     return Forward(hwnd, &chain, link.previous, msg, wParam, lParam);
 }
@@ -115,8 +115,6 @@ LRESULT CALLBACK HookedProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 }  // namespace
-
-WNDPROC WindowProcHook::Procedure() { return &HookedProc; }
 
 int WindowProcHook::LinkCount(HWND hwnd) {
     const Chain* chain = Find(hwnd);
@@ -146,16 +144,10 @@ void WindowProcHook::RestoreWndProc(HWnd hWnd, WndProcAddress previous) {
     const HWND hwnd = ToHwnd(hWnd);
     Chain* chain = Find(hwnd);
     if (!chain) return;  // the window is gone, and its chain with it
-    Link* gone = nullptr;
-    for (size_t i = chain->links.size(); i-- > 0;) {
-        Link& l = *chain->links[i];
-        if (l.target && l.previous == previous) {
-            gone = &l;
-            break;
-        }
-    }
-    if (!gone) return;
-    gone->target = nullptr;
+    const auto gone = std::find_if(chain->links.rbegin(), chain->links.rend(),
+                                   [&](const auto& l) { return l->target && l->previous == previous; });
+    if (gone == chain->links.rend()) return;
+    (*gone)->target = nullptr;
     // The last hook gone: the window gets back what it ran before the first
     // one, unless someone subclassed over us meanwhile and still calls in.
     if (!HasActiveLink(*chain) && RunsHookedProc(hwnd)) {

@@ -22,8 +22,6 @@ public:
     MsgParam CallWindowProc(WndProcAddress previous, HWnd hWnd, int32_t uMsg, MsgParam wParam,
                             MsgParam lParam) override;
 
-    // What GetWindowLongPtr(GWLP_WNDPROC) shows for a window hooked here.
-    static WNDPROC Procedure();
     // How many hooks (still reachable) a window carries; 0 when none.
     static int LinkCount(HWND hwnd);
 };

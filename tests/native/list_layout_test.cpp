@@ -7,7 +7,6 @@
 namespace mirelo::fake {
 namespace {
 
-
 TEST_F(ListTest, AddItemASpreadsTheRestOfTheWidthInProportion) {
     struct Case { int width; const char* widths; int count; std::vector<int> want; };
     const Case cases[] = {
@@ -124,16 +123,6 @@ TEST_F(ListTest, WithoutColumnsTheBarAppearsWithoutAnError) {
     EXPECT_EQ(list->ColWidthSum(), 0);
     list->RemoveItem(0);
     EXPECT_EQ(list->ColWidth(1), 0) << "nobody gave the width, nobody gets it";
-}
-
-TEST_F(ListTest, TheBarStandsInsideTheBorder) {
-    New(400, 300);
-    list->SetBorderWidth(3);
-    surface.width = 300;
-    list->OnResize();
-    EXPECT_EQ(list->Bar().Left(), 300 - 17 - 3);
-    EXPECT_EQ(list->Bar().Top(), 3);
-    EXPECT_EQ(list->Bar().Height(), 300 - 6);
 }
 
 TEST_F(ListTest, ResizeAsTheHostSeesIt) {

@@ -1,5 +1,5 @@
 // Scrolling with the bar, the wheel and the keys; row colours that follow the
-// rows; the one-shot repaint timer.
+// rows.
 #include <algorithm>
 
 #include "fakes/list_fixture.h"
@@ -151,12 +151,6 @@ TEST_F(ScrollTest, AfterAGrowingResizeTheKeysScrollAtTheBoundBeforeIt) {
     list->OnKeyDown(40, 0);
     EXPECT_EQ(list->ListIndex(), 11);
     EXPECT_EQ(list->FirstIndex(), 1);
-}
-
-TEST_F(ScrollTest, TheTimerRepaintsOnceEvenWhilePaintingIsSuppressed) {
-    list->OnTimer1();
-    EXPECT_TRUE(EndsWithPicture());
-    EXPECT_FALSE(list->Timer1Enabled());
 }
 
 }  // namespace

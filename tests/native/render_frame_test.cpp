@@ -59,7 +59,7 @@ TEST_F(RenderFrame, ThickPen) {
     TwoColumns();
     Add("a,b");
     list->SetBorderWidth(3);
-    list->PlaceScrollBar();
+    list->PlaceScrollBar();  // as the next resize does
     EXPECT_EQ(list->Bar().Left(), 144 - 17 - 3);
     EXPECT_EQ(list->Bar().Top(), 3);
     EXPECT_EQ(list->Bar().Height(), 151 - 6);

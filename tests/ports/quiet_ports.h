@@ -28,19 +28,7 @@ namespace mirelo::quiet {
 
 class QuietMemDC : public MemDC {
 public:
-    int32_t Width() const override { return w_; }
-    void SetWidth(int32_t v) override { if (v > w_) w_ = v; }
-    int32_t Height() const override { return h_; }
-    void SetHeight(int32_t v) override { if (v > h_) h_ = v; }
-    // The check-box strip at its own size; the scroll bar's pictures at their thickness.
-    bool CreateFromResource(const Text& name) override {
-        w_ = 39;
-        h_ = name == u"CHK" ? 13 : 17;
-        return true;
-    }
-
-private:
-    int32_t w_ = 0, h_ = 0;
+    bool CreateFromResource(const Text&) override { return true; }
 };
 
 // Counts live brushes so a caller can insist nothing leaked.

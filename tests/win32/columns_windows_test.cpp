@@ -10,7 +10,7 @@
 
 #include "test_container.h"
 #include "win32/columns_picture_box.h"
-#include "win32/cursor_shapes.h"
+#include "win32/win32_cursor.h"
 
 namespace mirelo::win32 {
 namespace {

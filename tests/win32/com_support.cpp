@@ -30,7 +30,6 @@ Var Made(VARTYPE vt, Set set) {
 
 Var Var::I2(short v) { return Made(VT_I2, [&](VARIANT* p) { V_I2(p) = v; }); }
 Var Var::I4(long v) { return Made(VT_I4, [&](VARIANT* p) { V_I4(p) = v; }); }
-Var Var::R8(double v) { return Made(VT_R8, [&](VARIANT* p) { V_R8(p) = v; }); }
 Var Var::Bool(bool v) { return Made(VT_BOOL, [&](VARIANT* p) { V_BOOL(p) = v ? VARIANT_TRUE : VARIANT_FALSE; }); }
 Var Var::Str(const wchar_t* s) { return Made(VT_BSTR, [&](VARIANT* p) { V_BSTR(p) = SysAllocString(s); }); }
 Var Var::Error(SCODE code) { return Made(VT_ERROR, [&](VARIANT* p) { V_ERROR(p) = code; }); }
@@ -72,7 +71,7 @@ std::wstring Var::AsString() const {
     return s ? std::wstring(s, SysStringLen(s)) : std::wstring();
 }
 
-CallResult::CallResult(CallResult&& o) noexcept : hr(o.hr), value(o.value), excep(o.excep), argErr(o.argErr) {
+CallResult::CallResult(CallResult&& o) noexcept : hr(o.hr), value(o.value), excep(o.excep) {
     o.excep = EXCEPINFO{};
 }
 
@@ -113,7 +112,7 @@ CallResult Invoke(IDispatch* d, const wchar_t* name, WORD flags, std::vector<Var
     const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
     DISPPARAMS params = {reversed.data(), put ? &putId : nullptr, static_cast<UINT>(reversed.size()),
                          put ? 1u : 0u};
-    r.hr = d->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, r.value.get(), &r.excep, &r.argErr);
+    r.hr = d->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, r.value.get(), &r.excep, nullptr);
     return r;
 }
 

@@ -29,7 +29,6 @@ public:
 
     static Var I2(short v);
     static Var I4(long v);
-    static Var R8(double v);
     static Var Bool(bool v);
     static Var Str(const wchar_t* s);
     static Var Object(IUnknown* object);  // VT_DISPATCH when it has IDispatch
@@ -56,7 +55,6 @@ struct CallResult {
     HRESULT hr = E_FAIL;
     Var value;
     EXCEPINFO excep = {};
-    UINT argErr = ~0u;
     CallResult() = default;
     CallResult(const CallResult&) = delete;
     CallResult(CallResult&& o) noexcept;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "test_container.h"
+#include "win32/keyed_copy.h"
 #include "win32/pc_memdc.h"
 
 namespace mirelo::win32 {

@@ -131,12 +131,7 @@ Check "a missing row reads empty whatever the column", Err.Number & "|" & x, "0|
 l.item(9, 30) = "z"
 Check "a write to a missing row is ignored whatever the column", Err.Number, 0
 Check "ItemId of a missing row", l.ItemId(9), 0
-x = l.IndexFromPoint(0, "top")
-Check "IndexFromPoint with a text Y on rows", Err.Number, 13
-Err.Clear
 Dim e: Set e = CreateObject("MireloListProj.MireloList")
-Check "IndexFromPoint with a text Y on an empty list", e.IndexFromPoint("left", "top"), -1
-Check "no error on the empty list", Err.Number, 0
 
 ' A negative column count is taken: no column shows and new rows keep no cells.
 e.AddItemA -1, "A", "100", "0"

@@ -111,9 +111,13 @@ TEST(SurfaceText, AWidthMeasuredBeforeAFontChangeIsNotReused) {
     const std::u16string text = u"Wide text";
     const RECT rc{0, 0, kW, kH};
     surface.TextWidth(text);
+    const double smallLine = surface.TextHeight(u"");
     FontDesc big = surface.Font();
     big.size = 14;
     surface.SetFont(big);
+    // Nor the line height (an empty text's height).
+    EXPECT_GT(surface.TextHeight(u""), smallLine);
+    EXPECT_EQ(surface.TextHeight(u""), surface.TextHeight(text));
     Clear(surface.Dc());
     surface.SetTextColor(kInk);
     surface.DrawText(text, Rect{rc.left, rc.top, rc.right, rc.bottom}, DT_RIGHT);

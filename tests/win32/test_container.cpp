@@ -35,18 +35,6 @@ STDMETHODIMP TestSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIW
     return S_OK;
 }
 
-STDMETHODIMP TestSite::SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) {
-    calls.push_back(active ? "SetActiveObject" : "SetActiveObject(null)");
-    activeObject = active;
-    return S_OK;
-}
-
-STDMETHODIMP TestSite::OnFocus(BOOL gained) {
-    ++focusChanges;
-    hasFocus = gained != FALSE;
-    return S_OK;
-}
-
 STDMETHODIMP TestSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
                               UINT*) {
     if (!(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;

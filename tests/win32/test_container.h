@@ -35,7 +35,6 @@ public:
     void SetUserMode(bool userMode) { userMode_ = userMode; }
     RECT position = {10, 10, 212, 161};
     std::vector<std::string> calls;  // in-place and focus traffic, in order
-    int focusChanges = 0;
     bool hasFocus = false;
 
     // IUnknown.
@@ -71,7 +70,9 @@ public:
     STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
     STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
     STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
-    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) override;
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject* active, LPCOLESTR) override {
+        return Record(active ? "SetActiveObject" : "SetActiveObject(null)");
+    }
     STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
     STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
     STDMETHODIMP RemoveMenus(HMENU) override { return E_NOTIMPL; }
@@ -84,7 +85,10 @@ public:
     STDMETHODIMP GetExtendedControl(IDispatch** d) override { return Nothing(d, E_NOTIMPL); }
     STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
     STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
-    STDMETHODIMP OnFocus(BOOL gained) override;
+    STDMETHODIMP OnFocus(BOOL gained) override {
+        hasFocus = gained != FALSE;
+        return S_OK;
+    }
     STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
     // IDispatch: the ambient properties.
     STDMETHODIMP GetTypeInfoCount(UINT* n) override { return Nothing(n, S_OK); }
@@ -92,8 +96,6 @@ public:
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
                         UINT*) override;
-
-    IOleInPlaceActiveObject* activeObject = nullptr;  // not owned: compared only
 
 private:
     HRESULT Record(const char* call) {

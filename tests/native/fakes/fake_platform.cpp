@@ -37,7 +37,6 @@ static std::string Hex(OleColor c) {
 
 bool FakeMemDC::CreateFromResource(const Text& name) {
     loaded = name;
-    if (name == u"CHK") { SetWidth(39); SetHeight(13); }
     return true;
 }
 

@@ -30,13 +30,8 @@ std::vector<uint8_t> ShippedFile(const std::string& path);
 class FakeMemDC : public MemDC {
 public:
     explicit FakeMemDC(int id) : id(id) {}
-    int32_t Width() const override { return w; }
-    void SetWidth(int32_t v) override { if (v > w) w = v; }
-    int32_t Height() const override { return h; }
-    void SetHeight(int32_t v) override { if (v > h) h = v; }
     bool CreateFromResource(const Text& name) override;
     int id;
-    int32_t w = 0, h = 0;
     Text loaded;
 };
 
