@@ -42,7 +42,12 @@ void MireloList::FitColumns(int32_t reserved) {
     // In single precision, the gaps and the frame counted with the widths.
     const float need = static_cast<float>(reserved) + (static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2);
     const int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
-    if (extra == 0) return;
+    if (extra != 0) DistributeWidth(extra);
+}
+
+// Each share is rounded on its own, so the new sum can miss the old one plus
+// `extra` by a few pixels; the sum kept is the widths' own.
+void MireloList::DistributeWidth(int16_t extra) {
     const double s = ColWidthSum_;
     if (s == 0) Raise(kDivisionByZero);
     std::array<int16_t, kMaxColumn + 1> widths = ColWidth_;

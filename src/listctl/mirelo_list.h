@@ -248,6 +248,8 @@ private:
     // Spreads the client width the columns leave free (less `reserved`)
     // over them in proportion to their widths.
     void FitColumns(int32_t reserved);
+    // Every column grows or shrinks by its share of `extra`, all or none.
+    void DistributeWidth(int16_t extra);
     // After rows went: the play row's mark goes with row `index` (-1: none),
     // then layout, repaint, and the new count.
     int32_t RowsRemoved(int index);

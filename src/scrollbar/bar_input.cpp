@@ -32,13 +32,24 @@ Point ucScrollbar::CursorClientPos() {
 }
 
 // An arrow steps by SmallChange and a track piece by LargeChange, the parts
-// on Button1's side towards Min. With `force` the bar repaints even when the
-// value stays; it returns whether the value changed.
+// on Button1's side towards Min.
 bool ucScrollbar::StepValue(ScrollPart part, bool force) {
     if (!IsButton(part) && !IsTrack(part)) return false;
-    const int64_t amount = IsButton(part) ? model_.SmallChange : model_.LargeChange;
-    int64_t target = TowardsMin(part) ? std::max<int64_t>(model_.Value - amount, model_.Min)
-                                      : std::min<int64_t>(model_.Value + amount, model_.Max);
+    const int32_t amount = IsButton(part) ? model_.SmallChange : model_.LargeChange;
+    return TowardsMin(part) ? StepValueDown(amount, force) : StepValueUp(amount, force);
+}
+
+bool ucScrollbar::StepValueDown(int32_t amount, bool force) {
+    return MoveValue(std::max<int64_t>(int64_t{model_.Value} - amount, model_.Min), force);
+}
+
+bool ucScrollbar::StepValueUp(int32_t amount, bool force) {
+    return MoveValue(std::min<int64_t>(int64_t{model_.Value} + amount, model_.Max), force);
+}
+
+// With `force` the bar repaints even when the value stays; it returns whether
+// the value changed.
+bool ucScrollbar::MoveValue(int64_t target, bool force) {
     // Only a negative step size read from a bag can leave the 32-bit range.
     target = std::clamp<int64_t>(target, INT32_MIN, INT32_MAX);
     const int32_t old = model_.Value;

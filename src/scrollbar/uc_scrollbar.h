@@ -147,6 +147,9 @@ private:
     void PlaceThumb(bool resize);
     void CalcGeometry();  // the buttons from the client size, then PlaceThumb
     bool StepValue(ScrollPart part, bool force);  // an arrow's or a page's step
+    bool StepValueDown(int32_t amount, bool force);  // towards Min, not past it
+    bool StepValueUp(int32_t amount, bool force);    // towards Max, not past it
+    bool MoveValue(int64_t target, bool force);
     void SetBarTimer(int32_t id, int32_t interval);
     void KillBarTimer(int32_t id);
     Point CursorClientPos();
