@@ -74,6 +74,16 @@ TEST_F(BarInput, ArrowAtTheEndShowsPressedButChangesNothing) {
     EXPECT_TRUE(Events().empty());
 }
 
+// Only a stored step can be negative; stepping past the 32-bit range stops at its end.
+TEST_F(BarInput, AStoredNegativeStepStopsAtTheEndOfTheNumberRange) {
+    barfake::MemoryBag bag;
+    bag.values = {{"Max", Variant(INT32_MAX)}, {"Value", Variant(INT32_MAX - 5)}, {"SmallChange", Variant(-10)}};
+    barfake::FakeSite site;
+    rig.bar.ReadProperties(bag, site);
+    EXPECT_NO_THROW(Press(8, 5));
+    EXPECT_EQ(Value(), INT32_MAX);
+}
+
 TEST_F(BarInput, HeldTrackPagesUntilTheThumbPassesThePointer) {
     Press(8, 100);  // Track2
     EXPECT_EQ(Value(), 10);
