@@ -26,6 +26,7 @@ Text AboutText() {
 ListControl::ListControl()
     : automation_(*this),
       persistence_(*this),
+      storage_(*this),
       oleObject_(*this),
       inPlace_(*this),
       oleControl_(*this),
@@ -76,6 +77,10 @@ STDMETHODIMP ListControl::QueryInterface(REFIID iid, void** out) {
     else if (iid == IID_IDispatch || iid == IID__MireloList) p = static_cast<_MireloList*>(&automation_);
     else if (iid == IID_ISupportErrorInfo) p = static_cast<ISupportErrorInfo*>(&automation_);
     else if (iid == IID_IPersist || iid == IID_IPersistStreamInit) p = static_cast<IPersistStreamInit*>(&persistence_);
+    // IPersistStream is IPersistStreamInit without InitNew at the end: the
+    // same method table serves both.
+    else if (iid == IID_IPersistStream) p = static_cast<IPersistStreamInit*>(&persistence_);
+    else if (iid == IID_IPersistStorage) p = static_cast<IPersistStorage*>(&storage_);
     else if (iid == IID_IPersistPropertyBag) p = static_cast<IPersistPropertyBag*>(&persistence_);
     else if (iid == IID_IOleObject) p = static_cast<IOleObject*>(&oleObject_);
     else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject) p = static_cast<IOleInPlaceObject*>(&inPlace_);

@@ -17,6 +17,7 @@
 #include "server/ole_control.h"
 #include "server/ole_object.h"
 #include "server/persistence.h"
+#include "server/storage_persistence.h"
 #include "win32/about_window.h"
 #include "win32/columns_picture_box.h"
 #include "win32/control_window.h"
@@ -57,6 +58,7 @@ public:
     ControlSite& Site() { return site_; }
     InPlace& InPlaceState() { return inPlace_; }
     ConnectionPoints& Points() { return points_; }
+    Persistence& Persist() { return persistence_; }
     FontLink& Font() { return font_; }
     ITypeLib* TypeLib() { return typeLib_.Get(); }
 
@@ -83,6 +85,7 @@ private:
     // The parts, before the ports: the site and the core hand on to them.
     Automation automation_;
     Persistence persistence_;
+    StoragePersistence storage_;
     OleObject oleObject_;
     InPlace inPlace_;
     OleControl oleControl_;
