@@ -21,7 +21,8 @@ bool ControlSite::Ambient(DISPID id, VARTYPE type, VARIANT* out) {
 
 bool ControlSite::UserMode() {
     OwnedVariant v;
-    if (!Ambient(DISPID_AMBIENT_USERMODE, VT_BOOL, v.get())) return true;
+    if (!Ambient(DISPID_AMBIENT_USERMODE, VT_BOOL, v.get()))
+        return !hasQuickFlags_ || (quickFlags_ & QACONTAINER_USERMODE) != 0;
     return V_BOOL(v.get()) != VARIANT_FALSE;
 }
 

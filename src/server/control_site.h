@@ -16,6 +16,13 @@ public:
     explicit ControlSite(std::function<void(DISPID)> changed) : changed_(std::move(changed)) {}
 
     void SetClientSite(IOleClientSite* site) { site_ = ComPtr<IOleClientSite>(site); }
+    // The ambient flags a quick-activating container handed over
+    // (QACONTAINER_USERMODE...): what the control goes by when the site
+    // does not answer an ambient property itself.
+    void SetQuickAmbients(DWORD flags) {
+        quickFlags_ = flags;
+        hasQuickFlags_ = true;
+    }
     IOleClientSite* ClientSite() const { return site_.Get(); }
 
     // A host that does not answer (no site, no ambient dispatch, an error)
@@ -29,6 +36,8 @@ private:
 
     ComPtr<IOleClientSite> site_;
     std::function<void(DISPID)> changed_;
+    DWORD quickFlags_ = 0;
+    bool hasQuickFlags_ = false;
 };
 
 }  // namespace mirelo::server

@@ -28,6 +28,8 @@ ListControl::ListControl()
       persistence_(*this),
       storage_(*this),
       oleObject_(*this),
+      view_(*this),
+      quick_(*this),
       inPlace_(*this),
       oleControl_(*this),
       points_(*this),
@@ -66,6 +68,7 @@ ListControl::~ListControl() {
     core_->SetEvents(nullptr);
     core_.reset();
     oleObject_.ReleaseAdvise();
+    view_.ReleaseAdvise();
     site_.SetClientSite(nullptr);
     ObjectDestroyed();
 }
@@ -85,7 +88,9 @@ STDMETHODIMP ListControl::QueryInterface(REFIID iid, void** out) {
     else if (iid == IID_IOleObject) p = static_cast<IOleObject*>(&oleObject_);
     else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceObject) p = static_cast<IOleInPlaceObject*>(&inPlace_);
     else if (iid == IID_IOleInPlaceActiveObject) p = static_cast<IOleInPlaceActiveObject*>(&inPlace_);
-    else if (iid == IID_IViewObject || iid == IID_IViewObject2) p = static_cast<IViewObject2*>(&oleObject_);
+    else if (iid == IID_IViewObject || iid == IID_IViewObject2 || iid == IID_IViewObjectEx)
+        p = static_cast<IViewObjectEx*>(&view_);
+    else if (iid == IID_IQuickActivate) p = static_cast<IQuickActivate*>(&quick_);
     else if (iid == IID_IOleControl) p = static_cast<IOleControl*>(&oleControl_);
     else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
         p = static_cast<IProvideClassInfo2*>(&oleControl_);

@@ -17,7 +17,9 @@
 #include "server/ole_control.h"
 #include "server/ole_object.h"
 #include "server/persistence.h"
+#include "server/quick_activate.h"
 #include "server/storage_persistence.h"
+#include "server/view_object.h"
 #include "win32/about_window.h"
 #include "win32/columns_picture_box.h"
 #include "win32/control_window.h"
@@ -59,6 +61,7 @@ public:
     InPlace& InPlaceState() { return inPlace_; }
     ConnectionPoints& Points() { return points_; }
     Persistence& Persist() { return persistence_; }
+    ViewObject& View() { return view_; }
     FontLink& Font() { return font_; }
     ITypeLib* TypeLib() { return typeLib_.Get(); }
 
@@ -87,6 +90,8 @@ private:
     Persistence persistence_;
     StoragePersistence storage_;
     OleObject oleObject_;
+    ViewObject view_;
+    QuickActivation quick_;
     InPlace inPlace_;
     OleControl oleControl_;
     ConnectionPoints points_;

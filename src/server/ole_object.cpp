@@ -65,19 +65,4 @@ STDMETHODIMP OleObject::EnumAdvise(IEnumSTATDATA** out) {
     return adviseHolder_ ? adviseHolder_->EnumAdvise(out) : S_OK;
 }
 
-STDMETHODIMP OleObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC drawDc, LPCRECTL bounds,
-                             LPCRECTL, BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) {
-    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-    if (!drawDc || !bounds) return E_INVALIDARG;
-    const RECT rc = {bounds->left, bounds->top, bounds->right, bounds->bottom};
-    return owner_.Call([&] { owner_.Surface().RenderTo(drawDc, rc); });
-}
-
-STDMETHODIMP OleObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) {
-    if (aspects) *aspects = viewAspects_;
-    if (flags) *flags = viewFlags_;
-    if (sink) *sink = ComPtr<IAdviseSink>(viewSink_).Detach();  // a reference of the caller's own
-    return S_OK;
-}
-
 }  // namespace mirelo::server

@@ -1,9 +1,7 @@
 #pragma once
-// IOleObject and IViewObject2: the container's handle on the control as an
-// embedded object: its site, its verbs (in-place and UI activation), its
-// extent, the container's advise sinks, and drawing onto a device context the
-// container gives (for containers that show the control without activating
-// it, or print it).
+// IOleObject: the container's handle on the control as an embedded object:
+// its site, its verbs (in-place and UI activation), its extent, the
+// container's advise sinks.
 #include <ole2.h>
 
 #include "MireloList_h.h"
@@ -12,7 +10,7 @@
 
 namespace mirelo::server {
 
-class OleObject : public Part<IOleObject, IViewObject2> {
+class OleObject : public Part<IOleObject> {
 public:
     explicit OleObject(ListControl& owner) : Part(owner) {}
 
@@ -58,39 +56,13 @@ public:
     }
     STDMETHODIMP SetColorScheme(LOGPALETTE*) override { return E_NOTIMPL; }
 
-    // IViewObject2.
-    STDMETHODIMP Draw(DWORD aspect, LONG index, void* aspectInfo, DVTARGETDEVICE* target, HDC targetDc,
-                      HDC drawDc, LPCRECTL bounds, LPCRECTL windowBounds, BOOL(STDMETHODCALLTYPE* cont)(ULONG_PTR),
-                      ULONG_PTR contArg) override;
-    STDMETHODIMP GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** set) override {
-        if (set) *set = nullptr;
-        return S_FALSE;
-    }
-    STDMETHODIMP Freeze(DWORD, LONG, void*, DWORD*) override { return E_NOTIMPL; }
-    STDMETHODIMP Unfreeze(DWORD) override { return E_NOTIMPL; }
-    STDMETHODIMP SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) override {
-        viewAspects_ = aspects;
-        viewFlags_ = flags;
-        viewSink_ = ComPtr<IAdviseSink>(sink);
-        return S_OK;
-    }
-    STDMETHODIMP GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) override;
-    STDMETHODIMP GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) override {
-        return GetExtent(aspect, size);  // drawn at the size it is embedded at
-    }
-
     static constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE | OLEMISC_INSIDEOUT |
                                          OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_SETCLIENTSITEFIRST;
 
-    void ReleaseAdvise() {
-        adviseHolder_.Reset();
-        viewSink_.Reset();
-    }
+    void ReleaseAdvise() { adviseHolder_.Reset(); }
 
 private:
     ComPtr<IOleAdviseHolder> adviseHolder_;
-    ComPtr<IAdviseSink> viewSink_;
-    DWORD viewAspects_ = 0, viewFlags_ = 0;
 };
 
 }  // namespace mirelo::server

@@ -1,6 +1,8 @@
 // Our own container hosting the control in place in a real window: the
 // window, the ambient values, painting, focus and keys, sizing, drawing for a
-// container that does not activate it.
+// container that does not activate it. A container that hands the control
+// its site and sinks at once (IQuickActivate) must see the same as one that
+// makes the calls one by one: every hosting check runs both ways.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -28,8 +30,12 @@ void DrawInto(IUnknown* control, PixelBuffer& buffer) {
               S_OK);
 }
 
-TEST(Hosting, InPlaceActivationGivesTheControlItsOwnChildWindow) {
-    HostedControl host;
+class Hosted : public testing::TestWithParam<Activation> {};
+INSTANTIATE_TEST_SUITE_P(Activations, Hosted, testing::Values(Activation::StepByStep, Activation::Quick),
+                         ActivationName);
+
+TEST_P(Hosted, InPlaceActivationGivesTheControlItsOwnChildWindow) {
+    HostedControl host(GetParam());
     ASSERT_TRUE(host.ok()) << host.failure();
     HWND hwnd = host.controlWindow();
     ASSERT_TRUE(IsWindow(hwnd));
@@ -57,10 +63,10 @@ TEST(Hosting, InPlaceActivationGivesTheControlItsOwnChildWindow) {
 }
 
 // Run mode paints the header band; a form designer shows the name and frame.
-TEST(Hosting, UserAndDesignModeComeFromTheAmbientProperties) {
+TEST_P(Hosted, UserAndDesignModeComeFromTheAmbientProperties) {
     for (bool userMode : {true, false}) {
         SCOPED_TRACE(userMode ? "run mode" : "design mode");
-        HostedControl host(userMode, L"MireloList1");
+        HostedControl host(userMode, L"MireloList1", GetParam());
         ASSERT_TRUE(host.ok()) << host.failure();
         UpdateWindow(host.controlWindow());
         PixelBuffer screen(202, 151);
@@ -79,8 +85,8 @@ TEST(Hosting, UserAndDesignModeComeFromTheAmbientProperties) {
 }
 
 // A designer switched to run mode tells the control, which repaints in it.
-TEST(Hosting, AmbientChangeRepaintsInTheNewMode) {
-    HostedControl host(false);
+TEST_P(Hosted, AmbientChangeRepaintsInTheNewMode) {
+    HostedControl host(false, L"MireloList1", GetParam());
     ASSERT_TRUE(host.ok()) << host.failure();
     host.site().SetUserMode(true);
     ComPtr<IOleControl> control = ComPtr<IUnknown>(host.control()).As<IOleControl>(IID_IOleControl);
@@ -88,8 +94,8 @@ TEST(Hosting, AmbientChangeRepaintsInTheNewMode) {
     EXPECT_EQ(ScreenPixel(host.controlWindow(), 150, 8), kHeader);
 }
 
-TEST(Hosting, ClickTakesTheFocusAndTheKeysMoveTheSelection) {
-    HostedControl host;
+TEST_P(Hosted, ClickTakesTheFocusAndTheKeysMoveTheSelection) {
+    HostedControl host(GetParam());
     ASSERT_TRUE(host.ok()) << host.failure();
     ASSERT_TRUE(Fill(host.dispatch(), L"A,B", L"90,90", {L"a,1", L"b,2", L"c,3"}));
     HWND hwnd = host.controlWindow();
@@ -111,14 +117,17 @@ TEST(Hosting, ClickTakesTheFocusAndTheKeysMoveTheSelection) {
     EXPECT_TRUE(SendMessageW(hwnd, WM_GETDLGCODE, VK_DOWN, 0) & DLGC_WANTARROWS);
     SendMessageW(hwnd, WM_KEYDOWN, VK_DOWN, 0);
     EXPECT_EQ(Get(host.dispatch(), L"ListIndex").value.AsLong(), selected + 1);
+    // The container's own sinks heard the selection and the clicks.
+    const std::vector<DISPID> heard = host.events().Ids();
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), kListIndexChanged), 1);
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), kClick), 1);
 }
 
-TEST(Hosting, ContainerSizesTheControlThroughSetObjectRects) {
-    HostedControl host;
+TEST_P(Hosted, ContainerSizesTheControlThroughSetObjectRects) {
+    HostedControl host(GetParam());
     ASSERT_TRUE(host.ok()) << host.failure();
-    EventSink sink;
-    const DWORD cookie = Connect(host.control(), DIID___MireloList, &sink);
-    ASSERT_NE(cookie, 0u);
+    EventSink& sink = host.events();
+    sink.events.clear();
     ComPtr<IOleInPlaceObject> inPlace = ComPtr<IUnknown>(host.control()).As<IOleInPlaceObject>(IID_IOleInPlaceObject);
     RECT pos = {20, 30, 320, 230};
     ASSERT_EQ(inPlace->SetObjectRects(&pos, &pos), S_OK);
@@ -130,7 +139,17 @@ TEST(Hosting, ContainerSizesTheControlThroughSetObjectRects) {
     SIZEL extent = {};
     host.ole()->GetExtent(DVASPECT_CONTENT, &extent);
     EXPECT_EQ(MulDiv(extent.cx, 96, 2540), 300);
-    Disconnect(host.control(), DIID___MireloList, cookie);
+}
+
+// What the host changes reaches the container's property-change sink, and
+// marks the control dirty, however the sink was handed over.
+TEST_P(Hosted, PropertyChangesReachTheContainersNotifySink) {
+    HostedControl host(GetParam());
+    ASSERT_TRUE(host.ok()) << host.failure();
+    host.notify().changed.clear();
+    ASSERT_EQ(Put(host.dispatch(), L"ItemHeight", Var::I4(20)).hr, S_OK);
+    EXPECT_EQ(host.notify().changed, std::vector<DISPID>{IdOf(host.dispatch(), L"ItemHeight")});
+    EXPECT_EQ(ComPtr<IUnknown>(host.control()).As<IPersistStreamInit>(IID_IPersistStreamInit)->IsDirty(), S_OK);
 }
 
 // A container that shows the control without activating it asks it to draw.

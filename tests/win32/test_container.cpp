@@ -1,5 +1,7 @@
 #include "test_container.h"
 
+#include <utility>
+
 namespace mltest {
 
 STDMETHODIMP TestSite::QueryInterface(REFIID iid, void** out) {
@@ -140,20 +142,47 @@ HWND NewForm(int width, int height) {
                            TestDesktop(), nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-HostedControl::HostedControl(bool userMode, std::wstring displayName) {
+std::string ActivationName(const testing::TestParamInfo<Activation>& info) {
+    return info.param == Activation::Quick ? "Quick" : "StepByStep";
+}
+
+HostedControl::HostedControl(bool userMode, std::wstring displayName, Activation activation) : userMode_(userMode) {
     host_ = CreateWindowExW(0, HostClass(), L"host", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300,
                             TestDesktop(), nullptr, GetModuleHandleW(nullptr), nullptr);
     site_ = new TestSite(host_, userMode, std::move(displayName));
-    Start();
+    Start(activation);
 }
 
 HostedControl::HostedControl(HWND form, const RECT& where) : host_(form), ownsHost_(false) {
     site_ = new TestSite(host_, true, L"MireloList1");
     site_->position = where;
-    Start();
+    Start(Activation::StepByStep);
 }
 
-void HostedControl::Start() {
+HRESULT HostedControl::HandOverSite(Activation activation) {
+    if (activation == Activation::StepByStep) {
+        const HRESULT hr = ole_->SetClientSite(site_);
+        eventCookie_ = Connect(control_.Get(), DIID___MireloList, &events_);
+        notifyCookie_ = Connect(control_.Get(), IID_IPropertyNotifySink, &notify_);
+        return hr;
+    }
+    ComPtr<IQuickActivate> quick = control_.As<IQuickActivate>(IID_IQuickActivate);
+    if (!quick) return E_NOINTERFACE;
+    QACONTAINER container = {};
+    container.cbSize = sizeof container;
+    container.pClientSite = site_;
+    container.pUnkEventSink = &events_;
+    container.pPropertyNotifySink = &notify_;
+    container.dwAmbientFlags = userMode_ ? QACONTAINER_USERMODE : 0;
+    QACONTROL control = {};
+    control.cbSize = sizeof control;
+    const HRESULT hr = quick->QuickActivate(&container, &control);
+    eventCookie_ = control.dwEventCookie;
+    notifyCookie_ = control.dwPropNotifyCookie;
+    return hr;
+}
+
+void HostedControl::Start(Activation activation) {
     control_ = NewControl();
     if (!host_ || !control_) {
         failure_ = host_ ? "no control (is the component registered?)" : "no host window";
@@ -167,10 +196,10 @@ void HostedControl::Start() {
         return;
     }
     // The control asks for its site before its initialisation (OLEMISC_SETCLIENTSITEFIRST).
-    HRESULT hr = ole_->SetClientSite(site_);
+    HRESULT hr = HandOverSite(activation);
     if (SUCCEEDED(hr)) hr = persist->InitNew();
     if (FAILED(hr)) {
-        failure_ = "SetClientSite / InitNew: " + std::to_string(hr);
+        failure_ = "site / InitNew: " + std::to_string(hr);
         return;
     }
     hr = Activate();
@@ -188,6 +217,8 @@ HRESULT HostedControl::Activate(LONG verb) {
 }
 
 void HostedControl::Close() {
+    if (eventCookie_) Disconnect(control_.Get(), DIID___MireloList, std::exchange(eventCookie_, 0));
+    if (notifyCookie_) Disconnect(control_.Get(), IID_IPropertyNotifySink, std::exchange(notifyCookie_, 0));
     if (ole_) {
         ole_->Close(OLECLOSE_NOSAVE);
         ole_->SetClientSite(nullptr);

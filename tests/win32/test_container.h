@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "com_support.h"
 
 namespace mltest {
@@ -161,10 +163,19 @@ HWND TestDesktop();
 // A form on it for several controls at once; the caller destroys it.
 HWND NewForm(int width, int height);
 
-// A host window with one control: site set first, InitNew, then in place.
+// How a container hands the control its site and sinks: one call at a time
+// (SetClientSite, then the connection points), or all at once through
+// IQuickActivate. Either way the control gets them before InitNew.
+enum class Activation { StepByStep, Quick };
+std::string ActivationName(const testing::TestParamInfo<Activation>& info);
+
+// A host window with one control: site set first, the host's own event and
+// property-change sinks connected, InitNew, then in place.
 class HostedControl {
 public:
-    explicit HostedControl(bool userMode = true, std::wstring displayName = L"MireloList1");
+    explicit HostedControl(bool userMode = true, std::wstring displayName = L"MireloList1",
+                           Activation activation = Activation::StepByStep);
+    explicit HostedControl(Activation activation) : HostedControl(true, L"MireloList1", activation) {}
     // One of several controls on a form the test owns, at `where` in its client area (run mode).
     HostedControl(HWND form, const RECT& where);
     ~HostedControl();
@@ -181,13 +192,21 @@ public:
     IDispatch* dispatch() const { return dispatch_.Get(); }
     IOleObject* ole() const { return ole_.Get(); }
     TestSite& site() { return *site_; }
+    // The sinks the container connected for itself.
+    EventSink& events() { return events_; }
+    NotifySink& notify() { return notify_; }
     HWND host() const { return host_; }
     HWND controlWindow() const;
 
 private:
-    void Start();
+    void Start(Activation activation);
+    HRESULT HandOverSite(Activation activation);
 
     HWND host_ = nullptr;
+    bool userMode_ = true;
+    EventSink events_;
+    NotifySink notify_;
+    DWORD eventCookie_ = 0, notifyCookie_ = 0;
     bool ownsHost_ = true;
     TestSite* site_ = nullptr;
     ComPtr<IUnknown> control_;
