@@ -30,6 +30,7 @@ ListControl::ListControl()
       oleObject_(*this),
       view_(*this),
       quick_(*this),
+      data_(*this),
       inPlace_(*this),
       oleControl_(*this),
       points_(*this),
@@ -69,6 +70,7 @@ ListControl::~ListControl() {
     core_.reset();
     oleObject_.ReleaseAdvise();
     view_.ReleaseAdvise();
+    data_.ReleaseAdvise();
     site_.SetClientSite(nullptr);
     ObjectDestroyed();
 }
@@ -90,6 +92,7 @@ STDMETHODIMP ListControl::QueryInterface(REFIID iid, void** out) {
     else if (iid == IID_IOleInPlaceActiveObject) p = static_cast<IOleInPlaceActiveObject*>(&inPlace_);
     else if (iid == IID_IViewObject || iid == IID_IViewObject2 || iid == IID_IViewObjectEx)
         p = static_cast<IViewObjectEx*>(&view_);
+    else if (iid == IID_IDataObject) p = static_cast<IDataObject*>(&data_);
     else if (iid == IID_IQuickActivate) p = static_cast<IQuickActivate*>(&quick_);
     else if (iid == IID_IOleControl) p = static_cast<IOleControl*>(&oleControl_);
     else if (iid == IID_IProvideClassInfo || iid == IID_IProvideClassInfo2)
@@ -145,7 +148,16 @@ HRESULT ListControl::SetExtent(const SIZEL& himetric) {
     const int h = MulDiv(himetric.cy, win32::ScreenDpi(LOGPIXELSY), kHimetricPerInch);
     if (w == surface_.ScaleWidth() && h == surface_.ScaleHeight()) return S_OK;
     surface_.SetOffscreenSize(w, h);
-    return Guarded([&] { core_->OnResize(); });
+    const HRESULT hr = Guarded([&] { core_->OnResize(); });
+    PictureMaybeChanged(true);  // a picture of another size, whatever was drawn
+    return hr;
+}
+
+void ListControl::PictureMaybeChanged(bool surely) {
+    if (!surely && surface_.Drawings() == picturesSeen_) return;
+    picturesSeen_ = surface_.Drawings();
+    data_.PictureChanged();
+    view_.PictureChanged();
 }
 
 void ListControl::NoteWindowRect(const RECT& pixels) {

@@ -11,6 +11,7 @@
 #include "server/automation.h"
 #include "server/connection_points.h"
 #include "server/control_site.h"
+#include "server/data_object.h"
 #include "server/errors.h"
 #include "server/font_object.h"
 #include "server/in_place.h"
@@ -43,12 +44,17 @@ public:
 
     // Runs a host's call on the core: a control that got neither InitNew nor
     // Load receives its defaults first; run-time errors become HRESULTs.
+    // When the outermost call is done, the container hears whether the
+    // picture changed.
     template <class F>
     HRESULT Call(F&& body) {
-        return Guarded([&] {
+        ++callDepth_;
+        const HRESULT hr = Guarded([&] {
             EnsureInitialized();
             body();
         });
+        if (--callDepth_ == 0) PictureMaybeChanged();
+        return hr;
     }
     // InitNew and Load: false when the control was initialised already.
     bool BeginInitialization() { return !std::exchange(initialized_, true); }
@@ -76,6 +82,7 @@ public:
 private:
     ~ListControl();
     void PropertyChanged(DISPID id);
+    void PictureMaybeChanged(bool surely = false);
 
     // The border marker's mouse input, handed to the core like the window's own.
     void MouseDown(int16_t button, int16_t shift, float x, float y) override;
@@ -92,6 +99,7 @@ private:
     OleObject oleObject_;
     ViewObject view_;
     QuickActivation quick_;
+    DataObject data_;
     InPlace inPlace_;
     OleControl oleControl_;
     ConnectionPoints points_;
@@ -117,6 +125,8 @@ private:
     bool initialized_ = false;
     bool dirty_ = false;
     SIZEL extent_;
+    int callDepth_ = 0;
+    uint64_t picturesSeen_ = 0;  // the surface's drawing count when the sinks were last told
 };
 
 template <class... I>

@@ -40,10 +40,21 @@ public:
     FontDesc ReadFont(const Text& key, const FontDesc& def) override {
         OwnedVariant v;
         V_VT(v.get()) = VT_DISPATCH;
-        if (FAILED(bag_->Read(win32::Wide(key), v.get(), log_))) return def;
+        if (FAILED(bag_->Read(win32::Wide(key), v.get(), log_))) {
+            // A bag that keeps only text cannot give an object; asked for
+            // text, it gives what it kept.
+            VariantClear(v.get());
+            V_VT(v.get()) = VT_BSTR;
+            if (FAILED(bag_->Read(win32::Wide(key), v.get(), log_))) return def;
+        }
         FontDesc font;
         const VARTYPE vt = V_VT(v.get());
         if ((vt == VT_DISPATCH || vt == VT_UNKNOWN) && ReadFontObject(V_UNKNOWN(v.get()), &font)) return font;
+        // Office's text-only bags keep a font as its name: the rest is a new control's.
+        if (vt == VT_BSTR && SysStringLen(V_BSTR(v.get())) > 0) {
+            font.name = win32::FromBstr(V_BSTR(v.get()));
+            return font;
+        }
         return def;
     }
 

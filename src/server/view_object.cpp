@@ -50,4 +50,13 @@ STDMETHODIMP ViewObject::QueryHitRect(DWORD aspect, LPCRECT bounds, LPCRECT wher
     return S_OK;
 }
 
+void ViewObject::PictureChanged() {
+    if (!(viewAspects_ & DVASPECT_CONTENT)) return;
+    // Called from a copy: the sink may set another while it is told.
+    ComPtr<IAdviseSink> sink = viewSink_;
+    if (!sink) return;
+    if (viewFlags_ & ADVF_ONLYONCE) viewSink_.Reset();
+    sink->OnViewChange(DVASPECT_CONTENT, -1);
+}
+
 }  // namespace mirelo::server

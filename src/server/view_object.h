@@ -49,6 +49,8 @@ public:
         return E_NOTIMPL;
     }
 
+    // The control's picture changed: tell the container's view sink.
+    void PictureChanged();
     void ReleaseAdvise() { viewSink_.Reset(); }
 
 private:

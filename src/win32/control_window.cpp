@@ -50,6 +50,16 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;  // the paint handler covers every pixel
+    case WM_SETREDRAW:
+        // The host batches changes: nothing is drawn meanwhile, the list's
+        // state moves on as with painting on. The system's own handling takes
+        // the window's visibility away and gives it back; the scroll bar and
+        // the marker painted nothing meanwhile, so all of it waits for the
+        // host's repaint.
+        surface_.SetRedraw(wParam != 0);
+        DefWindowProcW(hwnd_, msg, wParam, lParam);
+        if (wParam) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        return 0;
     case WM_PAINT:
         Paint();
         return 0;

@@ -65,6 +65,7 @@ GdiSurface::~GdiSurface() {
 void GdiSurface::AttachWindow(HWND hwnd) {
     DetachWindow();
     hwnd_ = hwnd;
+    redraw_ = true;  // a new window paints until its host says otherwise
     windowDc_ = GetDC(hwnd);
     Prepare(windowDc_);
     WindowResized();
@@ -97,6 +98,13 @@ void GdiSurface::SetOffscreenSize(int width, int height) {
 HDC GdiSurface::Dc() const {
     if (redirect_) return redirect_;
     return hwnd_ ? windowDc_ : offscreen_.dc();
+}
+
+HDC GdiSurface::Target() {
+    if (redirect_) return redirect_;
+    ++drawings_;
+    if (!hwnd_) return offscreen_.dc();
+    return redraw_ ? windowDc_ : nullptr;
 }
 
 void GdiSurface::Prepare(HDC dc) {
@@ -149,7 +157,8 @@ void GdiSurface::SetDrawWidth(int16_t w) {
 
 int32_t GdiSurface::FillRect(const Rect& r, BrushHandle brush) {
     RECT rc = ToRect(r);
-    return ::FillRect(Dc(), &rc, reinterpret_cast<HBRUSH>(brush));
+    HDC dc = Target();
+    return dc ? ::FillRect(dc, &rc, reinterpret_cast<HBRUSH>(brush)) : 1;
 }
 
 void GdiSurface::SetTextColor(OleColor rgb) {
@@ -160,7 +169,8 @@ void GdiSurface::SetTextColor(OleColor rgb) {
 HPEN GdiSurface::MakePen(OleColor rgb) const { return CreatePen(PS_SOLID, drawWidth_, rgb & 0xFFFFFF); }
 
 void GdiSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
-    HDC dc = Dc();
+    HDC dc = Target();
+    if (!dc) return;
     if (drawWidth_ == 1 && (x1 == x2 || y1 == y2)) {
         // The row separators and the border line: a one-pixel pen along an
         // axis covers exactly the rectangle between the end points, both
@@ -184,7 +194,8 @@ void GdiSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor r
 }
 
 void GdiSurface::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {
-    HDC dc = Dc();
+    HDC dc = Target();
+    if (!dc) return;
     HPEN pen = MakePen(rgb);
     {
         Selected keepPen(dc, pen);
@@ -196,26 +207,28 @@ void GdiSurface::Box(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rg
 }
 
 void GdiSurface::Cls() {
+    HDC dc = Target();
+    if (!dc) return;
     HBRUSH brush = CreateSolidBrush(back_ & 0xFFFFFF);
     RECT rc = {0, 0, ScaleWidth(), ScaleHeight()};
-    ::FillRect(Dc(), &rc, brush);
+    ::FillRect(dc, &rc, brush);
     DeleteObject(brush);
 }
 
 void GdiSurface::Print(int32_t x, int32_t y, const Text& text) {
-    TextOutW(Dc(), x, y, Wide(text), static_cast<int>(text.size()));
+    if (HDC dc = Target()) TextOutW(dc, x, y, Wide(text), static_cast<int>(text.size()));
 }
 
 void GdiSurface::DrawFocusRect(const Rect& r) {
     RECT rc = ToRect(r);
-    ::DrawFocusRect(Dc(), &rc);
+    if (HDC dc = Target()) ::DrawFocusRect(dc, &rc);
 }
 
 void GdiSurface::StretchBlt(int32_t xDst, int32_t yDst, int32_t wDst, int32_t hDst, MemDC& src, int32_t xSrc,
                             int32_t ySrc, int32_t wSrc, int32_t hSrc) {
     auto* source = dynamic_cast<pcMemDC*>(&src);
-    if (!source) return;
-    HDC dc = Dc();
+    HDC dc = Target();
+    if (!source || !dc) return;
     SetStretchBltMode(dc, COLORONCOLOR);
     ::StretchBlt(dc, xDst, yDst, wDst, hDst, source->hdc(), xSrc, ySrc, wSrc, hSrc, SRCCOPY);
 }
@@ -223,10 +236,12 @@ void GdiSurface::StretchBlt(int32_t xDst, int32_t yDst, int32_t wDst, int32_t hD
 bool GdiSurface::DrawIconImage(const uint8_t* bytes, size_t length, int32_t x, int32_t y, int32_t w,
                                int32_t h) {
     if (!bytes || length == 0) return false;
+    HDC dc = Target();
+    if (!dc) return true;  // as drawn: the same bytes drew before and will again
     HICON icon = CreateIconFromResourceEx(const_cast<PBYTE>(bytes), static_cast<DWORD>(length), TRUE,
                                           0x00030000, w, h, LR_DEFAULTCOLOR);
     if (!icon) return false;
-    const BOOL drawn = DrawIconEx(Dc(), x, y, icon, w, h, 0, nullptr, DI_NORMAL);
+    const BOOL drawn = DrawIconEx(dc, x, y, icon, w, h, 0, nullptr, DI_NORMAL);
     DestroyIcon(icon);
     return drawn != FALSE;
 }

@@ -38,6 +38,13 @@ public:
     // result into `bounds` of `target` (stretched if the sizes differ).
     void RenderTo(HDC target, const RECT& bounds);
     HDC Dc() const;
+    // A host turned the window's painting off (WM_SETREDRAW FALSE) or on
+    // again: while it is off nothing is drawn on the window, and everything
+    // else (measuring, the list's own state) goes on as before.
+    void SetRedraw(bool on) { redraw_ = on; }
+    // How many drawing operations the control has made on its own picture
+    // (not on a frame for RenderTo): a change means the picture changed.
+    uint64_t Drawings() const { return drawings_; }
 
     // Surface.
     int32_t ScaleWidth() const override;
@@ -77,6 +84,9 @@ private:
     };
 
     void Prepare(HDC dc);  // selects the font, text colour and transparent mode
+    // Where the next drawing operation goes, counted; null when it is not to
+    // be drawn at all.
+    HDC Target();
     HPEN MakePen(OleColor rgb) const;
     SIZE Extent(HDC dc, std::u16string_view text);
     void ForgetExtents();  // the font changed, or the cache is full
@@ -91,6 +101,8 @@ private:
     SIZE client_ = {};
     Bitmap offscreen_;
     HDC redirect_ = nullptr;  // while RenderTo runs the paint handler
+    bool redraw_ = true;
+    uint64_t drawings_ = 0;
 
     FontDesc font_;
     HFONT hfont_ = nullptr;

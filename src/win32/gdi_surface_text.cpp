@@ -41,7 +41,8 @@ int PlainLineLeft(const RECT& r, int width, uint32_t format) {
 
 int32_t GdiSurface::DrawText(std::u16string_view text, const Rect& r, uint32_t format) {
     RECT rc = {r.left, r.top, r.right, r.bottom};
-    HDC dc = Dc();
+    HDC dc = Target();
+    if (!dc) return std::max(LineHeight(Dc()), 1);  // what a line answers
     if (!IsPlainLine(text, format)) {
         // Alignments are the host's numbers, any bits at all; DT_MODIFYSTRING
         // would have DrawTextW write the shortened text, and four more units,

@@ -38,6 +38,31 @@ TEST(Persistence, MissingKeysLoadAsTheControlDefinesThem) {
     EXPECT_EQ(Get(d.Get(), L"BorderWidth").value.AsLong(), 1);
 }
 
+// Office's text-only bag: every value comes back as text, the font as its name.
+TEST(Persistence, TextBagOfStringsLoadsEveryValueAndTheFontByItsName) {
+    ComPtr<IDispatch> original = ChangedControl();
+    ASSERT_TRUE(original);
+    MemoryPropertyBag saved;
+    ASSERT_EQ(original.As<IPersistPropertyBag>(IID_IPersistPropertyBag)->Save(&saved, TRUE, FALSE), S_OK);
+    // What the loaded font must equal: a new control's, renamed where the bag names a font.
+    for (const wchar_t* name : {L"Tahoma", L""}) {
+        SCOPED_TRACE(name);
+        MemoryPropertyBag text;
+        for (auto& [key, value] : saved.values)
+            ASSERT_EQ(VariantChangeType(text.values[key].get(), value.get(), 0, VT_BSTR), S_OK);
+        text.values[L"Font"] = Var::Str(name);
+        ComPtr<IDispatch> loaded = LoadedFrom(&text);
+        ASSERT_TRUE(loaded);
+        for (const Setting& s : NonDefaults()) EXPECT_EQ(Get(loaded.Get(), s.key).value.AsLong(), s.value.AsLong());
+        ComPtr<IDispatch> expected = NewDispatch();
+        CallResult font = Get(expected.Get(), L"Font");
+        if (*name) Put(V_DISPATCH(font.value.get()), L"Name", Var::Str(name));
+        const FontFacts got = FontOf(loaded.Get()), want = FontOf(expected.Get());
+        EXPECT_TRUE(got == want) << std::string(got.name.begin(), got.name.end()) << " " << got.size << " / "
+                                 << std::string(want.name.begin(), want.name.end()) << " " << want.size;
+    }
+}
+
 TEST(Persistence, StreamRoundTripKeepsTheSameValues) {
     ComPtr<IDispatch> original = ChangedControl();
     ASSERT_TRUE(original);
