@@ -91,6 +91,9 @@ TEST_F(ListTest, ClearHidesTheBarButLeavesTheColumnNarrow) {
     list->Clear();
     EXPECT_FALSE(list->Bar().Visible());
     EXPECT_EQ(list->Columns().widths.at(2), narrow);
+    // Filled again, the first row gives the width back and the third takes it once.
+    Fill(3);
+    EXPECT_EQ(list->Columns().widths.at(2), narrow);
 }
 
 TEST_F(ListTest, WithoutColumnsTheBarAppearsWithoutAnError) {
