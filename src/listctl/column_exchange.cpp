@@ -8,7 +8,7 @@ void MireloList::SortOrExchange(int16_t target, int16_t source) {
     // An empty list can neither exchange nor sort its columns.
     if (ListCount() == 0) return;
     if (target == source) SortByColumn(source);
-    else if (!(YnNeedNumCol_ != kFalse && (target == 0 || source == 0))) {
+    else if (!(look_.YnNeedNumCol != kFalse && (target == 0 || source == 0))) {
         for (ItemRecord& row : Items) {
             row.SwapText = row.Cell(target);
             row.SetCell(target, row.Cell(source));

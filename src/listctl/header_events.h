@@ -9,7 +9,7 @@ class MireloList::HeaderEvents : public HeaderInputEvents {
 public:
     explicit HeaderEvents(MireloList& list) : list_(list) {}
     ListGeometry Geometry() const override { return list_.Geometry(); }
-    bool NumbersInFront() const override { return list_.YnNeedNumCol_ != kFalse; }
+    bool NumbersInFront() const override { return list_.look_.YnNeedNumCol != kFalse; }
     void PaintHeaderCell(int32_t left, int32_t width, int16_t column, CellLook look) override {
         list_.painter_.HeaderCell(list_.View(list_.Geometry()), left, width, list_.columns_.captions.at(column), look);
     }

@@ -79,7 +79,7 @@ void MireloList::Clear() {
     FirstIndex_ = 0;
     LastIndex_ = 0;
     surface_.Cls();
-    if (Border_) DrawBorderBox();
+    if (look_.Border) DrawBorderBox();
     PaintHeader();
     if (access_) access_->RowsChanged();
 }
@@ -127,20 +127,20 @@ void MireloList::UpdateItem(Text& Key, Text& sT) {
 void MireloList::SetCheckItem(int32_t& Index, Bool16& bCheck) {
     if (!IsValidIndex(Index)) return;
     Items[Index].Checked = bCheck;
-    if (!CheckBox_) return;
+    if (!look_.CheckBox) return;
     PaintRow(static_cast<int16_t>(Index));
     if (access_) access_->RowStateChanged(static_cast<int16_t>(Index));
 }
 
 void MireloList::SetCheckAllItem(Bool16& bCheck) {
     for (auto& r : Items) r.Checked = bCheck;
-    if (!CheckBox_) return;
+    if (!look_.CheckBox) return;
     PaintList();
     if (access_) access_->RowsChanged();
 }
 
 Text MireloList::GetCheckItemId() const {
-    if (!CheckBox_) return u"-1";
+    if (!look_.CheckBox) return u"-1";
     Text out;
     for (size_t i = 0; i < Items.size(); ++i) {
         if (Items[i].Checked != kTrue) continue;

@@ -12,8 +12,8 @@ ListGeometry MireloList::Geometry() const {
     g.height = surface_.ScaleHeight();
     g.fullHeight = surface_.HeightTwips() / kTwipsPerPixel;
     g.pen = surface_.DrawWidth();
-    g.border = Border_ != kFalse;
-    g.itemHeight = ItemHeight_;
+    g.border = look_.Border != kFalse;
+    g.itemHeight = look_.ItemHeight;
     g.barWidth = ucBar->Visible() ? ucBar->Width() : 0;
     g.firstIndex = FirstIndex_;
     g.rowCount = ListCount();
@@ -28,8 +28,8 @@ void MireloList::UpdateLayout() {
     if (ListCount() != 0) {
         const int32_t rows = Geometry().RowAreaHeight();
         RowAreaHeight_ = rows;
-        ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(rows) / ItemHeight_)));
-        bool need = static_cast<int64_t>(ItemHeight_) * ListCount() > rows;
+        ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(rows) / look_.ItemHeight)));
+        bool need = static_cast<int64_t>(look_.ItemHeight) * ListCount() > rows;
         ucBar->SetVisible(need);
         state = need ? u"1" : u"0";
         ucBar->SetTag(state);
@@ -47,7 +47,7 @@ void MireloList::RecordLayoutLastIndex() {
     // From the row area the last layout or row paint measured, not the one
     // the new size or height gives: the host's Resize handler has always
     // read LastIndex so.
-    LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, ItemHeight_, FirstIndex_);
+    LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, look_.ItemHeight, FirstIndex_);
 }
 
 void MireloList::PlaceScrollBar() {

@@ -33,6 +33,7 @@
 #include "platform/timers.h"
 #include "platform/window_proc.h"
 #include "render/captions.h"
+#include "render/list_look.h"
 #include "render/list_painter.h"
 #include "scrollbar/uc_scrollbar.h"
 #include "subclass/hook_owner.h"
@@ -86,8 +87,8 @@ public:
 
     // Properties. Most setters skip an unchanged value; CheckBox and
     // bSeleArrow deliberately do not.
-    Bool16 CheckBox() const { return CheckBox_; }
-    void SetCheckBox(Bool16 v) { Assign(&MireloList::CheckBox_, v, true); }
+    Bool16 CheckBox() const { return look_.CheckBox; }
+    void SetCheckBox(Bool16 v) { Assign(&ListLook::CheckBox, v, true); }
     int32_t hWnd() const;
     int32_t ListCount() const { return static_cast<int32_t>(Items.size()); }
     int16_t IndexFromPoint(const Variant& X, const Variant& Y);
@@ -96,30 +97,30 @@ public:
     const FontDesc& Font() const;
     void SetFont(const FontDesc& f);      // property put: full repaint
     void SetFontRef(const FontDesc& f);   // property putref: list repaint
-    int32_t ItemHeight() const { return ItemHeight_; }
+    int32_t ItemHeight() const { return look_.ItemHeight; }
     void SetItemHeight(int32_t v);
-    OleColor ItemBkColor1() const { return ItemBkColor1_; }
-    void SetItemBkColor1(OleColor v) { Assign(&MireloList::ItemBkColor1_, v); }
-    OleColor ItemBkColor2() const { return ItemBkColor2_; }
-    void SetItemBkColor2(OleColor v) { Assign(&MireloList::ItemBkColor2_, v); }
-    OleColor ItemSelBkColor() const { return ItemSelBkColor_; }
-    void SetItemSelBkColor(OleColor v) { Assign(&MireloList::ItemSelBkColor_, v); }
-    OleColor ItemNorTextColor() const { return ItemNorTextColor_; }
-    void SetItemNorTextColor(OleColor v) { Assign(&MireloList::ItemNorTextColor_, v); }
-    OleColor ItemSelTextColor() const { return ItemSelTextColor_; }
-    void SetItemSelTextColor(OleColor v) { Assign(&MireloList::ItemSelTextColor_, v); }
-    OleColor HeaderBackColor() const { return HeaderBackColor_; }
-    void SetHeaderBackColor(OleColor v) { Assign(&MireloList::HeaderBackColor_, v); }
-    Bool16 YnNeedNumCol() const { return YnNeedNumCol_; }
-    void SetYnNeedNumCol(Bool16 v) { Assign(&MireloList::YnNeedNumCol_, v); }
-    OleColor ItemPlyTextColor() const { return ItemPlyTextColor_; }
-    void SetItemPlyTextColor(OleColor v) { Assign(&MireloList::ItemPlyTextColor_, v); }
-    OleColor ItemErrTextColor() const { return ItemErrTextColor_; }
-    void SetItemErrTextColor(OleColor v) { Assign(&MireloList::ItemErrTextColor_, v); }
-    Bool16 Border() const { return Border_; }
-    void SetBorder(Bool16 v) { Assign(&MireloList::Border_, v); }
-    OleColor BorderColor() const { return BorderColor_; }
-    void SetBorderColor(OleColor v) { Assign(&MireloList::BorderColor_, v); }
+    OleColor ItemBkColor1() const { return look_.ItemBkColor1; }
+    void SetItemBkColor1(OleColor v) { Assign(&ListLook::ItemBkColor1, v); }
+    OleColor ItemBkColor2() const { return look_.ItemBkColor2; }
+    void SetItemBkColor2(OleColor v) { Assign(&ListLook::ItemBkColor2, v); }
+    OleColor ItemSelBkColor() const { return look_.ItemSelBkColor; }
+    void SetItemSelBkColor(OleColor v) { Assign(&ListLook::ItemSelBkColor, v); }
+    OleColor ItemNorTextColor() const { return look_.ItemNorTextColor; }
+    void SetItemNorTextColor(OleColor v) { Assign(&ListLook::ItemNorTextColor, v); }
+    OleColor ItemSelTextColor() const { return look_.ItemSelTextColor; }
+    void SetItemSelTextColor(OleColor v) { Assign(&ListLook::ItemSelTextColor, v); }
+    OleColor HeaderBackColor() const { return look_.HeaderBackColor; }
+    void SetHeaderBackColor(OleColor v) { Assign(&ListLook::HeaderBackColor, v); }
+    Bool16 YnNeedNumCol() const { return look_.YnNeedNumCol; }
+    void SetYnNeedNumCol(Bool16 v) { Assign(&ListLook::YnNeedNumCol, v); }
+    OleColor ItemPlyTextColor() const { return look_.ItemPlyTextColor; }
+    void SetItemPlyTextColor(OleColor v) { Assign(&ListLook::ItemPlyTextColor, v); }
+    OleColor ItemErrTextColor() const { return look_.ItemErrTextColor; }
+    void SetItemErrTextColor(OleColor v) { Assign(&ListLook::ItemErrTextColor, v); }
+    Bool16 Border() const { return look_.Border; }
+    void SetBorder(Bool16 v) { Assign(&ListLook::Border, v); }
+    OleColor BorderColor() const { return look_.BorderColor; }
+    void SetBorderColor(OleColor v) { Assign(&ListLook::BorderColor, v); }
     int32_t BorderWidth() const;
     void SetBorderWidth(int32_t v);
     int16_t ListIndex() const { return ListIndex_; }
@@ -132,8 +133,8 @@ public:
     void Setitem(int16_t Index, int16_t nCol, const Text& value);
     int16_t ItemId(int16_t Index) const;
     void SetItemId(int16_t Index, int16_t value);
-    Bool16 bSeleArrow() const { return bSeleArrow_; }
-    void SetbSeleArrow(Bool16 v) { Assign(&MireloList::bSeleArrow_, v, true); }
+    Bool16 bSeleArrow() const { return look_.bSeleArrow; }
+    void SetbSeleArrow(Bool16 v) { Assign(&ListLook::bSeleArrow, v, true); }
 
     // Methods.
     Variant AddItemA(const Variant& nColNumCount, const Variant& sHeadCaption, const Variant& nColWidth,
@@ -216,9 +217,9 @@ private:
     // A member property took a new value: store it and tell the host, rebuild
     // and repaint as its row says. Skips an unchanged value unless `always`.
     template <class V>
-    void Assign(V MireloList::*field, V v, bool always = false) {
-        if (!always && this->*field == v) return;
-        this->*field = v;
+    void Assign(V ListLook::*field, V v, bool always = false) {
+        if (!always && look_.*field == v) return;
+        look_.*field = v;
         Changed(RowOf(field));
     }
     void Changed(const ListProperty& p);
@@ -254,22 +255,7 @@ private:
     MireloListEvents* events_ = nullptr;
     AccessibilityEvents* access_ = nullptr;  // present while a window answers for the list
 
-    // Persisted look: each has its row in kProperties; only its setter changes it
-    // after loading.
-    Bool16 CheckBox_ = kFalse;           // rows show a check box
-    int32_t ItemHeight_ = 0;             // row and header height, pixels
-    OleColor ItemBkColor1_ = 0;          // rows at even distance from the top row
-    OleColor ItemBkColor2_ = 0;          // the other rows
-    OleColor ItemSelBkColor_ = 0;        // selected row background
-    OleColor ItemNorTextColor_ = 0;      // row and header text
-    OleColor ItemSelTextColor_ = 0;      // selected row text, pressed header caption
-    OleColor ItemPlyTextColor_ = 0;      // play row text
-    OleColor ItemErrTextColor_ = 0;      // kept and persisted; nothing paints with it
-    OleColor HeaderBackColor_ = 0;       // header band
-    Bool16 YnNeedNumCol_ = kFalse;       // column 0 shows row numbers
-    Bool16 Border_ = kFalse;             // border box drawn, everything inset by the pen width
-    OleColor BorderColor_ = 0;           // the border box
-    Bool16 bSeleArrow_ = kFalse;         // the play row shows its marker
+    ListLook look_;  // only the property table and the setters change it after loading
 
     // Rows.
     std::vector<ItemRecord> Items;
@@ -304,7 +290,6 @@ private:
     float LastX_ = 0, LastY_ = 0;
     std::unique_ptr<HeaderEvents> headerEvents_;
     HeaderInput header_;
-    std::vector<int16_t> SortMap;             // pre-sort row of each position after a sort
 
     bool runModeReady_ = false;
     bool Timer1Enabled_ = false;

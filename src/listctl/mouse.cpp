@@ -44,7 +44,7 @@ void MireloList::OnMouseDown(int16_t Button, int16_t Shift, float X, float Y) {
     } else if (Button == 1 && ListCount() != 0) {
         int16_t row = hit.Row();
         if (hit.onCheck) {
-            if (CheckBox_ && row < ListCount()) {
+            if (look_.CheckBox && row < ListCount()) {
                 Items[row].Checked = static_cast<Bool16>(~Items[row].Checked);
                 PaintRow(row);
                 if (access_) access_->RowStateChanged(row);

@@ -34,7 +34,7 @@ void MireloList::SetFontRef(const FontDesc& f) {
 void MireloList::SetItemHeight(int32_t v) {
     // Every row computation divides by the height: refuse what cannot be laid out.
     if (v <= 0) Raise(kInvalidPropertyValue);
-    Assign(&MireloList::ItemHeight_, v);
+    Assign(&ListLook::ItemHeight, v);
 }
 
 

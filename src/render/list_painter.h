@@ -11,6 +11,7 @@
 #include "base/color.h"
 #include "base/text.h"
 #include "geometry/list_geometry.h"
+#include "render/list_look.h"
 #include "platform/gdi.h"
 #include "platform/surface.h"
 
@@ -41,10 +42,7 @@ struct ListView {
     int16_t listIndex = -1;     // selected row
     int16_t playIndex = -1;     // play row
     bool altPhase = false;      // row colours swapped, flipped per scroll so they follow the rows
-    bool numbered = false;      // column 0 shows row numbers
-    bool checkBoxes = false;
-    bool playMarker = false;    // the play row shows its marker
-    OleColor norText = 0, selText = 0, plyText = 0, borderColor = 0;
+    const ListLook* look = nullptr;  // colours and switches, read in place
     std::array<BrushHandle, kBrushCount> brushes{};
     MemDC* checkImages = nullptr;        // the "CHK" strip: empty box, play arrow, checked box
     const ClsIcon* playIcon = nullptr;   // none at design time

@@ -12,7 +12,7 @@ constexpr int32_t kDesignTextMargin = 2;  // the name's distance from the frame 
 }  // namespace
 
 void ListPainter::BorderBox(const ListView& v) {
-    surface_.Box(0, 0, v.geometry.width - 1, v.geometry.height - 1, v.borderColor);
+    surface_.Box(0, 0, v.geometry.width - 1, v.geometry.height - 1, v.look->BorderColor);
 }
 
 void ListPainter::EmptyBackground(const ListView& v) {
@@ -25,7 +25,7 @@ void ListPainter::EmptyBackground(const ListView& v) {
 void ListPainter::DesignLook(const ListView& v, const Text& name) {
     surface_.Cls();
     const int32_t at = v.geometry.Inset() + kDesignTextMargin;
-    surface_.SetTextColor(v.norText);
+    surface_.SetTextColor(v.look->ItemNorTextColor);
     surface_.Print(at, at, name);
     if (v.geometry.border) BorderBox(v);
     else surface_.DrawFocusRect(Rect{0, 0, v.geometry.width, v.geometry.height});
@@ -35,7 +35,7 @@ void ListPainter::Header(const ListView& v) {
     const ListGeometry& g = v.geometry;
     const Rect band = g.HeaderBand();
     FillBox(band.left, band.top, band.Width(), band.Height(), v.brushes[kHeaderBrush]);
-    surface_.SetTextColor(v.norText);
+    surface_.SetTextColor(v.look->ItemNorTextColor);
     const int16_t textTop = TextTop(v);
     for (int c = 0, last = g.LastSlot(); c <= last; ++c) {
         if (g.widths[c] <= 0) continue;
@@ -60,9 +60,9 @@ void ListPainter::HeaderCell(const ListView& v, int32_t left, int32_t width, con
     if (const auto fill = v.geometry.GestureCellFill(left, width))
         FillBox(fill->left, fill->top, fill->Width(), fill->Height(), v.brushes[brush]);
     // Rows leave their own text colour behind; a caption is never drawn in it.
-    surface_.SetTextColor(look == CellLook::Pressed ? v.selText : v.norText);
+    surface_.SetTextColor(look == CellLook::Pressed ? v.look->ItemSelTextColor : v.look->ItemNorTextColor);
     DrawCellText(caption, left, TextTop(v), width, v.geometry.itemHeight, DT_CENTER_);
-    if (look == CellLook::Pressed) surface_.SetTextColor(v.norText);
+    if (look == CellLook::Pressed) surface_.SetTextColor(v.look->ItemNorTextColor);
 }
 
 }  // namespace mirelo

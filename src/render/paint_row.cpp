@@ -27,14 +27,14 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
     OleColor textColor;
     if (index == v.listIndex) {
         brush = v.brushes[kSelectionBrush];
-        textColor = v.selText;
+        textColor = v.look->ItemSelTextColor;
     } else {
         // Counted from the top row, flipped per scroll step, so a row keeps its
         // colour while the list scrolls one row at a time.
         int phase = (index - g.firstIndex) % 2;
         if (v.altPhase) phase = 1 - phase;
         brush = v.brushes[phase];
-        textColor = index == v.playIndex ? v.plyText : v.norText;
+        textColor = index == v.playIndex ? v.look->ItemPlyTextColor : v.look->ItemNorTextColor;
     }
     const Rect box = g.RowBox(index);
     FillBox(box.left, box.top, box.Width(), fillH, brush);
@@ -49,13 +49,14 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
         const auto format = static_cast<uint32_t>(static_cast<int32_t>((*v.aligns)[c]));
         const Rect box = g.CellTextBox(c, textTop, textH);
         // Numbered rows show their number in place of column 0's text.
-        const Text number = c == 0 && v.numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text();
+        const bool numbered = c == 0 && v.look->YnNeedNumCol != kFalse;
+        const Text number = numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text();
         DrawCellText(number.empty() ? row.cells[c] : number, box.left, box.top, box.Width(), textH, format);
         if (c != 0) Separator(g.RowSeparator(c, top));
     }
 
-    const bool playMarker = index == v.playIndex && v.playMarker;
-    if (v.checkBoxes) {
+    const bool playMarker = index == v.playIndex && v.look->bSeleArrow != kFalse;
+    if (v.look->CheckBox != kFalse) {
         if (v.checkImages) {
             const Rect box = g.CheckBox(textTop);
             const auto blt = [&](int32_t srcX) {
@@ -76,7 +77,7 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
             FillBox(filler->left, filler->top, filler->Width(), filler->Height(), v.brushes[kBackBrush]);
         // The filler and the rows may have covered the bottom border line.
         const Rect line = g.BottomLine();
-        if (g.border) surface_.Line(line.left, line.top, line.right, line.bottom, v.borderColor);
+        if (g.border) surface_.Line(line.left, line.top, line.right, line.bottom, v.look->BorderColor);
     }
 }
 
