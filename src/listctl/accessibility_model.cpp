@@ -122,7 +122,7 @@ int32_t AccessibilityModel::RowsInView() const { return Geometry().RowsInView();
 
 Text AccessibilityModel::RowName(int16_t row) const {
     const ItemRecord& record = list_.Rows().at(row);
-    const bool numbered = list_.YnNeedNumCol() != kFalse;
+    const bool numbered = list_.Look().YnNeedNumCol != kFalse;
     Text name;
     for (int16_t c : ShownColumns()) {
         // Numbered as painted.
@@ -209,7 +209,7 @@ AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listH
         s.focusable = s.selectable = true;
         s.selected = e.index == list_.ListIndex();
         s.focused = s.selected && listHasFocus;
-        s.checked = list_.CheckBox() != kFalse && list_.Rows().at(e.index).Checked != kFalse;
+        s.checked = list_.Look().CheckBox != kFalse && list_.Rows().at(e.index).Checked != kFalse;
         // The painter's bounds: nothing above the top row, nothing from the
         // client's last pixel line down.
         s.offscreen = e.index < list_.FirstIndex() || Geometry().BelowClient(Location(e).top);

@@ -79,7 +79,7 @@ void MireloList::Clear() {
     FirstIndex_ = 0;
     LastIndex_ = 0;
     surface_.Cls();
-    if (look_.Border) DrawBorderBox();
+    if (look_.Border) painter_.BorderBox(View(Geometry()));
     PaintHeader();
     if (access_) access_->RowsChanged();
 }

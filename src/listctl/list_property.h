@@ -72,6 +72,7 @@ struct ListProperty {
     Repaint repaint;
     bool rowsRetold;            // assistive technology is told the rows read differently
     PropertyCategory category;
+    bool always;                // a set notifies and repaints even when the value is unchanged
 };
 
 // The row with this dispatch identifier, or null.

@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "base/color.h"
+#include "base/error.h"
 #include "base/numeric.h"
 #include "base/text.h"
 #include "base/variant.h"
@@ -85,10 +87,24 @@ public:
     void WriteProperties(PropertyBag& bag);
     void AmbientChanged();
 
-    // Properties. Most setters skip an unchanged value; CheckBox and
-    // bSeleArrow deliberately do not.
-    Bool16 CheckBox() const { return look_.CheckBox; }
-    void SetCheckBox(Bool16 v) { Assign(&ListLook::CheckBox, v, true); }
+    // The persisted look, read in place. Each field is set through its row
+    // in kProperties: stored, told to the host, its brush rebuilt and
+    // repainted as the row says. Most skip an unchanged value; CheckBox and
+    // bSeleArrow deliberately do not. A row height below 1 is error 380.
+    const ListLook& Look() const { return look_; }
+    template <class V>
+    void SetLook(V ListLook::*field, typename std::common_type<V>::type v) {
+        const ListProperty& p = RowOf(field);
+        if constexpr (std::is_same_v<V, int32_t>) {
+            // Every row computation divides by the height: refuse what cannot be laid out.
+            if (v <= 0) Raise(kInvalidPropertyValue);
+        }
+        if (!p.always && look_.*field == v) return;
+        look_.*field = v;
+        Changed(p);
+    }
+
+    // Properties of the list's own.
     int32_t hWnd() const;
     int32_t ListCount() const { return static_cast<int32_t>(Items.size()); }
     int16_t IndexFromPoint(const Variant& X, const Variant& Y);
@@ -97,30 +113,6 @@ public:
     const FontDesc& Font() const;
     void SetFont(const FontDesc& f);      // property put: full repaint
     void SetFontRef(const FontDesc& f);   // property putref: list repaint
-    int32_t ItemHeight() const { return look_.ItemHeight; }
-    void SetItemHeight(int32_t v);
-    OleColor ItemBkColor1() const { return look_.ItemBkColor1; }
-    void SetItemBkColor1(OleColor v) { Assign(&ListLook::ItemBkColor1, v); }
-    OleColor ItemBkColor2() const { return look_.ItemBkColor2; }
-    void SetItemBkColor2(OleColor v) { Assign(&ListLook::ItemBkColor2, v); }
-    OleColor ItemSelBkColor() const { return look_.ItemSelBkColor; }
-    void SetItemSelBkColor(OleColor v) { Assign(&ListLook::ItemSelBkColor, v); }
-    OleColor ItemNorTextColor() const { return look_.ItemNorTextColor; }
-    void SetItemNorTextColor(OleColor v) { Assign(&ListLook::ItemNorTextColor, v); }
-    OleColor ItemSelTextColor() const { return look_.ItemSelTextColor; }
-    void SetItemSelTextColor(OleColor v) { Assign(&ListLook::ItemSelTextColor, v); }
-    OleColor HeaderBackColor() const { return look_.HeaderBackColor; }
-    void SetHeaderBackColor(OleColor v) { Assign(&ListLook::HeaderBackColor, v); }
-    Bool16 YnNeedNumCol() const { return look_.YnNeedNumCol; }
-    void SetYnNeedNumCol(Bool16 v) { Assign(&ListLook::YnNeedNumCol, v); }
-    OleColor ItemPlyTextColor() const { return look_.ItemPlyTextColor; }
-    void SetItemPlyTextColor(OleColor v) { Assign(&ListLook::ItemPlyTextColor, v); }
-    OleColor ItemErrTextColor() const { return look_.ItemErrTextColor; }
-    void SetItemErrTextColor(OleColor v) { Assign(&ListLook::ItemErrTextColor, v); }
-    Bool16 Border() const { return look_.Border; }
-    void SetBorder(Bool16 v) { Assign(&ListLook::Border, v); }
-    OleColor BorderColor() const { return look_.BorderColor; }
-    void SetBorderColor(OleColor v) { Assign(&ListLook::BorderColor, v); }
     int32_t BorderWidth() const;
     void SetBorderWidth(int32_t v);
     int16_t ListIndex() const { return ListIndex_; }
@@ -133,8 +125,6 @@ public:
     void Setitem(int16_t Index, int16_t nCol, const Text& value);
     int16_t ItemId(int16_t Index) const;
     void SetItemId(int16_t Index, int16_t value);
-    Bool16 bSeleArrow() const { return look_.bSeleArrow; }
-    void SetbSeleArrow(Bool16 v) { Assign(&ListLook::bSeleArrow, v, true); }
 
     // Methods.
     Variant AddItemA(const Variant& nColNumCount, const Variant& sHeadCaption, const Variant& nColWidth,
@@ -175,7 +165,6 @@ public:
     // mode the wheel hook follows the window.
     void WindowCreated();
     void WindowDestroying();
-    bool Timer1Enabled() const { return Timer1Enabled_; }
 
     // The message hook callback: the list subscribes the wheel on its window.
     void zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& hWnd, int32_t& uMsg,
@@ -206,7 +195,6 @@ public:
     void PaintList();
     void PaintHeader();
     void PaintAll();
-    void DrawBorderBox();
 
 private:
     class BarEvents;
@@ -214,14 +202,6 @@ private:
     class HeaderEvents;
     friend class HeaderEvents;
 
-    // A member property took a new value: store it and tell the host, rebuild
-    // and repaint as its row says. Skips an unchanged value unless `always`.
-    template <class V>
-    void Assign(V ListLook::*field, V v, bool always = false) {
-        if (!always && look_.*field == v) return;
-        look_.*field = v;
-        Changed(RowOf(field));
-    }
     void Changed(const ListProperty& p);
     static const ListProperty& RowOf(PropertyField field);
     static const ListProperty& RowOf(PropertyType surfaceType);
@@ -292,7 +272,6 @@ private:
     HeaderInput header_;
 
     bool runModeReady_ = false;
-    bool Timer1Enabled_ = false;
     std::unique_ptr<HookTable> hooks_;
 
     // The child scroll bar and the adapter that receives its events.

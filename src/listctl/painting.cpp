@@ -74,6 +74,4 @@ void MireloList::PaintAll() {
     PaintList();
 }
 
-void MireloList::DrawBorderBox() { painter_.BorderBox(View(Geometry())); }
-
 }  // namespace mirelo

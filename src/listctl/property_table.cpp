@@ -18,26 +18,26 @@ constexpr int16_t kMarkerDefault = 1;  // what a Marker is read and written agai
 // In the order of saving; readRank gives the order of loading.
 // clang-format off
 const std::array<ListProperty, 19> MireloList::kProperties = {{
-//   key                  DISPID      type           member                 new       read brush            repaint         rows   category
-    {u"BackColor",        0x68030015, T::BackColour, {},                    0,        1,  kBackBrush,      R::List,        false, C::Skin},
-    {u"Font",             0x68030014, T::Font,       {},                    0,        2,  kNoBrush,        R::All,         false, C::Skin},
-    {u"ItemHeight",       0x68030013, T::Height,     &K::ItemHeight,       16,       4,  kNoBrush,        R::Layout,      false, C::ListItem},
-    {u"ItemBkColor1",     0x68030012, T::Colour,     &K::ItemBkColor1,     0xFFFFFF, 5,  kRowBrush1,      R::List,        false, C::ListItem},
-    {u"ItemBkColor2",     0x68030011, T::Colour,     &K::ItemBkColor2,     16447210, 6,  kRowBrush2,      R::List,        false, C::ListItem},
-    {u"ItemSelBkColor",   0x68030010, T::Colour,     &K::ItemSelBkColor,   13407330, 7,  kSelectionBrush, R::SelectedRow, false, C::ListItem},
-    {u"ItemNorTextColor", 0x6803000F, T::Colour,     &K::ItemNorTextColor, 9396556,  8,  kNoBrush,        R::List,        false, C::ListItem},
-    {u"ItemSelTextColor", 0x6803000E, T::Colour,     &K::ItemSelTextColor, 0xFFFFFF, 9,  kNoBrush,        R::SelectedRow, false, C::ListItem},
-    {u"ItemPlyTextColor", 0x6803000B, T::Colour,     &K::ItemPlyTextColor, 1226579,  10, kNoBrush,        R::PlayRow,     false, C::ListItem},
-    {u"ItemErrTextColor", 0x6803000A, T::Colour,     &K::ItemErrTextColor, 255,      11, kNoBrush,        R::List,        false, C::ListItem},
-    {u"HeaderBackColor",  0x6803000D, T::Colour,     &K::HeaderBackColor,  14603213, 12, kHeaderBrush,    R::Header,      false, C::List},
-    {u"YnNeedNumCol",     0x6803000C, T::Boolean,    &K::YnNeedNumCol,     kTrue,    13, kNoBrush,        R::Header,      true,  C::List},
-    {u"Border",           0x68030009, T::Boolean,    &K::Border,           kTrue,    14, kNoBrush,        R::Frame,       false, C::ListBorder},
-    {u"BorderColor",      0x68030008, T::Colour,     &K::BorderColor,      12821368, 15, kNoBrush,        R::BorderBox,   false, C::ListBorder},
-    {u"BorderWidth",      0x68030007, T::PenWidth,   {},                    0,        16, kNoBrush,        R::All,         false, C::ListBorder},
-    {u"CheckBox",         0x68030019, T::Boolean,    &K::CheckBox,         kFalse,   3,  kNoBrush,        R::List,        true,  C::List},
-    {u"bSeleArrow",       0x68030000, T::Marker,     &K::bSeleArrow,       kTrue,    17, kNoBrush,        R::Nothing,     false, C::List},
-    {u"ListIndex",        0x68030006, T::Unsaved,    &L::ListIndex_,        -1,       0,  kNoBrush,        R::Nothing,     false, C::List},
-    {u"PlayIndex",        0x68030005, T::Unsaved,    &L::PlayIndex_,        -1,       0,  kNoBrush,        R::Nothing,     false, C::List},
+//   key                  DISPID      type           member                 new       read brush            repaint         rows   category       always
+    {u"BackColor",        0x68030015, T::BackColour, {},                    0,        1,  kBackBrush,      R::List,        false, C::Skin,        false},
+    {u"Font",             0x68030014, T::Font,       {},                    0,        2,  kNoBrush,        R::All,         false, C::Skin,        false},
+    {u"ItemHeight",       0x68030013, T::Height,     &K::ItemHeight,        16,       4,  kNoBrush,        R::Layout,      false, C::ListItem,    false},
+    {u"ItemBkColor1",     0x68030012, T::Colour,     &K::ItemBkColor1,      0xFFFFFF, 5,  kRowBrush1,      R::List,        false, C::ListItem,    false},
+    {u"ItemBkColor2",     0x68030011, T::Colour,     &K::ItemBkColor2,      16447210, 6,  kRowBrush2,      R::List,        false, C::ListItem,    false},
+    {u"ItemSelBkColor",   0x68030010, T::Colour,     &K::ItemSelBkColor,    13407330, 7,  kSelectionBrush, R::SelectedRow, false, C::ListItem,    false},
+    {u"ItemNorTextColor", 0x6803000F, T::Colour,     &K::ItemNorTextColor,  9396556,  8,  kNoBrush,        R::List,        false, C::ListItem,    false},
+    {u"ItemSelTextColor", 0x6803000E, T::Colour,     &K::ItemSelTextColor,  0xFFFFFF, 9,  kNoBrush,        R::SelectedRow, false, C::ListItem,    false},
+    {u"ItemPlyTextColor", 0x6803000B, T::Colour,     &K::ItemPlyTextColor,  1226579,  10, kNoBrush,        R::PlayRow,     false, C::ListItem,    false},
+    {u"ItemErrTextColor", 0x6803000A, T::Colour,     &K::ItemErrTextColor,  255,      11, kNoBrush,        R::List,        false, C::ListItem,    false},
+    {u"HeaderBackColor",  0x6803000D, T::Colour,     &K::HeaderBackColor,   14603213, 12, kHeaderBrush,    R::Header,      false, C::List,        false},
+    {u"YnNeedNumCol",     0x6803000C, T::Boolean,    &K::YnNeedNumCol,      kTrue,    13, kNoBrush,        R::Header,      true,  C::List,        false},
+    {u"Border",           0x68030009, T::Boolean,    &K::Border,            kTrue,    14, kNoBrush,        R::Frame,       false, C::ListBorder,  false},
+    {u"BorderColor",      0x68030008, T::Colour,     &K::BorderColor,       12821368, 15, kNoBrush,        R::BorderBox,   false, C::ListBorder,  false},
+    {u"BorderWidth",      0x68030007, T::PenWidth,   {},                    0,        16, kNoBrush,        R::All,         false, C::ListBorder,  false},
+    {u"CheckBox",         0x68030019, T::Boolean,    &K::CheckBox,          kFalse,   3,  kNoBrush,        R::List,        true,  C::List,        true},
+    {u"bSeleArrow",       0x68030000, T::Marker,     &K::bSeleArrow,        kTrue,    17, kNoBrush,        R::Nothing,     false, C::List,        true},
+    {u"ListIndex",        0x68030006, T::Unsaved,    &L::ListIndex_,        -1,       0,  kNoBrush,        R::Nothing,     false, C::List,        false},
+    {u"PlayIndex",        0x68030005, T::Unsaved,    &L::PlayIndex_,        -1,       0,  kNoBrush,        R::Nothing,     false, C::List,        false},
 }};
 // clang-format on
 
@@ -75,10 +75,10 @@ void MireloList::Changed(const ListProperty& p) {
         case R::PlayRow: PaintRow(PlayIndex_); break;
         case R::Frame:
             PlaceScrollBar();
-            if (look_.Border) DrawBorderBox();
+            if (look_.Border) painter_.BorderBox(View(Geometry()));
             break;
         case R::BorderBox:
-            if (look_.Border) DrawBorderBox();
+            if (look_.Border) painter_.BorderBox(View(Geometry()));
             break;
         case R::Layout:
             RecordLayoutLastIndex();

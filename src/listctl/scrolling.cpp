@@ -35,7 +35,6 @@ void MireloList::OnMouseWheel(int32_t wParam) {
 }
 
 void MireloList::SetTimer1(bool enabled) {
-    Timer1Enabled_ = enabled;
     if (ports_.timers == nullptr || surface_.hWnd() == 0) return;
     const HWnd hwnd = static_cast<HWnd>(surface_.hWnd());
     if (enabled) ports_.timers->SetTimer(hwnd, kTimer1Id, 10);

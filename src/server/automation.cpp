@@ -14,7 +14,7 @@ namespace mirelo::server {
 
 namespace {
 
-// The conversions named in MIRELO_PLAIN_PROPERTIES. A Boolean crosses as
+// The conversions named in MIRELO_LOOK_PROPERTIES and MIRELO_PLAIN_PROPERTIES. A Boolean crosses as
 // -1 or 0 whatever true value the caller used; other values keep their bits.
 struct Boolean {
     static Bool16 ToCore(VARIANT_BOOL v) { return v != VARIANT_FALSE ? kTrue : kFalse; }
@@ -79,6 +79,16 @@ STDMETHODIMP Automation::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPAR
     }
 MIRELO_PLAIN_PROPERTIES(MIRELO_DEFINE_PROPERTY)
 #undef MIRELO_DEFINE_PROPERTY
+
+#define MIRELO_DEFINE_LOOK_PROPERTY(Name, Type, Conversion)                                            \
+    STDMETHODIMP Automation::get_##Name(Type* out) {                                                   \
+        return Get(owner_, out, [](MireloList& l) { return Conversion::ToAutomation(l.Look().Name); }); \
+    }                                                                                                  \
+    STDMETHODIMP Automation::put_##Name(Type v) {                                                      \
+        return owner_.Call([&] { owner_.Core().SetLook(&ListLook::Name, Conversion::ToCore(v)); });    \
+    }
+MIRELO_LOOK_PROPERTIES(MIRELO_DEFINE_LOOK_PROPERTY)
+#undef MIRELO_DEFINE_LOOK_PROPERTY
 
 STDMETHODIMP Automation::get_hWnd(LONG* out) {
     return Get(owner_, out, [](MireloList& l) { return l.hWnd(); });

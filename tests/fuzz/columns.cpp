@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     p.surface.height = in.ConsumeIntegralInRange<int>(0, 700);
     auto list = p.NewList();
     list->InitProperties();
-    list->SetYnNeedNumCol(in.ConsumeBool() ? kTrue : kFalse);
+    list->SetLook(&ListLook::YnNeedNumCol, in.ConsumeBool() ? kTrue : kFalse);
 
     for (int step = 0; step < 60 && in.remaining_bytes() > 0; ++step) {
         switch (in.ConsumeIntegralInRange<int>(0, 9)) {
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 8: Call([&] { list->SetBorderWidth(in.ConsumeIntegralInRange<int32_t>(-2, 40)); }); break;
             default: {
                 const int32_t h = in.ConsumeBool() ? in.ConsumeIntegralInRange<int32_t>(-2, 300) : in.ConsumeIntegral<int32_t>();
-                Call([&] { list->SetItemHeight(h); });
+                Call([&] { list->SetLook(&ListLook::ItemHeight, h); });
                 break;
             }
         }

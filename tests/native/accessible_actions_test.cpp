@@ -75,7 +75,7 @@ TEST_F(AccessibleActionsTest, AReadersSortIsAHeaderClick) {
     for (const Case& c : cases) {
         for (bool reader : {false, true}) {
             SetUp();
-            list->SetYnNeedNumCol(c.numbers ? kTrue : kFalse);
+            list->SetLook(&ListLook::YnNeedNumCol, c.numbers ? kTrue : kFalse);
             list->PlayRow(4);
             Reset();
             for (int twice = 0; twice < 2; ++twice) {
@@ -113,11 +113,11 @@ TEST_F(AccessibleActionsTest, ChangesAreAnnounced) {
         {"double click", [&] { list->OnMouseDown(1, 0, 50, 40); list->OnDblClick(); },
          {"ListIndexChanged -1 1 0", "selection 1", "MouseDown 1 0 50 40", "PlayIndexChanged -1 1 0", "play -1 1",
           "DBClick 1 0 50 40"}},
-        {"check box click", [&] { list->SetCheckBox(kTrue); Reset(); list->OnMouseDown(1, 0, 5, 40); },
+        {"check box click", [&] { list->SetLook(&ListLook::CheckBox, kTrue); Reset(); list->OnMouseDown(1, 0, 5, 40); },
          {"state 1", "MouseDown 1 0 5 40"}},
-        {"check a row", [&] { list->SetCheckBox(kTrue); Reset(); list->SetCheckItem(two, on); }, {"state 2"}},
+        {"check a row", [&] { list->SetLook(&ListLook::CheckBox, kTrue); Reset(); list->SetCheckItem(two, on); }, {"state 2"}},
         {"check a row, no boxes", [&] { list->SetCheckItem(two, on); }, {}},
-        {"check all", [&] { list->SetCheckBox(kTrue); Reset(); list->SetCheckAllItem(on); }, {"rows"}},
+        {"check all", [&] { list->SetLook(&ListLook::CheckBox, kTrue); Reset(); list->SetCheckAllItem(on); }, {"rows"}},
         {"cell", [&] { list->Setitem(4, 1, u"new"); }, {"name 4"}},
         {"row data", [&] { list->SetItemData(two, data); }, {"name 2"}},
         {"add", [&] { Add("x", Variant::Missing(), Variant::Missing(), "k"); }, {"rows"}},
@@ -141,7 +141,7 @@ TEST_F(AccessibleActionsTest, ChangesAreAnnounced) {
              list->Bar().BarTimer(RepeatTimer);
              list->Bar().BarMouseUp();
          }, {"scrolled from 0, pressing", "scrolled from 1, pressing", "scroll ended"}},
-        {"numbers off", [&] { list->SetYnNeedNumCol(kFalse); }, {"rows"}},
+        {"numbers off", [&] { list->SetLook(&ListLook::YnNeedNumCol, kFalse); }, {"rows"}},
     };
     for (const Case& c : cases) {
         SetUp();

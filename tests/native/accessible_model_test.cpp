@@ -59,8 +59,8 @@ TEST_F(AccessibleModelTest, RowsSayAndSitWhereThePainterDrawsThem) {
     };
     for (const Case& c : cases) {
         New(400, 194);
-        list->SetBorder(c.border ? kTrue : kFalse);
-        list->SetYnNeedNumCol(c.numbers ? kTrue : kFalse);
+        list->SetLook(&ListLook::Border, c.border ? kTrue : kFalse);
+        list->SetLook(&ListLook::YnNeedNumCol, c.numbers ? kTrue : kFalse);
         Columns(c.captions, c.widths, "0,0,0", 2);
         for (int i = 0; i < 20; ++i)
             Add(("r" + std::to_string(i) + (i % 3 == 0 ? ",," : ",a" + std::to_string(i) + ",") + "b" +
@@ -142,7 +142,7 @@ TEST_F(AccessibleModelTest, NamesDescriptionsAndStates) {
         {true, 0, true, true, true, false},
     };
     for (const Case& c : cases) {
-        list->SetCheckBox(c.checkBoxes ? kTrue : kFalse);
+        list->SetLook(&ListLook::CheckBox, c.checkBoxes ? kTrue : kFalse);
         const AccessibleState s = State(c.row, c.focus);
         EXPECT_EQ(s.selected, c.selected) << c.row;
         EXPECT_EQ(s.focused, c.focused) << c.row;
@@ -181,7 +181,7 @@ TEST_F(AccessibleModelTest, ChildrenAreNumberedHeaderRowsBar) {
 TEST_F(AccessibleModelTest, HeaderCellsSitWhereThePainterDrawsThem) {
     for (bool border : {true, false}) {
         New(400, 194);
-        list->SetBorder(border ? kTrue : kFalse);
+        list->SetLook(&ListLook::Border, border ? kTrue : kFalse);
         Columns("#,a,b\u25B2,c", "30,40,0,100", "0,0,0,0", 3);
         surface.ops.clear();
         list->PaintHeader();
@@ -231,7 +231,7 @@ TEST_F(AccessibleModelTest, HitTestsAnswerAsTheMouseDoes) {
     };
     for (const Case& c : cases) {
         New(236, 194);
-        list->SetBorder(c.border ? kTrue : kFalse);
+        list->SetLook(&ListLook::Border, c.border ? kTrue : kFalse);
         Columns("#,a,b", "30,100,100", "0,0,0", 2);
         for (int i = 0; i < 5; ++i) Add("x,y,z");
         AccessibleElement e;

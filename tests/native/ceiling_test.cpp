@@ -70,7 +70,7 @@ TEST_F(CeilingTest, EveryOperationWorksOnAFullList) {
     }
     {
         SCOPED_TRACE("sorting by header clicks");
-        list->SetCheckBox(kTrue);
+        list->SetLook(&ListLook::CheckBox, kTrue);
         int32_t row = 5;  // key 5 x 7919 mod 32768 = 06827
         Bool16 on = kTrue;
         list->SetCheckItem(row, on);
@@ -126,7 +126,7 @@ TEST_F(CeilingTest, EveryOperationWorksOnAFullList) {
         EXPECT_EQ(list->LastIndex(), kLast);  // held there, not past the rows
         EXPECT_TRUE(Drew("32768"));           // the last row's number
         EXPECT_EQ(ErrorOf([&] { list->OnResize(); }), 0);
-        EXPECT_EQ(ErrorOf([&] { list->SetItemHeight(8); }), 0);
+        EXPECT_EQ(ErrorOf([&] { list->SetLook(&ListLook::ItemHeight, 8); }), 0);
         EXPECT_EQ(list->LastIndex(), kLast);
         list->OnKeyDown(38, 0);
         EXPECT_EQ(list->ListIndex(), kLast - 1);
@@ -177,8 +177,8 @@ TEST_F(CeilingTest, ExtremeRowHeightsFailCleanly) {
     New(400, 300);
     Columns("#,key,text", "60,150,150", "0,0,0", 2);
     Add("0,a,b");
-    EXPECT_TRUE(ok(ErrorOf([&] { list->SetItemHeight(2147483647); })));
-    EXPECT_EQ(list->ItemHeight(), 2147483647);
+    EXPECT_TRUE(ok(ErrorOf([&] { list->SetLook(&ListLook::ItemHeight, 2147483647); })));
+    EXPECT_EQ(list->Look().ItemHeight, 2147483647);
     EXPECT_TRUE(ok(ErrorOf([&] { list->PaintAll(); })));
     EXPECT_TRUE(ok(ErrorOf([&] { list->OnMouseDown(1, 0, 100, 100); })));
     EXPECT_TRUE(ok(ErrorOf([&] { list->OnMouseUp(1, 0, 100, 100); })));
@@ -189,7 +189,7 @@ TEST_F(CeilingTest, ExtremeRowHeightsFailCleanly) {
     MemoryBag bag;
     bag.values["BackColor"] = Variant(u"no colour");
     EXPECT_EQ(ErrorOf([&] { list->ReadProperties(bag); }), kTypeMismatch);
-    EXPECT_EQ(list->ItemHeight(), 0);
+    EXPECT_EQ(list->Look().ItemHeight, 0);
     EXPECT_TRUE(ok(ErrorOf([&] { Add("0,a"); })));
     ASSERT_EQ(list->ListCount(), 1);
     const int32_t headerBottom = list->BorderWidth();  // the band has no height

@@ -163,7 +163,6 @@ TEST_F(BorderTest, WorksWithoutTheGestureWindows) {
     Fill(3);
     DragBorder(102, 0, 40);
     EXPECT_EQ(Widths(), (std::vector<int>{140, 80, 80}));
-    EXPECT_TRUE(list->Timer1Enabled());
 }
 
 }  // namespace

@@ -229,7 +229,7 @@ protected:
                 if (Next(2)) {
                     m.checkBox = !m.checkBox;
                     what << "CheckBox = " << m.checkBox;
-                    list->SetCheckBox(m.checkBox ? kTrue : kFalse);
+                    list->SetLook(&ListLook::CheckBox, m.checkBox ? kTrue : kFalse);
                 } else {
                     // Now and then a count past the last slot, which must change nothing.
                     const int pick = Next(10);

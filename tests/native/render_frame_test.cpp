@@ -39,7 +39,7 @@ TEST_F(RenderFrame, EmptyListAndDesigner) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TwoColumns(151, c.userMode);
-        list->SetBorder(ToBool16(c.border));
+        list->SetLook(&ListLook::Border, ToBool16(c.border));
         EXPECT_EQ(Picture(), c.expected);
     }
 }
@@ -80,7 +80,7 @@ TEST_F(RenderFrame, HeaderStopsAtAVisibleScrollBar) {
     for (int i = 0; i < 3; ++i) Add("x");
     ASSERT_TRUE(list->Bar().Visible());
     EXPECT_EQ(Picture(&MireloList::PaintHeader)[0], "fill 1,1,126,17 #DED3CD");
-    list->SetBorder(kFalse);
+    list->SetLook(&ListLook::Border, kFalse);
     EXPECT_EQ(Picture(&MireloList::PaintHeader)[0], "fill 0,0,127,16 #DED3CD");
 }
 

@@ -108,8 +108,8 @@ TEST_F(RenderRow, Markers) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TwoColumns(2);
-        list->SetCheckBox(ToBool16(c.checkBox));
-        list->SetbSeleArrow(ToBool16(c.arrow));
+        list->SetLook(&ListLook::CheckBox, ToBool16(c.checkBox));
+        list->SetLook(&ListLook::bSeleArrow, ToBool16(c.arrow));
         if (c.checked) {
             int32_t index = 0;
             Bool16 check = kTrue;
@@ -129,7 +129,7 @@ TEST_F(RenderRow, Markers) {
 
 TEST_F(RenderRow, CheckImageStaysAtXTwoWithAThickBorder) {
     TwoColumns(2);
-    list->SetCheckBox(kTrue);
+    list->SetLook(&ListLook::CheckBox, kTrue);
     list->SetBorderWidth(3);
     // Row 0 now starts at y 19; its text at 21.
     EXPECT_EQ(Only(Row(0), "blt"), (Ops{"blt 2,21,13,13 from CHK 0,0,13,13"}));
@@ -154,7 +154,7 @@ TEST_F(RenderRow, RowNumbers) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TwoColumns(10, 200, c.captions);  // all ten fit: no bar narrows column 0
-        list->SetYnNeedNumCol(ToBool16(c.numbers));
+        list->SetLook(&ListLook::YnNeedNumCol, ToBool16(c.numbers));
         EXPECT_EQ(Only(Row(c.row), "text '")[0], c.text);
     }
 }
