@@ -1,8 +1,8 @@
-// The widths after a column-border drag. The column on the near side of the
-// border takes the distance; the shown columns on the far side give or take
-// it in proportion to their widths, none below the minimum, so the total
-// stays what the column operations keep. Hidden slots keep their width and
-// count for no minimum: they would otherwise come back as columns of their own.
+// The widths after a column-border drag (ResizeRight, ResizeLeft). Hidden
+// slots keep their width and count for no minimum: they would otherwise come
+// back as columns of their own.
+#include <algorithm>
+
 #include "base/numeric.h"
 #include "columns/column_model.h"
 
@@ -16,26 +16,21 @@ int ShownCount(const ColumnWidths& w, int first, int last) {
     return n;
 }
 
+// Widths first..last; hidden slots too unless `shownOnly` (a negative width counts).
 int32_t Sum(const ColumnWidths& w, int first, int last, bool shownOnly) {
     int32_t s = 0;
-    for (int j = first; j <= last; ++j)
-        if (!shownOnly || w[j] >= 1) s += w[j];
+    for (int j = first; j <= last; ++j) s += shownOnly && w[j] < 1 ? 0 : w[j];
     return s;
 }
 
 // The near column's new width: at least the minimum, then at most the limit.
-int32_t Bounded(int32_t width, int32_t limit) {
-    if (width < kMinColWidth) width = kMinColWidth;
-    if (width > limit) width = limit;
-    return width;
-}
+int32_t Bounded(int32_t width, int32_t limit) { return std::min<int32_t>(std::max<int32_t>(width, kMinColWidth), limit); }
 
 // Columns first..last give up `growth` pixels (take them when negative).
 void GiveUp(ColumnWidths& w, int first, int last, int32_t growth) {
     std::array<bool, kMaxColumn + 1> shown{};
     for (int j = first; j <= last; ++j) shown[j] = w[j] >= 1;
-    int32_t rest = Sum(w, first, last, true);
-    if (rest == 0) rest = 1;
+    const int32_t rest = std::max<int32_t>(Sum(w, first, last, true), 1);
     for (int j = first; j <= last; ++j) {
         if (!shown[j]) continue;
         // The ratio first, then the product, each share rounded on its own.

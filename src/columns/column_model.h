@@ -1,10 +1,8 @@
 #pragma once
-// The columns as one value: captions, widths, alignments, the last slot that
-// takes part, the width total the column operations keep, and the slot that
-// last gave up the scroll bar's width. The width rules are operations on it
-// alone, with no list, window or surface behind them; each either does all
-// of its change or, failing, none (AddItemA's definition excepted: hosts see
-// the slots set before its bad part).
+// The columns as one value, with the width rules as operations on it alone
+// (no list, window or surface behind them). Each does all of its change or,
+// failing, none; AddItemA's definition excepted: hosts see the slots set
+// before its bad part.
 #include <array>
 #include <cstdint>
 
@@ -46,7 +44,7 @@ struct ColumnModel {
     // A border drag's release: the shown column `k` left of the border
     // widens by `d`, or the shown column right of it by `e`; the shown
     // columns on the far side give or take it in proportion, none below the
-    // minimum. Hidden slots keep their width and count for no minimum.
+    // minimum, so the total stays what the column operations keep.
     void ResizeRight(int k, int32_t d);
     void ResizeLeft(int k, int32_t e);
     // The scroll bar appeared (the last column gives up `barWidth`) or went

@@ -37,8 +37,8 @@ protected:
 
 class HeaderInput {
 public:
-    // The picture boxes and the pointer shapes may be absent (a list without
-    // a window): borders still drag and headers still exchange and sort.
+    // Without picture boxes and pointer shapes (a list without a window)
+    // borders still drag and headers still exchange and sort.
     HeaderInput(HeaderInputEvents& list, PictureBox* splitter, PictureBox* picBack, CursorShapes* cursors);
 
     // From the control surface, in client pixels. Move says whether the
@@ -56,9 +56,8 @@ public:
     // Widths may have moved under the marker: it goes to the first border.
     void MarkerToFirstBorder();
 
-    // The paint handler paints nothing while this holds: during a border
-    // drag, while the marker stands and after a drag's release until the
-    // pointer moves over the control again.
+    // During a border drag, while the marker stands and after a drag's
+    // release until the pointer moves over the control again.
     bool PaintSuppressed() const { return borderDrag_ || SuppressPaint_ != kFalse; }
     int16_t CursorKind() const { return CursorKind_; }  // the pointer shape showing now (HeaderCursorKind)
     bool BorderDragging() const { return borderDrag_.has_value(); }

@@ -71,6 +71,7 @@ TEST(ColumnModel, BorderDragWidths) {
         {{100, 0, 100, 100}, 0, -40, {60, 0, 140, 100}, 300},   // the shown column right of a hidden one widens
         {{100, 0, 100, 100}, 0, 40, {140, 0, 80, 80}, 300},
         {{0, 100, 100}, 0, 40, {0, 100, 100}, 200},             // no shown column at the border: nothing moves
+        {{-5, 100, 100}, 1, 100, {-5, 170, 30}, 195},           // a hidden slot's negative width counts in the limit
         {{100, 100, 0}, 1, -40, {100, 100, 0}, 200},
     };
     for (const Case& c : cases) {
