@@ -1,4 +1,6 @@
 // Column definitions and width distribution.
+#include <tuple>
+
 #include "base/error.h"
 #include "listctl/mirelo_list.h"
 
@@ -10,21 +12,30 @@ Variant MireloList::AddItemA(const Variant& nColNumCount, const Variant& sHeadCa
     // refuse it before any column changes.
     const int16_t count = nColNumCount.ToInt16();
     if (count > kMaxColumn) Raise(kSubscriptOutOfRange);
-    ColNumCount_ = count;
-    std::vector<Text> captions = SplitText(sHeadCaption.ToText());
-    std::vector<Text> widths = SplitText(nColWidth.ToText());
-    std::vector<Text> aligns = SplitText(nAlign.ToText());
-    int32_t sum = 0;
-    for (size_t c = 0; c < captions.size() && c <= kMaxColumn; ++c) {
-        HeadCaption_[c] = captions[c];
-        if (c >= widths.size()) Raise(kSubscriptOutOfRange);
-        ColWidth_[c] = Variant(widths[c]).ToInt16();
-        if (c >= aligns.size()) Raise(kSubscriptOutOfRange);
-        ColAlign_[c] = Variant(aligns[c]).ToInt16();
-        sum += ColWidth_[c];
+    // A definition that fails part way (a missing or unreadable part, widths
+    // past 16 bits in sum, a spread that overflows) leaves the columns as
+    // they were: the host keeps a list it can still show.
+    const auto before = std::make_tuple(ColNumCount_, HeadCaption_, ColWidth_, ColAlign_, ColWidthSum_);
+    try {
+        ColNumCount_ = count;
+        std::vector<Text> captions = SplitText(sHeadCaption.ToText());
+        std::vector<Text> widths = SplitText(nColWidth.ToText());
+        std::vector<Text> aligns = SplitText(nAlign.ToText());
+        int32_t sum = 0;
+        for (size_t c = 0; c < captions.size() && c <= kMaxColumn; ++c) {
+            HeadCaption_[c] = captions[c];
+            if (c >= widths.size()) Raise(kSubscriptOutOfRange);
+            ColWidth_[c] = Variant(widths[c]).ToInt16();
+            if (c >= aligns.size()) Raise(kSubscriptOutOfRange);
+            ColAlign_[c] = Variant(aligns[c]).ToInt16();
+            sum += ColWidth_[c];
+        }
+        ColWidthSum_ = ToInt16(sum);
+        FitColumns(0);
+    } catch (...) {
+        std::tie(ColNumCount_, HeadCaption_, ColWidth_, ColAlign_, ColWidthSum_) = before;
+        throw;
     }
-    ColWidthSum_ = ToInt16(sum);
-    FitColumns(0);
     if (access_) {
         access_->RowsChanged();
         access_->HeaderChanged();
@@ -48,8 +59,10 @@ void MireloList::FitColumns(int32_t reserved) {
 // Each share is rounded on its own, so the new sum can miss the old one plus
 // `extra` by a few pixels; the sum kept is the widths' own.
 void MireloList::DistributeWidth(int16_t extra) {
+    // Widths summing to 0 have no proportion to grow by: zero-width slots
+    // stay 0 by the rule itself, so there is nothing to spread.
     const double s = ColWidthSum_;
-    if (s == 0) Raise(kDivisionByZero);
+    if (s == 0) return;
     std::array<int16_t, kMaxColumn + 1> widths = ColWidth_;
     int32_t total = 0;
     for (int c = 0; c <= ColNumCount_; ++c) {

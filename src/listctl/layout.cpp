@@ -30,11 +30,16 @@ void MireloList::UpdateLayout() {
         RowAreaHeight_ = rows;
         ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(rows) / ItemHeight_)));
         bool need = static_cast<int64_t>(ItemHeight_) * ListCount() > rows;
+        // Rows that all fit show from the bar's value (0), set before the bar
+        // hides and its Hide repaints: a top row left further down would hide
+        // them all, with no bar left to scroll back.
+        if (!need) FirstIndex_ = Clip16(ucBar->Value());
         ucBar->SetVisible(need);
         state = need ? u"1" : u"0";
         ucBar->SetTag(state);
     } else {
         ucBar->SetMax(0);
+        FirstIndex_ = Clip16(ucBar->Value());
         ucBar->SetVisible(false);
     }
     const bool appeared = old == u"0" && state == u"1";
@@ -44,10 +49,11 @@ void MireloList::UpdateLayout() {
     // nobody gets it back later.
     const int col = appeared ? ColNumCount_ - 1 : BarWidthCol_;
     if (col >= 0) {
+        // Held within 16 bits: a column as wide as that lies past every window
+        // anyway, and the layout that moves the bar must not fail the call.
         const int32_t w = appeared ? -ucBar->Width() : ucBar->Width();
-        const int16_t sum = ToInt16(ColWidthSum_ + w);
-        ColWidth_[col] = ToInt16(ColWidth_[col] + w);
-        ColWidthSum_ = sum;
+        ColWidth_[col] = Clip16(ColWidth_[col] + w);
+        ColWidthSum_ = Clip16(ColWidthSum_ + w);
     }
     if (appeared) BarWidthCol_ = static_cast<int16_t>(col >= 0 ? col : -1);
     if (access_) access_->HeaderChanged();

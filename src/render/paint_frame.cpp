@@ -41,9 +41,9 @@ void ListPainter::Header(const ListView& v) {
     // The pen width is added with or without a border, which keeps captions
     // at the same height when the border is switched off.
     const double th = surface_.TextHeight((*v.captions)[0]);
-    // In floating point: a stored row height near the 32-bit limit must fail
-    // the narrowing (error 6), not wrap.
-    headerTextTop_ = ToInt16((static_cast<double>(g.itemHeight) + 2 - th) / 2 + pen);
+    // In floating point, so a row height near the 32-bit limit cannot wrap;
+    // a caption that starts below every window is drawn clipped there.
+    headerTextTop_ = Clip16((static_cast<double>(g.itemHeight) + 2 - th) / 2 + pen);
 
     for (int c = 0, last = g.LastSlot(); c <= last; ++c) {
         if (g.widths[c] <= 0) continue;
