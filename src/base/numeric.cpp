@@ -50,8 +50,4 @@ int32_t Clip32(int64_t v) {
     return static_cast<int32_t>(v);
 }
 
-int16_t Add16(int32_t a, int32_t b) {
-    return ToInt16(static_cast<int64_t>(a) + static_cast<int64_t>(b));
-}
-
 }  // namespace mirelo

@@ -33,7 +33,4 @@ inline int32_t ToInt32(int32_t v) { return v; }
 int16_t Clip16(double v);
 int32_t Clip32(int64_t v);
 
-// 16-bit sum as the control's own arithmetic does it: overflow is error 6.
-int16_t Add16(int32_t a, int32_t b);
-
 }  // namespace mirelo

@@ -17,8 +17,8 @@ ListGeometry MireloList::Geometry() const {
     g.barWidth = ucBar->Visible() ? ucBar->Width() : 0;
     g.firstIndex = FirstIndex_;
     g.rowCount = ListCount();
-    g.columnCount = ColNumCount_;
-    g.widths = ColWidth_;
+    g.columnCount = columns_.count;
+    g.widths = columns_.widths;
     return g;
 }
 
@@ -44,18 +44,7 @@ void MireloList::UpdateLayout() {
     }
     const bool appeared = old == u"0" && state == u"1";
     if (!appeared && !(old == u"1" && state == u"0")) return;
-    // The bar appeared: the last column gives up its width; it went: the
-    // column that gave takes it back. Without such a column nobody gives, and
-    // nobody gets it back later.
-    const int col = appeared ? ColNumCount_ - 1 : BarWidthCol_;
-    if (col >= 0) {
-        // Held within 16 bits: a column as wide as that lies past every window
-        // anyway, and the layout that moves the bar must not fail the call.
-        const int32_t w = appeared ? -ucBar->Width() : ucBar->Width();
-        ColWidth_[col] = Clip16(ColWidth_[col] + w);
-        ColWidthSum_ = Clip16(ColWidthSum_ + w);
-    }
-    if (appeared) BarWidthCol_ = static_cast<int16_t>(col >= 0 ? col : -1);
+    columns_.HandOverBar(appeared, ucBar->Width());
     if (access_) access_->HeaderChanged();
 }
 
