@@ -1,10 +1,11 @@
 # Entry points. CMake builds; scripts/ holds the glue (deps, Wine prefix, test runner).
 JOBS   ?= 2
-# A reconfigure of an existing tree ignores the toolchain file it was given again; that is no
-# news, so CMake is not to warn about it.
-CMAKE  := cmake --log-level=WARNING --no-warn-unused-cli
+CMAKE  := cmake --log-level=WARNING
 BUILD  := cmake --build
 MAKEFLAGS += --no-print-directory
+# A tree keeps the toolchain it was first configured with, and CMake warns that a toolchain file
+# given again went unused: name it only while the tree is new. $(call toolchain,TREE,FILE)
+toolchain = $(if $(wildcard build/$(1)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/$(2).cmake)
 
 PUBLIC := all deps native asan win32 win64 test quick demo bench fuzz kit package
 .PHONY: $(PUBLIC) $(addprefix _,$(PUBLIC)) _win32tree clean
@@ -28,16 +29,14 @@ _asan: _deps
 	@$(BUILD) build/asan -j$(JOBS)
 
 _win32tree: _deps
-	@$(CMAKE) -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+	@$(CMAKE) -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release $(call toolchain,win32,mingw-i686)
 
 _win32: _win32tree
 	@$(BUILD) build/win32 -j$(JOBS)
 
 # The same sources for 64-bit hosts (64-bit Office, x64 .NET, the 64-bit script hosts).
 _win64: _deps
-	@$(CMAKE) -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+	@$(CMAKE) -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release $(call toolchain,win64,mingw-x86_64)
 	@$(BUILD) build/win64 -j$(JOBS)
 
 _test: _native _asan _win32 _win64 _fuzzbuild _package

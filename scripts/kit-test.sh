@@ -17,6 +17,10 @@ restore() {
 }
 trap restore EXIT
 
+# Without the build's registration, a sample can only run through the kit's own component.
+(cd "$ROOT/build/win32" && wine regsvr32 /s /u MireloList.ocx)
+[ ! -f "$ROOT/build/win64/MireloList.ocx" ] || (cd "$ROOT/build/win64" && "${W64[@]}" regsvr32 /s /u MireloList.ocx)
+
 zip=$("$ROOT/scripts/kit.sh")
 python3 -m zipfile -e "$zip" "$tmp"
 cd "$tmp"/MireloList-*-sdk
