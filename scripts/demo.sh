@@ -14,6 +14,12 @@ if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ]; then
   # wine-run.sh starts no Xvfb when told a display is there already: the desktop's.
   export MIRELO_XVFB=desktop
   [ ${#args[@]} -gt 0 ] || args=(--keep-open)
+else
+  case " ${args[*]-} " in
+    *" --interactive "* | *" --keep-open "*)
+      echo "demo: --interactive and --keep-open leave the window to a user: they need a display (DISPLAY)" >&2
+      exit 2 ;;
+  esac
 fi
 cd $WIN
 [ -f MireloList.ocx ] && ../../scripts/wine-run.sh regsvr32 /s MireloList.ocx
