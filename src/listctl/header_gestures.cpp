@@ -7,10 +7,10 @@
 namespace mirelo {
 
 void MireloList::PaintHeaderCell(std::optional<int16_t> c, CellLook look) {
-    if (!c || *c < 0 || *c > ColNumCount_) return;
+    if (!c || *c < 0 || *c > columns_.count) return;
     const ListGeometry g = Geometry();
     const Rect cell = g.GestureCell(*c);
-    painter_.HeaderCell(View(g), cell.left, cell.Width(), HeadCaption_[*c], look);
+    painter_.HeaderCell(View(g), cell.left, cell.Width(), columns_.captions[*c], look);
 }
 
 void MireloList::ShowCursorKind(int16_t kind) {
@@ -25,7 +25,7 @@ void MireloList::HeaderPress(const ListHit& hit) {
     if (!hit.pressCell) return;
     const int16_t c = *hit.pressCell;
     PaintHeaderCell(c, CellLook::Pressed);
-    press_ = HeaderPressGesture{c, ToInt16(Geometry().GestureLeft(c)), ColWidth_[c], int16_t{0}};
+    press_ = HeaderPressGesture{c, ToInt16(Geometry().GestureLeft(c)), columns_.widths[c], int16_t{0}};
 }
 
 bool MireloList::HeaderMove(float X, float Y) {
@@ -77,7 +77,7 @@ void MireloList::HeaderRelease(float X, float Y) {
         const ListGeometry g = Geometry();
         const ListHit hit = g.HitTest(X, Y);
         if (hit.dragBand && g.OnReleaseSides(X)) {
-            painter_.HeaderCell(View(g), press_->cellLeft, press_->cellWidth, HeadCaption_.at(source),
+            painter_.HeaderCell(View(g), press_->cellLeft, press_->cellWidth, columns_.captions.at(source),
                                 CellLook::Normal);
             PaintHeaderCell(press_->drop, CellLook::Normal);
             target = hit.cell;

@@ -14,6 +14,7 @@
 #include "base/numeric.h"
 #include "base/text.h"
 #include "base/variant.h"
+#include "columns/column_model.h"
 #include "geometry/list_geometry.h"
 #include "listctl/accessibility_events.h"
 #include "listctl/events.h"
@@ -194,12 +195,7 @@ public:
 
     // Read access for the accessibility model, the platform and tests.
     const std::vector<ItemRecord>& Rows() const { return Items; }
-    int16_t ColNumCount() const { return ColNumCount_; }
-    const Text& HeadCaption(int c) const { return HeadCaption_.at(c); }
-    int16_t ColWidth(int c) const { return ColWidth_.at(c); }
-    int16_t ColAlign(int c) const { return ColAlign_.at(c); }
-    int16_t ColWidthSum() const { return ColWidthSum_; }
-    int16_t BarWidthCol() const { return BarWidthCol_; }
+    const ColumnModel& Columns() const { return columns_; }
     int32_t RowAreaHeight() const { return RowAreaHeight_; }
     Bool16 AltPhase() const { return AltPhase_; }
     BrushHandle Brush(int i) const { return Brushes.at(i).handle(); }
@@ -245,11 +241,6 @@ private:
     void UnhookAll();
     void SetTimer1(bool enabled);
     void RecordLayoutLastIndex();
-    // Spreads the client width the columns leave free (less `reserved`)
-    // over them in proportion to their widths.
-    void FitColumns(int32_t reserved);
-    // Every column grows or shrinks by its share of `extra`, all or none.
-    void DistributeWidth(int16_t extra);
     // After rows went: the play row's mark goes with row `index` (-1: none),
     // then layout, repaint, and the new count.
     int32_t RowsRemoved(int index);
@@ -266,12 +257,8 @@ private:
     void PaintHeaderCell(std::optional<int16_t> c, CellLook look);  // none paints nothing
     void ShowCursorKind(int16_t kind);
     void MoveDragLine(int32_t x);
-    // Widths after a border drag of d pixels to the right or e to the left.
-    void ResizeRight(int32_t d);
-    void ResizeLeft(int32_t e);
     void EndResize();
     void SortOrExchange(int16_t target, int16_t source);
-    void ExchangeColumns(int16_t target, int16_t source);
     void SortByColumn(int16_t s);
 
     // What the painter reads, and the row metrics a row paint leaves behind
@@ -314,13 +301,7 @@ private:
     // PlayIndex read it as it stands; may lie past the last row.
     int16_t LastIndex_ = 0;
 
-    // Columns.
-    int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part; AddItemA refuses past kMaxColumn
-    std::array<Text, kMaxColumn + 1> HeadCaption_;
-    std::array<int16_t, kMaxColumn + 1> ColWidth_{};
-    std::array<int16_t, kMaxColumn + 1> ColAlign_{};
-    int16_t ColWidthSum_ = 0;                 // width total as the column operations keep it
-    int16_t BarWidthCol_ = 1;                 // slot that last gave up the bar's width
+    ColumnModel columns_;
     // The row area below the header, pixels, as the last layout or row paint
     // measured it. Kept because the next LastIndex is taken from it before
     // the new layout (RecordLayoutLastIndex), and the wheel's step counts it.

@@ -145,7 +145,7 @@ protected:
 
     std::string Captions() const {
         std::string s;
-        for (int c = 0; c <= list->ColNumCount(); ++c) s += (c ? "|" : "") + Utf8(list->HeadCaption(c));
+        for (int c = 0; c <= list->Columns().count; ++c) s += (c ? "|" : "") + Utf8(list->Columns().captions.at(c));
         return s;
     }
     // Surface operations that paint inside the header band.

@@ -119,8 +119,8 @@ TEST_F(HeaderTest, ReleaseOnAnotherCellExchangesTheColumns) {
     EXPECT_EQ(Widths(), (std::vector<int>{30, 120, 80, 100}));
     EXPECT_EQ(Column(1), "c2_0,c2_1,c2_2,c2_3");
     EXPECT_EQ(Column(2), "c1_0,c1_1,c1_2,c1_3");
-    EXPECT_EQ(list->ColAlign(1), 1);
-    EXPECT_EQ(list->ColAlign(2), 2);
+    EXPECT_EQ(list->Columns().aligns.at(1), 1);
+    EXPECT_EQ(list->Columns().aligns.at(2), 2);
     EXPECT_EQ(list->ListIndex(), 1);
     EXPECT_EQ(list->PlayIndex(), 2);
     EXPECT_EQ(splitter.log, Lines{"move 31,1,2,16"});
