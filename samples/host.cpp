@@ -5,8 +5,9 @@
 // Build (mingw-w64, from the kit's folder), 32-bit and 64-bit:
 //   i686-w64-mingw32-g++ -std=c++17 -static -Iinclude samples/host.cpp include/MireloList_i.c -o host.exe -lole32 -loleaut32 -luuid
 //   x86_64-w64-mingw32-g++ -std=c++17 -static -Iinclude samples/host.cpp include/MireloList_i.c -o host64.exe -lole32 -loleaut32 -luuid
-// Run it after registering the component of the program's width (`regsvr32 MireloList.ocx`). `host.exe --once` sets everything up, prints what
-// happened and closes at once instead of waiting for the window to be closed.
+// Run it after registering the component of the program's width (`regsvr32 MireloList.ocx`).
+// `--once` sets everything up, prints what happened and closes at once instead of waiting for
+// the window to be closed.
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
