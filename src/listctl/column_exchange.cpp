@@ -16,12 +16,7 @@ void MireloList::SortOrExchange(int16_t target, int16_t source) {
         }
         columns_.Exchange(target, source);
     }
-    // Widths may have moved under the border marker: it goes to the first
-    // border, and a drag started there resizes that border's columns.
-    const ListGeometry g = Geometry();
-    const Rect marker = g.GapMarker(g.GestureLeft(1));
-    Splitter_.Move(marker.left, marker.top, marker.Width(), marker.Height());
-    SplitColumn_ = 0;
+    header_.MarkerToFirstBorder();
     // One paint for the rows, the captions and the marker's move together:
     // under Wine's 32-bit text calls a list paint is over a millisecond.
     PaintList();

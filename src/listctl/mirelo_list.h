@@ -16,11 +16,9 @@
 #include "base/variant.h"
 #include "columns/column_model.h"
 #include "geometry/list_geometry.h"
+#include "header/header_input.h"
 #include "listctl/accessibility_events.h"
 #include "listctl/events.h"
-#include "listctl/child_box.h"
-#include "listctl/column_cursors.h"
-#include "listctl/gestures.h"
 #include "listctl/item_record.h"
 #include "listctl/list_property.h"
 #include "platform/cursor.h"
@@ -167,13 +165,6 @@ public:
     void OnMouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseUp(int16_t Button, int16_t Shift, float X, float Y);
-    // The control's window lost the pointer while a button was held.
-    void OnCaptureLost();
-    // The column-border marker's own mouse notifications: X and Y in twips
-    // from the marker's top left, as its window reports them.
-    void Splitter_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
-    void Splitter_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
-    void Splitter_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
     void OnClick();
     void OnDblClick();
     void OnKeyDown(int16_t KeyCode, int16_t Shift);
@@ -199,9 +190,9 @@ public:
     int32_t RowAreaHeight() const { return RowAreaHeight_; }
     Bool16 AltPhase() const { return AltPhase_; }
     BrushHandle Brush(int i) const { return Brushes.at(i).handle(); }
-    int16_t CursorKind() const { return CursorKind_; }
-    bool BorderDragging() const { return borderDrag_.has_value(); }
-    const ChildBox& Splitter() const { return Splitter_; }
+    // The header band's gestures; the platform hands it the border marker's
+    // own mouse notifications and the loss of the pointer.
+    HeaderInput& Header() { return header_; }
     Text AmbientDisplayName() const { return ports_.site.DisplayName(); }
     // Where everything lies now: what the painter, the hit tests and the
     // accessibility model all read.
@@ -219,6 +210,8 @@ public:
 private:
     class BarEvents;
     friend class BarEvents;
+    class HeaderEvents;
+    friend class HeaderEvents;
 
     // A member property took a new value: store it and tell the host, rebuild
     // and repaint as its row says. Skips an unchanged value unless `always`.
@@ -247,17 +240,6 @@ private:
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
     void ScrollHandling();
     void SetPropertyIndex(bool play, int16_t& v);
-    // Header band gestures: press, drag over and release of a header cell or
-    // hover over a column border. HeaderMove says whether MouseMove is still to be raised.
-    void HeaderPress(const ListHit& hit);
-    bool HeaderMove(float X, float Y);
-    void HeaderRelease(float X, float Y);
-    void EndHeaderPress();
-    bool HeaderDrag(HeaderPressGesture& press, const ListHit& hit, float X);
-    void PaintHeaderCell(std::optional<int16_t> c, CellLook look);  // none paints nothing
-    void ShowCursorKind(int16_t kind);
-    void MoveDragLine(int32_t x);
-    void EndResize();
     void SortOrExchange(int16_t target, int16_t source);
     void SortByColumn(int16_t s);
 
@@ -320,17 +302,8 @@ private:
     // Click and DblClick report them, and the double-click plays that row.
     int16_t LastButton_ = 0, LastShift_ = 0;
     float LastX_ = 0, LastY_ = 0;
-    std::optional<HeaderPressGesture> press_;
-    std::optional<BorderDragGesture> borderDrag_;
-    // Set while the border marker stands and after a border drag's release;
-    // the paint handler then paints nothing. Cleared by every pointer move
-    // over the control; the timer's repaint does not wait for that.
-    Bool16 SuppressPaint_ = kFalse;
-    int16_t CursorKind_ = 0;  // the header gesture's pointer shape showing now (HeaderCursorKind)
-    ColumnCursors Cursors_{ports_.cursors};  // holds DefaultCursor, taken at creation
-    int16_t SplitColumn_ = 0;                 // shown column left of the border under the marker
-    ChildBox Splitter_{ports_.splitter, kSeparatorColor};
-    ChildBox picBack_{ports_.picBack, Rgb(224, 224, 224)};  // still picture of the control during a border drag
+    std::unique_ptr<HeaderEvents> headerEvents_;
+    HeaderInput header_;
     std::vector<int16_t> SortMap;             // pre-sort row of each position after a sort
 
     bool runModeReady_ = false;

@@ -60,7 +60,7 @@ TEST_F(BorderTest, TheLineFollowsThePointerOverAStillPicture) {
     Move(150, 100);  // off the gap and back onto the marker, which stays: paints are no longer suppressed
     SplitterDown(102);
     EXPECT_EQ(picBack.log, (Lines{"cls", "copy 256", "show"}));
-    EXPECT_TRUE(list->BorderDragging());
+    EXPECT_TRUE(list->Header().BorderDragging());
     for (float x : {110.0f, 120.0f, 130.0f, 130.0f, 125.0f}) SplitterMove(x);
     // Nothing of the list paints while the picture stands in for it.
     list->OnPaint();
@@ -96,7 +96,7 @@ TEST_F(BorderTest, MarkerOnlyOverGapsBetweenShownColumns) {
         Move(c.x, c.y);
         EXPECT_EQ(splitter.shown, c.left >= 0) << c.x << "," << c.y;
         if (c.left >= 0) {
-            EXPECT_EQ(list->Splitter().Left(), c.left);
+            EXPECT_EQ(list->Header().Splitter().Left(), c.left);
         }
         // Over a gap the system's paint requests are ignored.
         list->OnPaint();
@@ -110,7 +110,7 @@ TEST_F(BorderTest, AnotherButtonEndsTheDragOnce) {
     SplitterDown(101);
     SplitterMove(121);
     SplitterDown(121, 2);
-    EXPECT_FALSE(list->BorderDragging());
+    EXPECT_FALSE(list->Header().BorderDragging());
     EXPECT_EQ(Widths(), (std::vector<int>{120, 90, 90}));
     // The left button's own release afterwards resizes nothing more.
     SplitterUp(121);

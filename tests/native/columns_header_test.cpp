@@ -69,7 +69,7 @@ TEST_F(HeaderTest, DraggingLightsTheDropTargetAndRefusesTheNumberColumn) {
     ASSERT_GE(ops.size(), 6u);
     EXPECT_EQ(Lines(ops.begin(), ops.begin() + 6), Join({kNormalA, kNormalB}));
     EXPECT_EQ(shapes.shown, (Lines{"unmovehead.cur", "arrow"}));
-    EXPECT_EQ(list->CursorKind(), 0);
+    EXPECT_EQ(list->Header().CursorKind(), 0);
 }
 
 TEST_F(HeaderTest, LeavingTheBand) {
@@ -184,7 +184,7 @@ TEST_F(HeaderTest, LosingThePointerMidDragLetsTheCellGo) {
     Down(80);
     Move(180);
     ResetAll();
-    list->OnCaptureLost();
+    list->Header().CaptureLost();
     EXPECT_EQ(HeaderOps(), Join({kNormalA, kNormalB}));
     EXPECT_EQ(shapes.shown, Lines{"arrow"});
     Up(180);  // a release seen later belongs to no press

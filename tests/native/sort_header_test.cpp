@@ -125,7 +125,7 @@ TEST_F(SortTest, AClickRepaintsTheListFromTheReleasedCell) {
     Up(kA);
     EXPECT_TRUE(EndsWithPicture(&MireloList::PaintList));
     EXPECT_EQ(splitter.log, Lines{"move 31,1,2,16"});
-    EXPECT_EQ(list->CursorKind(), 0);
+    EXPECT_EQ(list->Header().CursorKind(), 0);
 }
 
 }  // namespace

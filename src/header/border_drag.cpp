@@ -1,9 +1,9 @@
 // Column-border drag. Hovering a border gap brings up the marker; pressing it
 // freezes a picture of the control and turns the marker into a dark line that
-// follows the pointer; the release resizes the columns and one deferred
-// repaint replaces the picture. Nothing of the list paints during the drag.
-// The widths the release leaves are the column model's (ResizeRight, ResizeLeft).
-#include "listctl/mirelo_list.h"
+// follows the pointer; the release tells the list how far the border went and
+// one deferred repaint replaces the picture. Nothing of the list paints during
+// the drag.
+#include "header/header_input.h"
 
 namespace mirelo {
 
@@ -13,7 +13,7 @@ constexpr OleColor kDragLineColor = Rgb(24, 24, 24);
 
 }  // namespace
 
-void MireloList::Splitter_MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
+void HeaderInput::Splitter_MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
     if (Button != 1) {
         // Another button ends a drag as its release would.
         if (borderDrag_) Splitter_MouseUp(Button, Shift, X, Y);
@@ -23,15 +23,15 @@ void MireloList::Splitter_MouseDown(int16_t Button, int16_t Shift, float X, floa
     picBack_.Cls();
     // Without the still picture the drag would show a control that cannot
     // repaint; then there is no drag at all.
-    if (!picBack_.CopyFromScreen(static_cast<HWnd>(surface_.hWnd()))) return;
+    if (!picBack_.CopyFromScreen(list_.Window())) return;
     picBack_.Show(true);
     Splitter_.SetBackColor(kDragLineColor);
     MoveDragLine(ToInt32(Splitter_.Left() + X / kTwipsPerPixel));
     // The line now stands under the pointer: that is where the border starts.
-    borderDrag_ = BorderDragGesture{ToInt16(Splitter_.Left())};
+    borderDrag_ = BorderDragGesture{ToInt16(Splitter_.Left()), markerColumn_};
 }
 
-void MireloList::Splitter_MouseMove(int16_t Button, int16_t Shift, float X, float Y) {
+void HeaderInput::Splitter_MouseMove(int16_t Button, int16_t Shift, float X, float Y) {
     (void)Button, (void)Shift, (void)Y;
     ShowCursorKind(kCursorSizeWE);
     if (!borderDrag_) return;
@@ -42,11 +42,9 @@ void MireloList::Splitter_MouseMove(int16_t Button, int16_t Shift, float X, floa
     MoveDragLine(to);
 }
 
-void MireloList::MoveDragLine(int32_t x) {
-    Splitter_.Move(Geometry().DragLine(x));
-}
+void HeaderInput::MoveDragLine(int32_t x) { Splitter_.Move(list_.Geometry().DragLine(x)); }
 
-void MireloList::Splitter_MouseUp(int16_t Button, int16_t Shift, float X, float Y) {
+void HeaderInput::Splitter_MouseUp(int16_t Button, int16_t Shift, float X, float Y) {
     (void)Button, (void)Shift, (void)Y;
     // A release that ends no drag (another button on the marker, or the left
     // one after another button ended the drag) must not resize again.
@@ -57,26 +55,24 @@ void MireloList::Splitter_MouseUp(int16_t Button, int16_t Shift, float X, float 
     Splitter_.Show(false);
     const int16_t endX = ToInt16(Splitter_.Left() + X / kTwipsPerPixel);
     picBack_.Show(false);
-    const int32_t d = endX - borderDrag_->startX;
+    const BorderDragGesture drag = *borderDrag_;
     borderDrag_.reset();
     Splitter_.SetBackColor(kSeparatorColor);
-    if (d == 0) {
-        SetTimer1(true);
-    } else {
-        if (d > 0) columns_.ResizeRight(SplitColumn_, d);
-        else columns_.ResizeLeft(SplitColumn_, -d);
-        EndResize();
+    const int32_t d = endX - drag.startX;
+    list_.BorderMoved(drag.column, d);
+    if (d != 0) {
+        Splitter_.Show(false);
+        // The one repaint comes from the list's timer; until the pointer moves
+        // again over the control the system's paint requests would only flicker.
+        SuppressPaint_ = kTrue;
     }
     Cursors_.RestoreDefault();
 }
 
-void MireloList::EndResize() {
-    Splitter_.Show(false);
-    if (access_) access_->HeaderChanged();
-    // The one repaint comes from the timer; until the pointer moves again over
-    // the control the system's paint requests would only flicker.
-    SuppressPaint_ = kTrue;
-    SetTimer1(true);
+void HeaderInput::MarkerToFirstBorder() {
+    const ListGeometry g = list_.Geometry();
+    Splitter_.Move(g.GapMarker(g.GestureLeft(1)));
+    markerColumn_ = 0;
 }
 
 }  // namespace mirelo
