@@ -53,8 +53,7 @@ TEST_F(ItemsTest, AddedRowsShowAtOnce) {
     EXPECT_TRUE(Drew("new"));
 }
 
-// Refused rows and cells: nothing added, nothing drawn (the cells a refused
-// SetItemData reached are written, but not shown until the next paint).
+// Refused rows and cells: nothing added, changed or drawn.
 TEST_F(ItemsTest, BadRowsAreRefusedWithNothingAddedOrDrawn) {
     Add("keep");
     Reset();
@@ -69,10 +68,12 @@ TEST_F(ItemsTest, BadRowsAreRefusedWithNothingAddedOrDrawn) {
         {[&] { Add("a", Variant::Missing(), Variant(70000)); }, kOverflow},
         {[&] { Text k; list->AddItem(Variant::Missing(), k, Variant::Missing(), Variant::Missing()); }, kTypeMismatch},
         {[&] { list->SetItemData(row, tooMany); }, kSubscriptOutOfRange},
+        {[&] { Text key; list->UpdateItem(key, tooMany); }, kSubscriptOutOfRange},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ErrorOf(c.call), c.error);
         EXPECT_EQ(list->ListCount(), 1);
+        EXPECT_EQ(Cell(0, 1), "");
     }
     EXPECT_TRUE(surface.ops.empty());
 }
