@@ -11,7 +11,8 @@ dir=build/win32; [ "$MIRELO_BITS" = 64 ] && dir=build/win64
 if [ ! -f "$dir/host_calls.exe" ]; then echo "host fuzz: $dir/host_calls.exe not built"; exit 1; fi
 scripts/wine-prefix.sh
 cd "$dir"
-"$WINE" regsvr32 /s MireloList.ocx
-# Inside make test's Xvfb the display is there already.
-run=(); [ -n "${DISPLAY:-}" ] || run=(xvfb-run "${XVFB_ARGS[@]}")
-"${run[@]}" "$WINE" host_calls.exe "$@" 2>&1 | tr -d '\r'
+# Inside make test's Xvfb (scripts/run-tests.sh) the display is there already. Otherwise the
+# registration runs under the same Xvfb as the run: a Wine desktop started without a display
+# (by a regsvr32 outside it) would refuse the hosted control its windows.
+run=(); [ -n "${MIRELO_XVFB:-}" ] || run=(xvfb-run "${XVFB_ARGS[@]}")
+"${run[@]}" bash -c '"$0" regsvr32 /s MireloList.ocx && "$0" host_calls.exe "$@"' "$WINE" "$@" 2>&1 | tr -d '\r'
