@@ -130,6 +130,12 @@ TEST_F(Dispatch, RunTimeErrorsCarryTheirNumbers) {
         {"short argument out of range", Get(d.Get(), L"ItemId", {Var::I4(70000)}), 6, L"Overflow"},
         {"text for a number", Put(d.Get(), L"ItemHeight", Var::Str(L"tall")), 13, L"Type mismatch"},
         {"pen width zero", Put(d.Get(), L"BorderWidth", Var::I4(0)), 380, L"Invalid property value"},
+        {"a bad width under a negative count", Method(d.Get(), L"AddItemA", {Var::I4(-1), Var::Str(L"a"),
+                                                                            Var::Str(L"x"), Var::Str(L"0")}),
+         13, L"Type mismatch"},
+        {"widths past 16 bits in sum", Method(d.Get(), L"AddItemA", {Var::I4(1), Var::Str(L"A,B"),
+                                                                    Var::Str(L"32767,1"), Var::Str(L"0,0")}),
+         6, L"Overflow"},
         {"font that is no font", PutRef(d.Get(), L"Font", Var::Object(d.Get())), 380, L"Invalid property value"},
     };
     for (Case& c : cases) {
@@ -143,6 +149,15 @@ TEST_F(Dispatch, RunTimeErrorsCarryTheirNumbers) {
     EXPECT_EQ(Method(d.Get(), L"AddItem", {Var::Str(L"d,e,f")}).value.AsLong(), 2);
     EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(1), Var::I2(2)}).value.AsString(), L"f");
     EXPECT_EQ(Get(d.Get(), L"BorderWidth").value.AsLong(), 1);
+    // Columns with nothing to spread are defined without an error, and fitted again without one.
+    for (const wchar_t* widths : {L"", L"0,0"}) {
+        const long count = *widths ? 1 : -1;
+        const wchar_t* parts = *widths ? L"a,b" : L"";
+        EXPECT_EQ(Method(d.Get(), L"AddItemA", {Var::I4(count), Var::Str(parts), Var::Str(widths),
+                                                Var::Str(*widths ? L"0,0" : L"")}).hr, S_OK);
+        EXPECT_EQ(Method(d.Get(), L"ResizeHead").hr, S_OK);
+        EXPECT_EQ(Method(d.Get(), L"Refresh").hr, S_OK);
+    }
 }
 
 // IndexFromPoint never reads X, and reads Y only when there are rows: what a
