@@ -6,15 +6,9 @@
 
 namespace hostfuzz {
 
-namespace {
+using mltest::Made;
 
-template <class Set>
-Var Made(VARTYPE vt, Set set) {
-    Var r;
-    V_VT(r.get()) = vt;
-    set(r.get());
-    return r;
-}
+namespace {
 
 Var Bstr(const std::wstring& s) {
     return Made(VT_BSTR, [&](VARIANT* p) { V_BSTR(p) = SysAllocStringLen(s.data(), static_cast<UINT>(s.size())); });
