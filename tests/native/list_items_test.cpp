@@ -46,11 +46,15 @@ TEST_F(ItemsTest, AddItemIndexCases) {
     }
 }
 
-TEST_F(ItemsTest, AddedRowsShowAtOnce) {
+TEST_F(ItemsTest, AddedRowsAndChecksShowAtOnce) {
     EXPECT_EQ(Add("0,first", Variant(0)), 1);  // at index 0 of an empty list
     EXPECT_TRUE(Drew("first"));
     Add("0,new");  // appended
     EXPECT_TRUE(Drew("new"));
+    list->SetCheckBox(kTrue);
+    Bool16 on = kTrue;
+    list->SetCheckAllItem(on);
+    EXPECT_TRUE(EndsWithPicture(&MireloList::PaintList));
 }
 
 // Refused rows and cells: nothing added, nothing drawn (the cells a refused
@@ -130,6 +134,10 @@ TEST_F(ItemsTest, ClearOfAnEmptyListDoesNothing) {
     EXPECT_EQ(list->LastIndex(), -1);
     EXPECT_EQ(surface.ops.at(0), "cls #F7FFFF");
     EXPECT_EQ(surface.ops.at(1), "box 0,0,399,299 #C3A378 w1");
+    Fill(30);
+    list->Bar().SetValue(10);
+    list->Clear();
+    EXPECT_EQ(list->FirstIndex(), 0);  // new rows show from the top
 }
 
 }  // namespace

@@ -85,13 +85,13 @@ TEST_F(BarInput, AStoredNegativeStepStopsAtTheEndOfTheNumberRange) {
 }
 
 TEST_F(BarInput, HeldTrackPagesUntilTheThumbPassesThePointer) {
-    Press(8, 100);  // Track2
+    Press(8, 107);  // Track2
     EXPECT_EQ(Value(), 10);
     EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Track2));
     rig.timers.Advance(700);  // delay, then 20, 30, 40, 50
     EXPECT_EQ(Value(), 50);
     EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Track2));
-    rig.timers.Advance(50);  // thumb 93..107 now covers y 100
+    rig.timers.Advance(50);  // thumb 93..107 now reaches y 107
     EXPECT_EQ(Value(), 50);
     EXPECT_FALSE(rig.bar.Input().Pressed(ScrollPart::Track2));
     rig.timers.Advance(200);
@@ -233,14 +233,18 @@ TEST_F(BarInput, HoverMarksEntryThenLightsOnePartAtATime) {
 }
 
 TEST_F(BarInput, LeavingDuringAPressCountsAfterTheRelease) {
-    Hover(8, 100);
-    Press(8, 100);
+    Hover(8, 190);
+    Hover(8, 190);
+    Press(8, 190);  // the lit arrow shows pressed instead
+    EXPECT_TRUE(rig.bar.Input().Pressed(ScrollPart::Button2));
+    EXPECT_FALSE(rig.bar.Input().Hot(ScrollPart::Button2));
     rig.cursor.under = 0;
     rig.timers.Advance(100);
     EXPECT_TRUE(rig.bar.Input().MouseInside);
     Release();
     rig.timers.Advance(25);
     EXPECT_FALSE(rig.bar.Input().MouseInside);
+    EXPECT_FALSE(rig.bar.Input().Hot(ScrollPart::Button2));
 }
 
 TEST_F(BarInput, IgnoredInput) {
