@@ -87,6 +87,9 @@ TEST_F(ItemsTest, TwentyOneCellsFitAndIdAndKeyAreKept) {
     EXPECT_EQ(Cell(0, 20), "20");
     EXPECT_EQ(list->ItemId(0), 7);
     EXPECT_EQ(list->Rows()[0].Key, u"k");
+    const std::string longCell(70000, 'x');  // a length past 16 bits
+    Add(longCell.c_str());
+    EXPECT_EQ(Cell(1, 0).size(), longCell.size());
 }
 
 TEST_F(ItemsTest, RemovingTheOnlyRowClearsButRemoveKeyItemDoesNot) {
