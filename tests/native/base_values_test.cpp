@@ -48,7 +48,7 @@ TEST(Utf8, RoundTripsChineseAndSurrogatePairs) {
 }
 
 TEST(Variant, ConvertsLikeTheHostLanguage) {
-    EXPECT_EQ(Variant(u" 12 ").ToInt16(), 12);
+    EXPECT_EQ(Variant(u" \t12 \t").ToInt16(), 12);
     EXPECT_EQ(Variant(u"2.5").ToInt16(), 2);
     EXPECT_EQ(Variant(u"3.5").ToInt16(), 4);
     EXPECT_EQ(Variant(u"&HFF").ToInt32(), 255);

@@ -190,6 +190,7 @@ TEST_F(ListTest, MissingKeysReadAsTheStateAfterCreation) {
         {"ItemHeight", Variant(0), Variant(16)}, {"ItemHeight", Variant(-3), Variant(16)},  // no layout
         {"ItemHeight", Variant(7), Variant(7)},
         {"Border", Variant(u"TRUE"), Variant::FromBool(true)},  // a text bag's spelling
+        {"bSeleArrow", Variant(u"FALSE"), Variant::FromBool(false)},
         {"BorderColor", Variant(u"&HFFFFFFFF"), Variant(-1)},
     };
     for (const Case& c : cases) {

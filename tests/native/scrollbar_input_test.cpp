@@ -125,6 +125,7 @@ TEST_F(BarInput, DragFollowsThePointerAndSnapsOnRelease) {
     Drag(8, 26);
     EXPECT_EQ(rig.bar.Layout().ThumbPos, 19);  // pixel by pixel
     EXPECT_EQ(Value(), 1);                     // 1 / 150 x 100 rounds to 1
+    Drag(8, 27);                               // 1.3 rounds to 1 too: the thumb moves, nothing scrolls
     Drag(8, 100);
     EXPECT_EQ(rig.bar.Layout().ThumbPos, 93);
     EXPECT_EQ(Value(), 50);

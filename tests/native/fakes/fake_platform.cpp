@@ -25,8 +25,7 @@ std::vector<std::string> Only(const std::vector<std::string>& ops, const std::st
 }
 
 std::vector<uint8_t> ShippedFile(const std::string& path) {
-    const std::string here = __FILE__;  // .../tests/native/fakes/fake_platform.cpp
-    std::ifstream in(here.substr(0, here.rfind("tests/native/")) + path, std::ios::binary);
+    std::ifstream in(MIRELO_SOURCE_DIR + path, std::ios::binary);
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
