@@ -10,7 +10,6 @@
 // border is drawn. Without a border a press therefore lands one pen width
 // lower and further right than the painted cell, and a gesture's cell paints
 // there too.
-#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -18,8 +17,6 @@
 #include "base/slots.h"
 
 namespace mirelo {
-
-using ColumnWidths = std::array<int16_t, kMaxColumn + 1>;
 
 // The check box: one 13-pixel image of the "CHK" strip, 2 pixels from the
 // client's left edge with or without a border. A click strictly inside its

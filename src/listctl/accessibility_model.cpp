@@ -83,8 +83,8 @@ int32_t AccessibilityModel::ListChildId(const AccessibleElement& e) const {
 std::vector<int16_t> AccessibilityModel::ShownColumns() const {
     // The painter's rule: slots 0 .. ColNumCount, hidden while zero wide.
     std::vector<int16_t> shown;
-    for (int c = 0; c <= list_.ColNumCount(); ++c)
-        if (list_.ColWidth(c) > 0) shown.push_back(static_cast<int16_t>(c));
+    for (int c = 0; c <= list_.Columns().count; ++c)
+        if (list_.Columns().widths.at(c) > 0) shown.push_back(static_cast<int16_t>(c));
     return shown;
 }
 
@@ -130,7 +130,7 @@ Text AccessibilityModel::RowName(int16_t row) const {
     for (int16_t c : ShownColumns()) {
         // Numbered as painted.
         const Text cell =
-            c == 0 && numbered ? RowNumberText(list_.HeadCaption(0), list_.ListCount(), row) : Text(record.Cell(c));
+            c == 0 && numbered ? RowNumberText(list_.Columns().captions.at(0), list_.ListCount(), row) : Text(record.Cell(c));
         if (cell.empty()) continue;
         if (!name.empty()) name += u", ";
         name += cell;
@@ -145,7 +145,7 @@ Text AccessibilityModel::Name(const AccessibleElement& e) const {
         return name.empty() ? kListName : name;
     }
     case AccessiblePart::Header: return kHeaderName;
-    case AccessiblePart::HeaderCell: return WithoutSortMarker(list_.HeadCaption(e.index));
+    case AccessiblePart::HeaderCell: return WithoutSortMarker(list_.Columns().captions.at(e.index));
     case AccessiblePart::Row: return RowName(e.index);
     case AccessiblePart::Bar: return kBarName;
     case AccessiblePart::BarPart: {
@@ -159,7 +159,7 @@ Text AccessibilityModel::Name(const AccessibleElement& e) const {
 Text AccessibilityModel::Description(const AccessibleElement& e) const {
     switch (e.part) {
     case AccessiblePart::HeaderCell: {
-        const Text& caption = list_.HeadCaption(e.index);
+        const Text& caption = list_.Columns().captions.at(e.index);
         if (EndsWith(caption, kSortUp)) return u"sorted ascending";
         if (EndsWith(caption, kSortDown)) return u"sorted descending";
         return Text();
@@ -195,7 +195,7 @@ bool AccessibilityModel::SortableByClick(int16_t column) const {
     if (list_.ListCount() == 0) return false;
     const int32_t left = Geometry().GestureLeft(column);
     const int32_t right =
-        std::min(left + list_.ColWidth(column) - kCellEdge, Location({AccessiblePart::Header, -1}).right);
+        std::min(left + list_.Columns().widths.at(column) - kCellEdge, Location({AccessiblePart::Header, -1}).right);
     return left + kCellEdge < right;
 }
 

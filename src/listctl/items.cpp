@@ -22,7 +22,7 @@ int32_t MireloList::AddItem(const Variant& Title, Text& Key, const Variant& Inde
     if (!append && (p > ListCount() || p < 0)) return -1;
 
     ItemRecord row;
-    if (ColNumCount_ >= 0) row.SetCells(parts.data(), std::min<size_t>(parts.size(), ColNumCount_ + 1u));
+    if (columns_.count >= 0) row.SetCells(parts.data(), std::min<size_t>(parts.size(), columns_.count + 1u));
     row.Key = Key;
     row.Id = id;
     if (append) {

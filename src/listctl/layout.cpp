@@ -17,8 +17,8 @@ ListGeometry MireloList::Geometry() const {
     g.barWidth = ucBar->Visible() ? ucBar->Width() : 0;
     g.firstIndex = FirstIndex_;
     g.rowCount = ListCount();
-    g.columnCount = ColNumCount_;
-    g.widths = ColWidth_;
+    g.columnCount = columns_.count;
+    g.widths = columns_.widths;
     return g;
 }
 
@@ -39,17 +39,7 @@ void MireloList::UpdateLayout() {
     }
     const bool appeared = old == u"0" && state == u"1";
     if (!appeared && !(old == u"1" && state == u"0")) return;
-    // The bar appeared: the last column gives up its width; it went: the
-    // column that gave takes it back. Without such a column nobody gives, and
-    // nobody gets it back later.
-    const int col = appeared ? ColNumCount_ - 1 : BarWidthCol_;
-    if (col >= 0) {
-        const int32_t w = appeared ? -ucBar->Width() : ucBar->Width();
-        const int16_t sum = ToInt16(ColWidthSum_ + w);
-        ColWidth_[col] = ToInt16(ColWidth_[col] + w);
-        ColWidthSum_ = sum;
-    }
-    if (appeared) BarWidthCol_ = static_cast<int16_t>(col >= 0 ? col : -1);
+    columns_.HandOverBar(appeared, ucBar->Width());
     if (access_) access_->HeaderChanged();
 }
 

@@ -14,12 +14,11 @@
 #include "base/numeric.h"
 #include "base/text.h"
 #include "base/variant.h"
+#include "columns/column_model.h"
 #include "geometry/list_geometry.h"
+#include "header/header_input.h"
 #include "listctl/accessibility_events.h"
 #include "listctl/events.h"
-#include "listctl/child_box.h"
-#include "listctl/column_cursors.h"
-#include "listctl/gestures.h"
 #include "listctl/item_record.h"
 #include "listctl/list_property.h"
 #include "platform/cursor.h"
@@ -166,13 +165,6 @@ public:
     void OnMouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseUp(int16_t Button, int16_t Shift, float X, float Y);
-    // The control's window lost the pointer while a button was held.
-    void OnCaptureLost();
-    // The column-border marker's own mouse notifications: X and Y in twips
-    // from the marker's top left, as its window reports them.
-    void Splitter_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
-    void Splitter_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
-    void Splitter_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
     void OnClick();
     void OnDblClick();
     void OnKeyDown(int16_t KeyCode, int16_t Shift);
@@ -194,18 +186,13 @@ public:
 
     // Read access for the accessibility model, the platform and tests.
     const std::vector<ItemRecord>& Rows() const { return Items; }
-    int16_t ColNumCount() const { return ColNumCount_; }
-    const Text& HeadCaption(int c) const { return HeadCaption_.at(c); }
-    int16_t ColWidth(int c) const { return ColWidth_.at(c); }
-    int16_t ColAlign(int c) const { return ColAlign_.at(c); }
-    int16_t ColWidthSum() const { return ColWidthSum_; }
-    int16_t BarWidthCol() const { return BarWidthCol_; }
+    const ColumnModel& Columns() const { return columns_; }
     int32_t RowAreaHeight() const { return RowAreaHeight_; }
     Bool16 AltPhase() const { return AltPhase_; }
     BrushHandle Brush(int i) const { return Brushes.at(i).handle(); }
-    int16_t CursorKind() const { return CursorKind_; }
-    bool BorderDragging() const { return borderDrag_.has_value(); }
-    const ChildBox& Splitter() const { return Splitter_; }
+    // The header band's gestures; the platform hands it the border marker's
+    // own mouse notifications and the loss of the pointer.
+    HeaderInput& Header() { return header_; }
     Text AmbientDisplayName() const { return ports_.site.DisplayName(); }
     // Where everything lies now: what the painter, the hit tests and the
     // accessibility model all read.
@@ -223,6 +210,8 @@ public:
 private:
     class BarEvents;
     friend class BarEvents;
+    class HeaderEvents;
+    friend class HeaderEvents;
 
     // A member property took a new value: store it and tell the host, rebuild
     // and repaint as its row says. Skips an unchanged value unless `always`.
@@ -245,33 +234,13 @@ private:
     void UnhookAll();
     void SetTimer1(bool enabled);
     void RecordLayoutLastIndex();
-    // Spreads the client width the columns leave free (less `reserved`)
-    // over them in proportion to their widths.
-    void FitColumns(int32_t reserved);
-    // Every column grows or shrinks by its share of `extra`, all or none.
-    void DistributeWidth(int16_t extra);
     // After rows went: the play row's mark goes with row `index` (-1: none),
     // then layout, repaint, and the new count.
     int32_t RowsRemoved(int index);
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
     void ScrollHandling();
     void SetPropertyIndex(bool play, int16_t& v);
-    // Header band gestures: press, drag over and release of a header cell or
-    // hover over a column border. HeaderMove says whether MouseMove is still to be raised.
-    void HeaderPress(const ListHit& hit);
-    bool HeaderMove(float X, float Y);
-    void HeaderRelease(float X, float Y);
-    void EndHeaderPress();
-    bool HeaderDrag(HeaderPressGesture& press, const ListHit& hit, float X);
-    void PaintHeaderCell(std::optional<int16_t> c, CellLook look);  // none paints nothing
-    void ShowCursorKind(int16_t kind);
-    void MoveDragLine(int32_t x);
-    // Widths after a border drag of d pixels to the right or e to the left.
-    void ResizeRight(int32_t d);
-    void ResizeLeft(int32_t e);
-    void EndResize();
     void SortOrExchange(int16_t target, int16_t source);
-    void ExchangeColumns(int16_t target, int16_t source);
     void SortByColumn(int16_t s);
 
     // What the painter reads, and the row metrics a row paint leaves behind
@@ -314,13 +283,7 @@ private:
     // PlayIndex read it as it stands; may lie past the last row.
     int16_t LastIndex_ = 0;
 
-    // Columns.
-    int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part; AddItemA refuses past kMaxColumn
-    std::array<Text, kMaxColumn + 1> HeadCaption_;
-    std::array<int16_t, kMaxColumn + 1> ColWidth_{};
-    std::array<int16_t, kMaxColumn + 1> ColAlign_{};
-    int16_t ColWidthSum_ = 0;                 // width total as the column operations keep it
-    int16_t BarWidthCol_ = 1;                 // slot that last gave up the bar's width
+    ColumnModel columns_;
     // The row area below the header, pixels, as the last layout or row paint
     // measured it. Kept because the next LastIndex is taken from it before
     // the new layout (RecordLayoutLastIndex), and the wheel's step counts it.
@@ -339,17 +302,8 @@ private:
     // Click and DblClick report them, and the double-click plays that row.
     int16_t LastButton_ = 0, LastShift_ = 0;
     float LastX_ = 0, LastY_ = 0;
-    std::optional<HeaderPressGesture> press_;
-    std::optional<BorderDragGesture> borderDrag_;
-    // Set while the border marker stands and after a border drag's release;
-    // the paint handler then paints nothing. Cleared by every pointer move
-    // over the control; the timer's repaint does not wait for that.
-    Bool16 SuppressPaint_ = kFalse;
-    int16_t CursorKind_ = 0;  // the header gesture's pointer shape showing now (HeaderCursorKind)
-    ColumnCursors Cursors_{ports_.cursors};  // holds DefaultCursor, taken at creation
-    int16_t SplitColumn_ = 0;                 // shown column left of the border under the marker
-    ChildBox Splitter_{ports_.splitter, kSeparatorColor};
-    ChildBox picBack_{ports_.picBack, Rgb(224, 224, 224)};  // still picture of the control during a border drag
+    std::unique_ptr<HeaderEvents> headerEvents_;
+    HeaderInput header_;
     std::vector<int16_t> SortMap;             // pre-sort row of each position after a sort
 
     bool runModeReady_ = false;

@@ -10,8 +10,8 @@ namespace mirelo {
 ListView MireloList::View(const ListGeometry& g) const {
     ListView v;
     v.geometry = g;
-    v.captions = &HeadCaption_;
-    v.aligns = &ColAlign_;
+    v.captions = &columns_.captions;
+    v.aligns = &columns_.aligns;
     v.listIndex = ListIndex_;
     v.playIndex = PlayIndex_;
     v.altPhase = AltPhase_ != kFalse;

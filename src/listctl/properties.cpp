@@ -60,7 +60,7 @@ void MireloList::AmbientChanged() {
 }
 
 void MireloList::OnPaint() {
-    if (borderDrag_ || SuppressPaint_) return;
+    if (header_.PaintSuppressed()) return;
     PaintAll();
 }
 

@@ -11,7 +11,7 @@ void MireloList::SortByColumn(int16_t s) {
     const int32_t n = ListCount();
     if (n == 0) return;
     const int last = Geometry().LastSlot();  // before anything moves
-    const bool ascending = EndsWith(HeadCaption_.at(s), kSortDown);
+    const bool ascending = EndsWith(columns_.captions.at(s), kSortDown);
 
     SortMap.assign(static_cast<size_t>(n), 0);
     if (ascending) {
@@ -42,8 +42,8 @@ void MireloList::SortByColumn(int16_t s) {
     for (int32_t k = 0; k < n; ++k) moved.push_back(std::move(Items[SortMap[k]]));
     Items.swap(moved);
 
-    for (int c = 0; c <= last; ++c) HeadCaption_[c] = WithoutSortMarker(HeadCaption_[c]);
-    HeadCaption_.at(s) += ascending ? kSortUp : kSortDown;
+    for (int c = 0; c <= last; ++c) columns_.captions[c] = WithoutSortMarker(columns_.captions[c]);
+    columns_.captions.at(s) += ascending ? kSortUp : kSortDown;
     // The play row's index now points at another row; the selection keeps its
     // position on purpose. The caller paints the list once everything moved.
     PlayIndex_ = -1;

@@ -63,9 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 7: {  // hover a border, then drag its marker (twips from its own edge)
                 Call([&] { list->OnMouseMove(0, 0, RandomCoordinate(in), 8); });
                 const float a = RandomCoordinate(in) * 15, b = RandomCoordinate(in) * 15;
-                Call([&] { list->Splitter_MouseDown(1, 0, a, 30); });
-                Call([&] { list->Splitter_MouseMove(1, 0, b, 30); });
-                Call([&] { list->Splitter_MouseUp(1, 0, b, 30); });
+                Call([&] { list->Header().Splitter_MouseDown(1, 0, a, 30); });
+                Call([&] { list->Header().Splitter_MouseMove(1, 0, b, 30); });
+                Call([&] { list->Header().Splitter_MouseUp(1, 0, b, 30); });
                 if (p.timers.pending[kTimer1Id]) Call([&] { list->OnTimer1(); });
                 break;
             }

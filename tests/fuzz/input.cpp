@@ -61,9 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 10: {
                 const int kind = in.ConsumeIntegralInRange<int>(0, 2);
                 Call([&] {
-                    if (kind == 0) list->Splitter_MouseDown(button, shift, x * 15, y);
-                    else if (kind == 1) list->Splitter_MouseMove(button, shift, x * 15, y);
-                    else list->Splitter_MouseUp(button, shift, x * 15, y);
+                    if (kind == 0) list->Header().Splitter_MouseDown(button, shift, x * 15, y);
+                    else if (kind == 1) list->Header().Splitter_MouseMove(button, shift, x * 15, y);
+                    else list->Header().Splitter_MouseUp(button, shift, x * 15, y);
                 });
                 break;
             }

@@ -65,10 +65,10 @@ TEST_F(AccessibleActionsTest, AReadersSortIsAHeaderClick) {
     // Per column: the rows, captions, play row and marker left by two header
     // clicks, against two sorts by a reader on a list in the same state.
     auto state = [&] {
-        std::string s = std::to_string(list->PlayIndex()) + " " + Utf8(list->HeadCaption(0)) + "|" +
-                        Utf8(list->HeadCaption(1)) + " ";
+        std::string s = std::to_string(list->PlayIndex()) + " " + Utf8(list->Columns().captions.at(0)) + "|" +
+                        Utf8(list->Columns().captions.at(1)) + " ";
         for (int i = 0; i < list->ListCount(); i += 7) s += Utf8(list->item(int16_t(i), 1)) + ",";
-        return s + " marker " + std::to_string(list->Splitter().Left());
+        return s + " marker " + std::to_string(list->Header().Splitter().Left());
     };
     struct Case { const char* what; bool numbers; int16_t column; float x; };
     const Case cases[] = {{"row numbers", true, 0, 15}, {"titles", true, 1, 80}, {"first column", false, 0, 15}};

@@ -202,7 +202,7 @@ TEST_F(AccessibleModelTest, HeaderCellsSitWhereThePainterDrawsThem) {
             ASSERT_TRUE(m.HeaderChild(id, cell));
             const Rect r = m.Location(cell);
             // The caption as drawn (marker and all) and its cell's left and right.
-            model += "'" + Utf8(list->HeadCaption(cell.index)) + "' " + std::to_string(r.left) + "," +
+            model += "'" + Utf8(list->Columns().captions.at(cell.index)) + "' " + std::to_string(r.left) + "," +
                      std::to_string(r.right) + " ";
             EXPECT_EQ(r.top, list->Geometry().Inset());
             EXPECT_EQ(r.Height(), 16);
