@@ -176,10 +176,7 @@ TEST_F(HookDispatchTest, UnhookingFromInsideTheBeforeCallFinishesTheMessage) {
     table.HookWindow(kWnd);
     table.AddHookMessage(kWnd, 2, HookBefore);
     owner.action = [&](bool before, Bool16&, int32_t&, int32_t&, int32_t&, int32_t&, int32_t&) {
-        if (!before) return;
-        table.UnhookWindow(kWnd);
-        table.HookWindow(kWnd);
-        table.AddHookMessage(kWnd, 2, HookAfter);
+        if (before) table.UnhookWindow(kWnd), table.HookWindow(kWnd), table.AddHookMessage(kWnd, 2, HookAfter);
     };
     port.Send(kWnd, 2);
     EXPECT_EQ(owner.calls.size(), 2u);

@@ -188,9 +188,8 @@ TEST_F(ListTest, MissingKeysReadAsTheStateAfterCreation) {
     struct Case { const char* key; Variant stored, saved; };
     const Case cases[] = {
         {"ItemHeight", Variant(0), Variant(16)}, {"ItemHeight", Variant(-3), Variant(16)},  // no layout
-        {"ItemHeight", Variant(7), Variant(7)},
-        {"Border", Variant(u"TRUE"), Variant::FromBool(true)},  // a text bag's spelling
-        {"bSeleArrow", Variant(u"FALSE"), Variant::FromBool(false)},
+        {"ItemHeight", Variant(7), Variant(7)}, {"Border", Variant(u"TRUE"), Variant::FromBool(true)},
+        {"bSeleArrow", Variant(u"FALSE"), Variant::FromBool(false)},  // a text bag's spellings
         {"BorderColor", Variant(u"&HFFFFFFFF"), Variant(-1)},
     };
     for (const Case& c : cases) {
