@@ -1,5 +1,7 @@
 #include "geometry/list_geometry.h"
 
+#include <algorithm>
+
 #include "base/error.h"
 #include "base/numeric.h"
 
@@ -56,6 +58,12 @@ Rect ListGeometry::RowBox(int32_t index) const { return Box(Inset(), RowTop(inde
 
 bool ListGeometry::BelowClient(int32_t rowTop) const { return rowTop >= RoundHalfEven(fullHeight) - 1; }
 
+int32_t ListGeometry::RowsInView() const {
+    const int32_t top = RowTop(firstIndex);
+    const int32_t limit = ToInt32(RoundHalfEven(fullHeight) - 1);
+    return itemHeight > 0 && top < limit ? (limit - top + itemHeight - 1) / itemHeight : 0;
+}
+
 int32_t ListGeometry::RowFillHeight(int32_t rowTop) const {
     if (fullHeight - itemHeight - pen < rowTop) return ToInt32(fullHeight - rowTop - pen);
     return itemHeight;
@@ -78,6 +86,37 @@ Rect ListGeometry::CellTextBox(int column, int32_t textTop, int32_t textHeight) 
     return Rect{left, textTop, ToInt32(static_cast<int64_t>(left) + widths.at(column) - in - 2 * kColumnGap), bottom};
 }
 
+Rect ListGeometry::PlayIcon(int32_t rowTop) const {
+    const int32_t left = Inset() + kPlayIconLeft;
+    const int32_t top = ToInt32(rowTop + (itemHeight - kPlayIconHeight) / 2.0);
+    return Rect{left, top, left + kPlayIconHeight, top + kPlayIconHeight};
+}
+
+Rect ListGeometry::HeaderSeparator(int column) const {
+    const int32_t x = CellLeft(column);
+    return Rect{x - kColumnGap, pen, x, Edge(pen, itemHeight)};
+}
+
+Rect ListGeometry::RowSeparator(int column, int32_t rowTop) const {
+    const int32_t x = CellLeft(column);
+    return Rect{x - kColumnGap, rowTop, x, Edge(rowTop, RowFillHeight(rowTop)) - 1};
+}
+
+bool ListGeometry::LastPaintedRow(int32_t index) const { return index >= rowCount - 1 || index >= PaintedLastIndex(); }
+
+std::optional<Rect> ListGeometry::FillerBelow(int32_t index) const {
+    const int64_t used = static_cast<int64_t>(itemHeight) * (index - firstIndex + 1);
+    if (used >= RowAreaHeight()) return std::nullopt;
+    const int32_t below = Edge(RowTop(index), itemHeight);
+    return Rect{Inset(), below, Edge(Inset(), ListWidth()), height - pen};
+}
+
+int16_t ListGeometry::HeaderTextTop(double textHeight) const {
+    // In floating point: a stored row height near the 32-bit limit must fail
+    // the narrowing (error 6), not wrap.
+    return ToInt16((static_cast<double>(itemHeight) + 2 - textHeight) / 2 + pen);
+}
+
 int ListGeometry::LastSlot() const {
     if (columnCount > kMaxColumn) Raise(kSubscriptOutOfRange);
     return columnCount;
@@ -92,6 +131,18 @@ int16_t ListGeometry::ColumnLeft(int column) const {
 
 Rect ListGeometry::GestureCell(int column) const {
     return Box(GestureLeft(column), pen, widths.at(column), itemHeight);
+}
+
+std::optional<Rect> ListGeometry::GestureCellFill(int32_t left, int32_t width) const {
+    const int64_t room = static_cast<int64_t>(HeaderBand().right) - left;
+    if (room <= 0) return std::nullopt;
+    return Box(left, pen, static_cast<int32_t>(std::min<int64_t>(width, room)), itemHeight);
+}
+
+Rect ListGeometry::PressableCell(int column) const {
+    const int32_t left = GestureLeft(column);
+    const int32_t right = std::min(left + widths.at(column) - kCellEdge, HeaderBand().right);
+    return Rect{left + kCellEdge, pen, right, Edge(pen, itemHeight)};
 }
 
 Rect ListGeometry::GapMarker(int32_t gapX) const { return Box(gapX - kColumnGap, pen, kColumnGap, itemHeight); }

@@ -50,10 +50,12 @@ AccessibilityModel::AccessibilityModel(MireloList& list, int32_t clientWidth, in
     : list_(list), width_(clientWidth), height_(clientHeight) {}
 
 ListGeometry AccessibilityModel::Geometry() const {
-    // The model's client size may differ from the surface's while a window is resized.
+    // The model's client size may differ from the surface's while a window
+    // is resized; its rows end at that client's bottom.
     ListGeometry g = list_.Geometry();
     g.width = width_;
     g.height = height_;
+    g.fullHeight = height_;
     return g;
 }
 
@@ -116,12 +118,7 @@ int32_t AccessibilityModel::BarChildId(int16_t part) const {
     return info ? static_cast<int32_t>(info - kBarParts) + 1 : 0;
 }
 
-int32_t AccessibilityModel::RowsInView() const {
-    const int32_t top = Location({AccessiblePart::Row, list_.FirstIndex()}).top;
-    const int32_t h = list_.ItemHeight();
-    // Rows whose top lies above the client's last pixel line (the offscreen rule).
-    return h > 0 && top < height_ - 1 ? (height_ - 1 - top + h - 1) / h : 0;
-}
+int32_t AccessibilityModel::RowsInView() const { return Geometry().RowsInView(); }
 
 Text AccessibilityModel::RowName(int16_t row) const {
     const ItemRecord& record = list_.Rows().at(row);
@@ -193,10 +190,8 @@ bool AccessibilityModel::SortableByClick(int16_t column) const {
     // press can land on it: the mouse keeps two pixels at either edge for the
     // borders, and the part of the band under the scroll bar is the bar's.
     if (list_.ListCount() == 0) return false;
-    const int32_t left = Geometry().GestureLeft(column);
-    const int32_t right =
-        std::min(left + list_.Columns().widths.at(column) - kCellEdge, Location({AccessiblePart::Header, -1}).right);
-    return left + kCellEdge < right;
+    const Rect pressable = Geometry().PressableCell(column);
+    return pressable.left < pressable.right;
 }
 
 AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listHasFocus) const {
@@ -217,7 +212,7 @@ AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listH
         s.checked = list_.CheckBox() != kFalse && list_.Rows().at(e.index).Checked != kFalse;
         // The painter's bounds: nothing above the top row, nothing from the
         // client's last pixel line down.
-        s.offscreen = e.index < list_.FirstIndex() || Location(e).top >= height_ - 1;
+        s.offscreen = e.index < list_.FirstIndex() || Geometry().BelowClient(Location(e).top);
         break;
     }
     case AccessiblePart::Bar:
