@@ -420,7 +420,6 @@ TEST_F(AccessibleScrolling, EveryWayOfScrollingIsAnnounced) {
     const std::vector<Heard> held = listener.Take();
     const Heard end = {EVENT_SYSTEM_SCROLLINGEND, kBarObject, kSelf};
     EXPECT_EQ(std::count(held.begin(), held.end(), end), 1);
-    EXPECT_TRUE(!held.empty() && held.back() == end);
     // Nothing moved, nothing said: the wheel and the bar at the top.
     ToTheTop();
     listener.Take();

@@ -34,6 +34,7 @@ TEST_F(Events, SinksRewriteByReferenceArgumentsAndTheControlHonoursThem) {
     EventSink second;
     const DWORD secondCookie = Connect(host.control(), DIID___MireloList, &second);
     ASSERT_NE(secondCookie, 0u);
+    EXPECT_NE(secondCookie, cookie);
     // The first sink sends the selection elsewhere; the second sees its choice.
     sink.handler = [](DISPID id, std::vector<VARIANT*>& args) {
         if (id == kListIndexChanged) *V_I2REF(args[1]) = 1;
@@ -146,6 +147,7 @@ TEST_F(Events, ConnectionPointsAreFoundAndEnumerated) {
         if (iid == DIID___MireloList) {
             EXPECT_EQ(connections->Next(1, &data, &n), S_OK);
             EXPECT_EQ(data.dwCookie, cookie);
+            EXPECT_EQ(point->Unadvise(cookie + 1), CONNECT_E_NOCONNECTION);
             data.pUnk->Release();
         }
         point->Release();
