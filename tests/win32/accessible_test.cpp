@@ -196,6 +196,8 @@ TEST_F(Accessible, TheClientObjectDescribesTheListAndItsChildren) {
     ASSERT_EQ(acc->accNavigate(NAVDIR_LASTCHILD, List().Id(), &hit), S_OK);
     EXPECT_EQ(V_VT(&hit), VT_DISPATCH);  // the bar, after the rows
     VariantClear(&hit);
+    ASSERT_EQ(acc->accNavigate(NAVDIR_NEXT, Row(0).Id(), &hit), S_OK);
+    EXPECT_EQ(V_I4(&hit), 3);
 }
 
 TEST_F(Accessible, StatesFollowTheList) {
