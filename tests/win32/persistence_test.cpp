@@ -29,12 +29,14 @@ TEST(Persistence, MissingKeysLoadAsTheControlDefinesThem) {
     MemoryPropertyBag bag;
     bag.values[L"BorderColor"] = Var::Str(L"16711680");  // a text bag's way of storing numbers
     bag.values[L"CheckBox"] = Var::Str(L"True");
+    bag.values[L"Border"] = Var::Bool(true);
+    V_BOOL(bag.values[L"Border"].get()) = 1;  // C's TRUE
     ComPtr<IDispatch> d = LoadedFrom(&bag);
     ASSERT_TRUE(d);
     EXPECT_EQ(Get(d.Get(), L"BorderColor").value.AsLong(), 16711680);
     EXPECT_EQ(Get(d.Get(), L"CheckBox").value.AsLong(), -1);
     EXPECT_EQ(Get(d.Get(), L"bSeleArrow").value.AsLong(), -1);  // absent: True
-    EXPECT_EQ(Get(d.Get(), L"Border").value.AsLong(), 0);       // absent: False
+    EXPECT_EQ(Get(d.Get(), L"Border").value.AsLong(), -1);
     EXPECT_EQ(Get(d.Get(), L"ItemBkColor1").value.AsLong(), 0);  // absent colour: black
     EXPECT_EQ(Get(d.Get(), L"BackColor").value.AsLong(), 0xF7FFFF);
     EXPECT_EQ(Get(d.Get(), L"BorderWidth").value.AsLong(), 1);
