@@ -2,7 +2,6 @@
 // paging towards the pointer, the thumb drag and its limit, hot parts.
 #include <gtest/gtest.h>
 
-#include "scrollbar/mouse_params.h"
 #include "scrollbar_fakes.h"
 
 namespace mirelo {
@@ -258,21 +257,6 @@ TEST_F(BarInput, IgnoredInput) {
     EXPECT_EQ(rig.bar.Input().PressedPart, ScrollPart::None);
     EXPECT_TRUE(rig.timers.running.empty());
     EXPECT_EQ(rig.window.invalidations, before);
-}
-
-TEST(MouseParams, CoordinatesAreSignedWords) {
-    const struct {
-        int32_t x, y;
-    } cases[] = {{5, 190}, {0, -1}, {-1, 0}, {-1, -1}, {32767, -32768}, {-32768, 32767}, {0, -25}};
-    for (const auto& c : cases) {
-        const int32_t l = MouseLParam(c.x, c.y);
-        EXPECT_EQ(GetXParam(l), c.x) << c.x << "," << c.y;
-        EXPECT_EQ(GetYParam(l), c.y) << c.x << "," << c.y;
-    }
-    barfake::BarRig rig;
-    rig.bar.BarMouseMove(MK_LBUTTON_, static_cast<int32_t>(0xFFFF0000u));
-    EXPECT_EQ(rig.bar.Input().X, 0);
-    EXPECT_EQ(rig.bar.Input().Y, -1);
 }
 
 }  // namespace

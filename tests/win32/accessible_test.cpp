@@ -420,8 +420,7 @@ TEST_F(AccessibleScrolling, EveryWayOfScrollingIsAnnounced) {
     listener.Take();
     PressOn(5, true, 2);
     const std::vector<Heard> held = listener.Take();
-    const Heard end = {EVENT_SYSTEM_SCROLLINGEND, kBarObject, kSelf};
-    EXPECT_EQ(std::count(held.begin(), held.end(), end), 1);
+    EXPECT_EQ(std::count(held.begin(), held.end(), Heard{EVENT_SYSTEM_SCROLLINGEND, kBarObject, kSelf}), 1);
     // Nothing moved, nothing said: the wheel and the bar at the top.
     ToTheTop();
     listener.Take();
