@@ -19,21 +19,26 @@ void ColumnModel::Define(const Variant& columnCount, const Variant& captionText,
     // resize failing: refuse it before any column changes.
     const int16_t n = columnCount.ToInt16();
     if (n > kMaxColumn) Raise(kSubscriptOutOfRange);
-    count = n;
+    // Worked on a copy: a definition failing part way (a missing or bad
+    // part, widths past 16 bits in sum, a spread that overflows) leaves the
+    // host the columns it had, which still show.
+    ColumnModel next = *this;
+    next.count = n;
     const std::vector<Text> captionParts = SplitText(captionText.ToText());
     const std::vector<Text> widthParts = SplitText(widthText.ToText());
     const std::vector<Text> alignParts = SplitText(alignText.ToText());
     int32_t sum = 0;
     for (size_t c = 0; c < captionParts.size() && c <= kMaxColumn; ++c) {
-        captions[c] = captionParts[c];
+        next.captions[c] = captionParts[c];
         if (c >= widthParts.size()) Raise(kSubscriptOutOfRange);
-        widths[c] = Variant(widthParts[c]).ToInt16();
+        next.widths[c] = Variant(widthParts[c]).ToInt16();
         if (c >= alignParts.size()) Raise(kSubscriptOutOfRange);
-        aligns[c] = Variant(alignParts[c]).ToInt16();
-        sum += widths[c];
+        next.aligns[c] = Variant(alignParts[c]).ToInt16();
+        sum += next.widths[c];
     }
-    widthSum = ToInt16(sum);
-    FitColumns(clientWidth, 0);
+    next.widthSum = ToInt16(sum);
+    next.FitColumns(clientWidth, 0);
+    *this = std::move(next);
 }
 
 void ColumnModel::FitColumns(int32_t clientWidth, int32_t reserved) {
@@ -44,8 +49,10 @@ void ColumnModel::FitColumns(int32_t clientWidth, int32_t reserved) {
 }
 
 void ColumnModel::DistributeWidth(int16_t extra) {
+    // No total, no proportion to grow by: zero-width slots stay 0 by the
+    // rule itself, so there is nothing to spread.
     const double s = widthSum;
-    if (s == 0) Raise(kDivisionByZero);
+    if (s == 0) return;
     ColumnWidths w = widths;
     int32_t total = 0;
     for (int c = 0; c <= count; ++c) {
@@ -61,10 +68,11 @@ void ColumnModel::HandOverBar(bool appeared, int32_t barWidth) {
     // Without a column to give, nobody gives, and nobody gets it back later.
     const int col = appeared ? count - 1 : barWidthCol;
     if (col >= 0) {
+        // Held within 16 bits: a column that wide lies past every window
+        // anyway, and the layout that shows or hides the bar must not fail.
         const int32_t w = appeared ? -barWidth : barWidth;
-        const int16_t sum = ToInt16(widthSum + w);
-        widths.at(col) = ToInt16(widths.at(col) + w);
-        widthSum = sum;
+        widths.at(col) = Clip16(widths.at(col) + w);
+        widthSum = Clip16(widthSum + w);
     }
     if (appeared) barWidthCol = static_cast<int16_t>(col >= 0 ? col : -1);
 }

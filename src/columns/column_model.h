@@ -3,8 +3,7 @@
 // takes part, the width total the column operations keep, and the slot that
 // last gave up the scroll bar's width. The width rules are operations on it
 // alone, with no list, window or surface behind them; each either does all
-// of its change or, failing, none (AddItemA's definition excepted: hosts see
-// the slots set before its bad part).
+// of its change or, failing, none.
 #include <array>
 #include <cstdint>
 
@@ -33,7 +32,7 @@ struct ColumnModel {
     // comma-separated texts, the total from them, then fitted to
     // `clientWidth`. A count past the last slot is error 9 before anything
     // changes; a missing width or alignment is error 9, a bad one 13 or 6,
-    // and leaves the slots before it set and the total as it was.
+    // widths past 16 bits in sum 6; each leaves every slot as it was.
     void Define(const Variant& columnCount, const Variant& captionText, const Variant& widthText,
                 const Variant& alignText, int32_t clientWidth);
     // Spreads what `clientWidth` leaves free after `reserved`, the gaps and
@@ -41,7 +40,7 @@ struct ColumnModel {
     void FitColumns(int32_t clientWidth, int32_t reserved);
     // Every slot grows or shrinks by its share of `extra`, each share rounded
     // on its own: the new total is the widths' own and may miss the old one
-    // plus `extra` by a few pixels. No total to share by: error 11.
+    // plus `extra` by a few pixels. No total to share by: nothing changes.
     void DistributeWidth(int16_t extra);
     // A border drag's release: the shown column `k` left of the border
     // widens by `d`, or the shown column right of it by `e`; the shown

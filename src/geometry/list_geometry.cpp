@@ -16,9 +16,9 @@ int16_t ClampedLastIndex(double v) {
     return ToInt16(v);
 }
 
-// An edge `a + b` pixels along: a stored row height or column width near the
-// 32-bit limit fails the narrowing (error 6) instead of wrapping.
-int32_t Edge(int32_t a, int32_t b) { return ToInt32(static_cast<int64_t>(a) + b); }
+// An edge `a + b` pixels along: a row height near the 32-bit limit puts it
+// past every window, where it is held instead of wrapping.
+int32_t Edge(int32_t a, int32_t b) { return Clip32(static_cast<int64_t>(a) + b); }
 
 Rect Box(int32_t left, int32_t top, int32_t width, int32_t height) {
     return Rect{left, top, Edge(left, width), Edge(top, height)};
@@ -33,7 +33,9 @@ int32_t ListGeometry::ListWidth() const {
 }
 
 int32_t ListGeometry::RowAreaHeight() const {
-    return ToInt32(static_cast<int64_t>(height) - itemHeight - 2 * static_cast<int64_t>(Inset()));
+    // A header and frame taller than the client leave no row area, not a
+    // negative one: the rows that fit, the scroll range and LastIndex count from 0.
+    return ToInt32(std::max<int64_t>(0, static_cast<int64_t>(height) - itemHeight - 2 * static_cast<int64_t>(Inset())));
 }
 
 int16_t ListGeometry::PaintedLastIndex() const {
@@ -45,7 +47,7 @@ int16_t ListGeometry::LayoutLastIndex(int32_t rowAreaHeight, int32_t itemHeight,
 }
 
 int32_t ListGeometry::RowTop(int32_t index) const {
-    return ToInt32(Inset() + static_cast<int64_t>(itemHeight) * (index - firstIndex + 1));
+    return Clip32(Inset() + static_cast<int64_t>(itemHeight) * (index - firstIndex + 1));
 }
 
 Rect ListGeometry::HeaderBand() const { return Box(Inset(), Inset(), ListWidth(), itemHeight); }
@@ -112,9 +114,9 @@ std::optional<Rect> ListGeometry::FillerBelow(int32_t index) const {
 }
 
 int16_t ListGeometry::HeaderTextTop(double textHeight) const {
-    // In floating point: a stored row height near the 32-bit limit must fail
-    // the narrowing (error 6), not wrap.
-    return ToInt16((static_cast<double>(itemHeight) + 2 - textHeight) / 2 + pen);
+    // In floating point, so a row height near the 32-bit limit cannot wrap;
+    // a caption that starts below every window is drawn clipped there.
+    return Clip16((static_cast<double>(itemHeight) + 2 - textHeight) / 2 + pen);
 }
 
 int ListGeometry::LastSlot() const {
@@ -124,9 +126,10 @@ int ListGeometry::LastSlot() const {
 
 int16_t ListGeometry::ColumnLeft(int column) const {
     if (column < 0 || column > kMaxColumn + 1) Raise(kSubscriptOutOfRange);
-    int16_t x = 0;
-    for (int k = 0; k < column; ++k) x = Add16(x, widths[k] + kColumnGap);
-    return x;
+    // Columns wider in sum than 16 bits start past every window: held there.
+    int32_t x = 0;
+    for (int k = 0; k < column; ++k) x += widths[k] + kColumnGap;
+    return Clip16(x);
 }
 
 Rect ListGeometry::GestureCell(int column) const {
@@ -149,7 +152,8 @@ Rect ListGeometry::GapMarker(int32_t gapX) const { return Box(gapX - kColumnGap,
 
 Rect ListGeometry::BarBox(int32_t barW) const {
     const int32_t in = Inset();
-    return Rect{width - barW - in, in, width - in, height - in};
+    // A frame wider than half the client leaves the bar no height, not less.
+    return Rect{width - barW - in, in, width - in, std::max(in, height - in)};
 }
 
 ListHit ListGeometry::HitTest(double x, double y) const {

@@ -30,11 +30,16 @@ void MireloList::UpdateLayout() {
         RowAreaHeight_ = rows;
         ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(rows) / ItemHeight_)));
         bool need = static_cast<int64_t>(ItemHeight_) * ListCount() > rows;
+        // Rows that all fit show from the bar's value (0), set before the bar
+        // hides and its Hide repaints: a top row left further down would hide
+        // them all, with no bar left to scroll back.
+        if (!need) FirstIndex_ = Clip16(ucBar->Value());
         ucBar->SetVisible(need);
         state = need ? u"1" : u"0";
         ucBar->SetTag(state);
     } else {
         ucBar->SetMax(0);
+        FirstIndex_ = Clip16(ucBar->Value());
         ucBar->SetVisible(false);
     }
     const bool appeared = old == u"0" && state == u"1";

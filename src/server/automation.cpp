@@ -89,7 +89,12 @@ STDMETHODIMP Automation::get_ListCount(LONG* out) {
 }
 
 STDMETHODIMP Automation::get_IndexFromPoint(VARIANT X, VARIANT Y, short* out) {
-    return Get(owner_, out, [&](MireloList& l) { return l.IndexFromPoint(FromVariant(X), FromVariant(Y)); });
+    // X is never read, and Y only when there are rows: an empty list answers
+    // -1 whatever the host passed (Null, an object, an array).
+    (void)X;
+    return Get(owner_, out, [&](MireloList& l) {
+        return l.ListCount() == 0 ? int16_t{-1} : l.IndexFromPoint(Variant(), FromVariant(Y));
+    });
 }
 
 STDMETHODIMP Automation::get_Font(IFontDisp** out) {

@@ -40,16 +40,20 @@ TEST(ColumnModel, FitSpreadsTheFreeWidthInProportion) {
     }
 }
 
-TEST(ColumnModel, NoTotalToShareByIsDivisionByZeroAndChangesNothing) {
-    ColumnModel m = Model({0, 0});
-    EXPECT_EQ(ErrorOf([&] { m.DistributeWidth(10); }), kDivisionByZero);
-    m = Model({40, 40}, 0);  // a total the bar's hand-over took to nothing
-    EXPECT_EQ(ErrorOf([&] { m.FitColumns(400, 0); }), kDivisionByZero);
-    EXPECT_EQ(Widths(m), (std::vector<int>{40, 40}));
-    m = Model({30000, 2000}, 32000);  // a share past 16 bits: error 6, no width changed
-    EXPECT_EQ(ErrorOf([&] { m.DistributeWidth(5000); }), kOverflow);
-    EXPECT_EQ(Widths(m), (std::vector<int>{30000, 2000}));
-    EXPECT_EQ(m.widthSum, 32000);
+TEST(ColumnModel, NoTotalToShareByAndASpreadThatOverflowsChangeNothing) {
+    struct Case { std::vector<int> in; int sum, extra, error; };
+    const Case cases[] = {
+        {{0, 0}, 0, 10, 0},              // zero-width slots stay 0: nothing to spread
+        {{40, 40}, 0, 390, 0},           // a total the bar's hand-over took to nothing
+        {{5, -5}, 0, 390, 0},
+        {{30000, 2000}, 32000, 5000, kOverflow},  // a share past 16 bits
+    };
+    for (const Case& c : cases) {
+        ColumnModel m = Model(c.in, c.sum);
+        EXPECT_EQ(ErrorOf([&] { m.DistributeWidth(static_cast<int16_t>(c.extra)); }), c.error) << c.in[0];
+        EXPECT_EQ(Widths(m), c.in);
+        EXPECT_EQ(m.widthSum, c.sum);
+    }
 }
 
 TEST(ColumnModel, BorderDragWidths) {
@@ -90,6 +94,7 @@ TEST(ColumnModel, TheBarsWidthGoesFromTheLastColumnAndBackToTheSlotThatGave) {
         {{30, 83, 100, 0}, 1, false, {30, 100, 100, 0}, 230, 1},  // back to the one that gave, not the last
         {{0}, 1, true, {0}, 0, -1},                               // no column gives: none takes back later
         {{0, 0}, -1, false, {0, 0}, 0, -1},
+        {{32760, 0}, 0, false, {32767, 0}, 32767, 0},  // held within 16 bits, not failing the layout
     };
     for (const Case& c : cases) {
         ColumnModel m = Model(c.in);

@@ -19,28 +19,31 @@ TEST_F(ListTest, AddItemAAndResizeHeadFitTheColumnsToTheWidth) {
     list->ResizeHead();  // the bar's 17 pixels kept free, shown or not
     EXPECT_EQ(Widths(), (std::vector<int>{34, 227, 114, 0}));
     EXPECT_EQ(list->Columns().widthSum, 375);
-    EXPECT_EQ(ErrorOf([&] { Columns("a,b", "0,0", "0,0", 1); }), kDivisionByZero);
 }
 
-TEST_F(ListTest, AddItemAFailsAtTheFirstMissingOrBadPart) {
+// A definition that fails anywhere changes no column: captions, widths,
+// alignments, count and total stay as they were.
+TEST_F(ListTest, AddItemARefusedChangesNoColumn) {
     New(400, 300);
-    struct Case { int count; const char* widths; const char* aligns; int error; std::vector<int> set; };
+    struct Case { int count; const char* widths; const char* aligns; int error; };
     const Case cases[] = {
-        {2, "10,20", "0,0,0", kSubscriptOutOfRange, {10, 20}},
-        {2, "10,20,30", "0,0", kSubscriptOutOfRange, {10, 20, 30}},
-        {2, "10,x,30", "0,0,0", kTypeMismatch, {10}},
-        {2, "10,40000,30", "0,0,0", kOverflow, {10}},
-        // Past the last slot: refused before anything changes.
-        {21, "10,20,30", "0,0,0", kSubscriptOutOfRange, {}},
+        {2, "10,20", "0,0,0", kSubscriptOutOfRange},
+        {2, "10,20,30", "0,0", kSubscriptOutOfRange},
+        {2, "10,x,30", "0,0,0", kTypeMismatch},
+        {2, "10,40000,30", "0,0,0", kOverflow},
+        {1, "32767,1,0", "0,0,0", kOverflow},       // each width fits, their total does not
+        {2, "-30000,30000,1", "0,0,0", kOverflow},  // the spread over a total of 1 overflows
+        {21, "10,20,30", "0,0,0", kSubscriptOutOfRange},
     };
     for (const Case& c : cases) {
-        Columns("p,q,r", "1,1,1", "0,0,0", 0);  // reset to known columns
-        std::vector<int> want = Widths(3);
-        std::copy(c.set.begin(), c.set.end(), want.begin());
+        Columns("p,q,r", "1,1,1", "0,1,2", 0);  // reset to known columns
+        const std::vector<int> want = Widths(3);
         const int16_t sum = list->Columns().widthSum;
         EXPECT_EQ(ErrorOf([&] { Columns("a,b,c", c.widths, c.aligns, c.count); }), c.error) << c.widths;
         EXPECT_EQ(Widths(3), want) << c.widths;
-        EXPECT_EQ(list->Columns().widthSum, sum) << "the total is not updated";
+        EXPECT_EQ(list->Columns().widthSum, sum) << c.widths;
+        EXPECT_EQ(ToUtf8(list->Columns().captions.at(1)), "q") << c.widths;
+        EXPECT_EQ(list->Columns().aligns.at(2), 2) << c.widths;
     }
     EXPECT_EQ(list->Columns().count, 0);
     EXPECT_EQ(ToUtf8(list->Columns().captions.at(0)), "p");
@@ -63,6 +66,27 @@ TEST_F(ListTest, SlotsBeyondTheLastCaptionKeepTheirDefinition) {
     Columns("x", "50", "0", 0);
     EXPECT_EQ(ToUtf8(list->Columns().captions.at(1)), "b");
     EXPECT_EQ(list->Columns().aligns.at(2), 2);
+}
+
+// Widths summing to 0 have nothing to spread: the columns are defined as
+// given and nothing fails, now or when they are fitted again.
+TEST_F(ListTest, ColumnsOfNoTotalWidthAreDefinedAsGiven) {
+    struct Case { int count; const char* captions; const char* widths; std::vector<int> want; };
+    const Case cases[] = {
+        {1, "a,b", "0,0", {0, 0}},
+        {1, "a,b", "5,-5", {5, -5}},
+        {-1, "", "", {0, 0}},
+        {0, "", "", {0, 0}},
+        {-1, "a", "40", {40, 0}},  // slot 0 is read even for a negative count; nothing takes part
+    };
+    for (const Case& c : cases) {
+        New(400, 300);
+        const std::string aligns = c.captions[0] ? "0,0" : "";
+        EXPECT_EQ(ErrorOf([&] { Columns(c.captions, c.widths, aligns.c_str(), c.count); }), 0) << c.widths;
+        EXPECT_EQ(ErrorOf([&] { list->ResizeHead(); }), 0) << c.widths;
+        EXPECT_EQ(Widths(2), c.want) << c.widths;
+        EXPECT_EQ(list->Columns().count, c.count);
+    }
 }
 
 TEST_F(ListTest, TheBarAppearsTakingTheLastColumnsWidthAndGivesItBack) {

@@ -145,6 +145,32 @@ TEST_F(Dispatch, RunTimeErrorsCarryTheirNumbers) {
     EXPECT_EQ(Get(d.Get(), L"BorderWidth").value.AsLong(), 1);
 }
 
+// IndexFromPoint never reads X, and reads Y only when there are rows: what a
+// host passes there, however odd, fails nothing on an empty list.
+TEST_F(Dispatch, ArgumentsThatAreNotReadAreNotConverted) {
+    Var null;
+    V_VT(null.get()) = VT_NULL;
+    SAFEARRAY* cells = SafeArrayCreateVector(VT_VARIANT, 0, 2);
+    Var array;
+    V_VT(array.get()) = VT_ARRAY | VT_VARIANT;
+    V_ARRAY(array.get()) = cells;
+    struct Case { const char* what; Var x, y; long rows, index; };
+    const Case cases[] = {
+        {"Null X, empty list", null, Var::I4(299), 0, -1},
+        {"Null Y, empty list", Var::I4(0), null, 0, -1},
+        {"an object and an array, empty list", Var::Object(d.Get()), array, 0, -1},
+        {"Null X on a row", null, Var::I4(40), 3, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Method(d.Get(), L"Clear");
+        for (long i = 0; i < c.rows; ++i) Method(d.Get(), L"AddItem", {Var::Str(L"r")});
+        CallResult r = Get(d.Get(), L"IndexFromPoint", {c.x, c.y});
+        EXPECT_EQ(r.hr, S_OK);
+        EXPECT_EQ(r.value.AsLong(), c.index);
+    }
+}
+
 TEST_F(Dispatch, CallerMistakesAreDispatchErrors) {
     DISPID id = 0;
     LPOLESTR unknown[] = {const_cast<LPOLESTR>(L"NoSuchMember")};
