@@ -198,9 +198,17 @@ TEST_F(Dispatch, CallerMistakesAreDispatchErrors) {
 }
 
 TEST_F(Dispatch, ColoursAcceptSignedValues) {
-    // A system colour as a script writes it (&H80000005 is negative as a Long).
-    EXPECT_EQ(Put(d.Get(), L"ItemBkColor1", Var::I4(static_cast<long>(0x80000005))).hr, S_OK);
-    EXPECT_EQ(static_cast<unsigned long>(Get(d.Get(), L"ItemBkColor1").value.AsLong()), 0x80000005ul);
+    // System colours as hosts pass them: &H80000005 is negative as a Long.
+    Var real;
+    V_VT(real.get()) = VT_R8;
+    V_R8(real.get()) = -2147483643.0;
+    struct Case { Var value; unsigned long colour; };
+    const Case cases[] = {{Var::I4(static_cast<long>(0x80000005)), 0x80000005ul}, {Var::I2(-1), 0xFFFFFFFFul},
+                          {real, 0x80000005ul}, {Var::Str(L"-2147483633"), 0x8000000Ful}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(Put(d.Get(), L"ItemBkColor1", c.value).hr, S_OK) << c.colour;
+        EXPECT_EQ(static_cast<unsigned long>(Get(d.Get(), L"ItemBkColor1").value.AsLong()), c.colour);
+    }
 }
 
 TEST_F(Dispatch, FontChangedThroughTheFontObjectChangesTheControl) {
