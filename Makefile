@@ -65,7 +65,8 @@ _kit: _win32 _win64
 _bench: _win32 _win64
 	@scripts/bench.sh
 
-_fuzz: _deps
+# libFuzzer targets natively, then the hostile host against both Windows builds.
+_fuzz: _deps _win32 _win64
 	@scripts/fuzz.sh
 
 # The fuzz targets also run briefly in `make test` (scripts/run-tests.sh).
