@@ -107,12 +107,11 @@ void MireloList::SetItemId(int16_t Index, int16_t value) {
 void MireloList::SetItemData(int32_t& Index, Text& sT) {
     if (!IsValidIndex(Index)) Raise(kSubscriptOutOfRange);
     std::vector<Text> parts = SplitText(sT);
+    // Cells 1 .. 20 take the parts; a 21st part has no cell to go to, and is
+    // refused before any cell changes, as AddItem refuses a 22nd.
+    if (parts.size() > kMaxColumn) Raise(kSubscriptOutOfRange);
     ItemRecord& row = Items[Index];
-    for (size_t k = 0; k < parts.size(); ++k) {
-        // Cells 1 .. 20 take the parts; a 21st part has no cell to go to.
-        if (k + 1 > kMaxColumn) Raise(kSubscriptOutOfRange);
-        row.SetCell(static_cast<int>(k + 1), parts[k]);
-    }
+    for (size_t k = 0; k < parts.size(); ++k) row.SetCell(static_cast<int>(k + 1), parts[k]);
     PaintRow(static_cast<int16_t>(Index));
     if (access_) access_->RowNameChanged(static_cast<int16_t>(Index));
 }

@@ -125,6 +125,9 @@ TEST_F(AccessibleModelTest, NamesDescriptionsAndStates) {
     EXPECT_EQ(Utf8(Model().DefaultAction({Part::HeaderCell, 0})), "Sort");  // the numbers sort too
     EXPECT_EQ(Utf8(Model().DefaultAction({Part::HeaderCell, 2})), "Sort");
     EXPECT_EQ(Utf8(Model().DefaultAction({Part::Header, -1})), "");
+    Columns("#,Title,Artist,Album", "30,100,4,264", "0,0,0,0", 3);  // as wide as the list
+    ASSERT_EQ(list->Columns().widths.at(2), 4);
+    EXPECT_EQ(Utf8(Model().DefaultAction({Part::HeaderCell, 2})), "");  // too narrow for a press
     list->SetPlayIndex(1);
     EXPECT_EQ(Description(Part::Row, 1), "play row");
     EXPECT_EQ(Description(Part::Row, 0), "");

