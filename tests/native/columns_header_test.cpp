@@ -71,7 +71,7 @@ TEST_F(HeaderTest, DraggingLightsTheDropTargetAndRefusesTheNumberColumn) {
     EXPECT_EQ(shapes.shown, (Lines{"unmovehead.cur", "arrow"}));
     EXPECT_EQ(list->Header().CursorKind(), 0);
 
-    list->SetYnNeedNumCol(kFalse);  // without numbers column 0 takes a drop like any other
+    list->SetLook(&ListLook::YnNeedNumCol, kFalse);  // without numbers column 0 takes a drop like any other
     Down(80);
     Move(20);
     EXPECT_EQ(shapes.shown.back(), "movehead.cur");

@@ -51,7 +51,7 @@ TEST_F(ItemsTest, AddedRowsAndChecksShowAtOnce) {
     EXPECT_TRUE(Drew("first"));
     Add("0,new");  // appended
     EXPECT_TRUE(Drew("new"));
-    list->SetCheckBox(kTrue);
+    list->SetLook(&ListLook::CheckBox, kTrue);
     Bool16 on = kTrue;
     list->SetCheckAllItem(on);
     EXPECT_TRUE(EndsWithPicture(&MireloList::PaintList));

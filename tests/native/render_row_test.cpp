@@ -133,8 +133,8 @@ TEST_F(RenderRow, MarkersWithAThickBorderOrTallRows) {
     list->SetBorderWidth(3);
     // Row 0 now starts at y 19; its text at 21.
     EXPECT_EQ(Only(Row(0), "blt"), (Ops{"blt 2,21,13,13 from CHK 0,0,13,13"}));
-    list->SetCheckBox(kFalse);
-    list->SetItemHeight(19);
+    list->SetLook(&ListLook::CheckBox, kFalse);
+    list->SetLook(&ListLook::ItemHeight, 19);
     list->SetPlayIndex(0);
     // Row 0 at y 22: 3.5 pixels above the icon, rounded to the even 26.
     EXPECT_EQ(Only(Row(0), "icon"), (Ops{"icon 5,26,12,12 n664"}));
@@ -188,7 +188,7 @@ TEST_F(RenderRow, BottomRowCutByTheEdge) {
     }
     // Rows that exactly fill the area (no border, pen 2) leave no room for a filler.
     New(144, 64);
-    list->SetBorder(kFalse);
+    list->SetLook(&ListLook::Border, kFalse);
     list->SetBorderWidth(2);
     for (int i = 0; i < 3; ++i) Add("x");
     EXPECT_EQ(Only(Row(2), "fill"), Ops{"fill 0,48,144,62 #FFFFFF"});
