@@ -5,7 +5,7 @@
 
 namespace mirelo {
 
-class MireloList::HeaderEvents : public HeaderInputEvents {
+class MireloList::HeaderEvents final : public HeaderInputEvents {
 public:
     explicit HeaderEvents(MireloList& list) : list_(list) {}
     ListGeometry Geometry() const override { return list_.Geometry(); }
