@@ -3,9 +3,12 @@ JOBS   ?= 2
 CMAKE  := cmake --log-level=WARNING
 BUILD  := cmake --build
 MAKEFLAGS += --no-print-directory
+# A tree keeps the toolchain it was first configured with, and CMake warns that a toolchain file
+# given again went unused: name it only while the tree is new. $(call toolchain,TREE,FILE)
+toolchain = $(if $(wildcard build/$(1)/CMakeCache.txt),,-DCMAKE_TOOLCHAIN_FILE=cmake/$(2).cmake)
 
 PUBLIC := all deps native asan win32 win64 test quick demo bench fuzz kit package
-.PHONY: $(PUBLIC) $(addprefix _,$(PUBLIC)) clean
+.PHONY: $(PUBLIC) $(addprefix _,$(PUBLIC)) _win32tree clean
 
 # Several people share one work tree: builds and test runs take turns on build/.
 $(PUBLIC):
@@ -25,15 +28,15 @@ _asan: _deps
 	@$(CMAKE) -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DMIRELO_SANITIZE=ON
 	@$(BUILD) build/asan -j$(JOBS)
 
-_win32: _deps
-	@$(CMAKE) -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+_win32tree: _deps
+	@$(CMAKE) -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release $(call toolchain,win32,mingw-i686)
+
+_win32: _win32tree
 	@$(BUILD) build/win32 -j$(JOBS)
 
 # The same sources for 64-bit hosts (64-bit Office, x64 .NET, the 64-bit script hosts).
 _win64: _deps
-	@$(CMAKE) -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release \
-	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+	@$(CMAKE) -S . -B build/win64 -DCMAKE_BUILD_TYPE=Release $(call toolchain,win64,mingw-x86_64)
 	@$(BUILD) build/win64 -j$(JOBS)
 
 _test: _native _asan _win32 _win64 _fuzzbuild _package
@@ -49,7 +52,10 @@ _quick: _native
 	@if [ -x build/native/native_tests ]; then build/native/native_tests --gtest_brief=1; \
 	 else echo "quick: no native tests yet"; fi
 
-_demo: _native _win32
+# Only what the demo runs: the component and its host, not the test suites (a first run on a
+# fresh clone stays short). `make test` builds the rest into the same tree later.
+_demo: _win32tree
+	@$(BUILD) build/win32 -j$(JOBS) --target MireloList demo
 	@scripts/demo.sh
 
 # The kit for C++ hosts: build/dist/MireloList-<VERSION>-sdk.zip.
@@ -59,7 +65,8 @@ _kit: _win32 _win64
 _bench: _win32 _win64
 	@scripts/bench.sh
 
-_fuzz: _deps
+# libFuzzer targets natively, then the hostile host against both Windows builds.
+_fuzz: _deps _win32 _win64
 	@scripts/fuzz.sh
 
 # The fuzz targets also run briefly in `make test` (scripts/run-tests.sh).

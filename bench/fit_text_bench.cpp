@@ -20,8 +20,8 @@ void FitText(benchmark::State& state) {
     // Column 0 has no width and is not painted; column 1 leaves 60 pixels of
     // text room inside its 64 (2 pixels each side), and fills the surface.
     NullList l(68, 300);
-    l.list->SetBorder(kFalse);
-    l.list->SetYnNeedNumCol(kFalse);
+    l.list->SetLook(&ListLook::Border, kFalse);
+    l.list->SetLook(&ListLook::YnNeedNumCol, kFalse);
     l.Columns(u"#,Text", u"0,64", u"0,0", 1);
     Text key;
     l.list->AddItem(Variant(u"," + LongText()), key, Variant::Missing(), Variant::Missing());

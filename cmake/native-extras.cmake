@@ -1,10 +1,4 @@
-# Native-only targets that exist once their sources do: a demo of the core and benchmarks.
-mirelo_glob(DEMO_NATIVE_SOURCES demo/native/*.cpp)
-if(DEMO_NATIVE_SOURCES)
-  add_executable(demo_native ${DEMO_NATIVE_SOURCES})
-  target_link_libraries(demo_native PRIVATE mirelo_core)
-endif()
-
+# Native-only targets that exist once their sources do: the core's benchmarks.
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 if(BENCH_SOURCES)
   find_package(benchmark REQUIRED)

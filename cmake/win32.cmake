@@ -97,6 +97,15 @@ mirelo_glob(WIN32_TEST_SOURCES tests/win32/*.cpp)
 mirelo_test(win32_tests SOURCES ${WIN32_TEST_SOURCES} LIBS mirelo_win32
             INCLUDES ${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_SOURCE_DIR}/tests/native)
 
+# The hostile host (tests/fuzz/host): drives the registered component through IDispatch.
+file(GLOB HOST_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/host/*.cpp)
+if(HOST_FUZZ_SOURCES)
+  add_executable(host_calls ${HOST_FUZZ_SOURCES} ${CMAKE_SOURCE_DIR}/tests/win32/com_support.cpp
+                 ${CMAKE_SOURCE_DIR}/tests/win32/test_container.cpp)
+  target_include_directories(host_calls PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
+  target_link_libraries(host_calls PRIVATE mirelo_win32 gtest)
+endif()
+
 file(GLOB DEMO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/demo/*.cpp)
 if(DEMO_SOURCES)
   add_executable(demo ${DEMO_SOURCES})

@@ -1,6 +1,8 @@
 // The demo host: a window with a MireloList showing a sample playlist, hosted
-// in place like a form would host it. It saves a screenshot as PNG and prints
-// where; with --interactive it stays open until its window is closed.
+// in place like a form would host it. By default it saves a screenshot as PNG,
+// tours the gestures, saves a second one and ends. --keep-open does the same and
+// then leaves the window to the user's mouse; --interactive opens on the filled
+// list at once, without the tour. Both stay until the window is closed.
 #include <windows.h>
 #include <ole2.h>
 
@@ -118,10 +120,22 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
+void WaitForClose() {
+    printf("demo: the window is yours; close it to end the demo\n");
+    fflush(stdout);
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool interactive = argc > 1 && std::strcmp(argv[1], "--interactive") == 0;
+    const char* mode = argc > 1 ? argv[1] : "";
+    const bool interactive = std::strcmp(mode, "--interactive") == 0;
+    const bool keepOpen = interactive || std::strcmp(mode, "--keep-open") == 0;
     if (FAILED(OleInitialize(nullptr))) return 1;
     WNDCLASSW wc = {};
     wc.lpfnWndProc = FrameProc;
@@ -145,19 +159,14 @@ int main(int argc, char** argv) {
     FillPlaylist(list);
     Settle(500);
 
-    if (!SaveScreenshot(frame, L"mirelolist-demo.png")) return 1;
-    // Then every gesture, as a user's hand would make it, and the list after them.
-    demo::RunTour(list);
-    Settle(300);
-    if (!SaveScreenshot(frame, L"mirelolist-demo-gestures.png")) return 1;
-
-    if (interactive) {
-        MSG msg;
-        while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
+    if (!interactive) {
+        if (!SaveScreenshot(frame, L"mirelolist-demo.png")) return 1;
+        // Then every gesture, as a user's hand would make it, and the list after them.
+        demo::RunTour(list);
+        Settle(300);
+        if (!SaveScreenshot(frame, L"mirelolist-demo-gestures.png")) return 1;
     }
+    if (keepOpen) WaitForClose();
     IOleObject* ole = nullptr;
     if (SUCCEEDED(list->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&ole)))) {
         ole->Close(OLECLOSE_NOSAVE);

@@ -2,10 +2,12 @@
 // class (atl.dll, part of Windows), a filled playlist, and an event sink that prints every
 // change of the selected and the play row and refuses to play row 0.
 //
-// Build (mingw-w64, from the kit's folder):
+// Build (mingw-w64, from the kit's folder), 32-bit and 64-bit:
 //   i686-w64-mingw32-g++ -std=c++17 -static -Iinclude samples/host.cpp include/MireloList_i.c -o host.exe -lole32 -loleaut32 -luuid
-// Run it after `regsvr32 MireloList.ocx`. `host.exe --once` sets everything up, prints what
-// happened and closes at once instead of waiting for the window to be closed.
+//   x86_64-w64-mingw32-g++ -std=c++17 -static -Iinclude samples/host.cpp include/MireloList_i.c -o host64.exe -lole32 -loleaut32 -luuid
+// Run it after registering the component of the program's width (`regsvr32 MireloList.ocx`).
+// `--once` sets everything up, prints what happened and closes at once instead of waiting for
+// the window to be closed.
 #include <windows.h>
 #include <ole2.h>
 #include <olectl.h>
@@ -84,6 +86,8 @@ int main(int argc, char** argv) {
     frameClass.hInstance = GetModuleHandleW(nullptr);
     frameClass.lpszClassName = L"MireloSampleFrame";
     frameClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    // Without a brush nothing paints the frame's own area around the control: it stays black.
+    frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     RegisterClassW(&frameClass);
     HWND frame = CreateWindowExW(0, L"MireloSampleFrame", L"MireloList sample", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                  CW_USEDEFAULT, CW_USEDEFAULT, 460, 300, nullptr, nullptr, nullptr, nullptr);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Assembles the kit for C++ hosts from a finished build and zips it:
 #   build/dist/MireloList-<VERSION>-sdk.zip
-#     README.md                      samples/README.md: what the kit holds, the build line
-#     bin/x86/MireloList.ocx         the 32-bit component (bin/x64/ too when build/win64 has one)
+#     README.md                      samples/README.md: what the kit holds, the build lines
+#     bin/x86/MireloList.ocx         the 32-bit component
+#     bin/x64/MireloList.ocx         the 64-bit component (when build/win64 has one)
 #     include/MireloList.idl         the type library's source
 #     include/MireloList_h.h         widl's header and GUID definitions, made by this build
 #     include/MireloList_i.c
@@ -10,8 +11,23 @@
 #     samples/host.cpp
 #     using.md                       docs/using.md
 # Prints the zip's path. KIT_STAGE=DIR keeps the unzipped tree there (the installers reuse it).
+#   scripts/kit.sh --readme x86|x64   prints the README an installer package puts beside its
+#                                     component instead (that folder has no bin/).
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+
+# readme zip | readme installed x86|x64: samples/README.md with the lines for that layout.
+readme() {
+  local bits=32
+  [ "${2:-}" = x64 ] && bits=64
+  awk -v want="$1" '/^<!-- (zip|installed|all) -->$/ { keep = $2 == want || $2 == "all"; next }
+                    keep' "$ROOT/samples/README.md" | sed -e "s/@BITS@/$bits/g" -e "s/@ARCH@/${2:-}/g"
+}
+if [ "${1:-}" = --readme ]; then
+  readme installed "$2"
+  exit 0
+fi
+
 WIN=$ROOT/build/win32
 VERSION=$(tr -d ' \r\n' <"$ROOT/VERSION")
 NAME=MireloList-$VERSION-sdk
@@ -37,7 +53,7 @@ cp "$ROOT/src/server/MireloList.idl" "$WIN/MireloList_i.c" "$WIN/MireloList.tlb"
 sed '1s|from .*MireloList\.idl|from MireloList.idl|' "$WIN/MireloList_h.h" >"$kit/include/MireloList_h.h"
 sed -i '1s|from .*MireloList\.idl|from MireloList.idl|' "$kit/include/MireloList_i.c"
 cp "$ROOT/samples/host.cpp" "$kit/samples/"
-cp "$ROOT/samples/README.md" "$kit/README.md"
+readme zip >"$kit/README.md"
 cp "$ROOT/docs/using.md" "$kit/using.md"
 
 mkdir -p "$DIST"

@@ -28,7 +28,9 @@ KIT_STAGE=$kit "$ROOT/scripts/kit.sh" >/dev/null
 mkdir -p "$stage/include" "$stage/samples"
 cp "$kit"/*/include/* "$stage/include/"
 cp "$kit"/*/samples/* "$stage/samples/"
-cp "$kit"/*/README.md "$kit"/*/using.md "$stage/"
+cp "$kit"/*/using.md "$stage/"
+# The zip's README describes bin/x86 and bin/x64; the installed folder has its one component.
+"$ROOT/scripts/kit.sh" --readme "$arch" >"$stage/README.md"
 
 # wixl finds the files named in the source relative to the current folder.
 (cd "$stage" && wixl -a "$arch" -D Arch="$arch" -D Version="$version" -I "$ROOT/package" \

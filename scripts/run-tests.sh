@@ -123,6 +123,22 @@ fuzz() {
   fi
 }
 
+# host_fuzz NAME WINE...: a short seeded run of the hostile host (tests/fuzz/host) against the
+# component registered in the current prefix; its summary shows the calls made, seed and time.
+HOST_FUZZ_SECONDS=${HOST_FUZZ_SECONDS:-20} HOST_FUZZ_SEED=${HOST_FUZZ_SEED:-24}
+host_fuzz() {
+  local name=$1 log=$LOGS/$1.log; shift
+  echo "=== $name"
+  timeout -k 10 $((HOST_FUZZ_SECONDS + 120)) "$@" host_calls.exe --seed "$HOST_FUZZ_SEED" \
+    --seconds "$HOST_FUZZ_SECONDS" 2>&1 | tr -d '\r' >"$log"
+  local rc=${PIPESTATUS[0]}
+  if [ "$rc" -eq 0 ]; then
+    grep '^host_calls:' "$log"; echo "[  PASSED  ] $name"; passed=$((passed + 1))
+  else
+    cat "$log"; echo "[  FAILED  ] $name (status $rc, log $log)"; failed=$((failed + 1))
+  fi
+}
+
 # kit: the kit for C++ hosts, built and run from its zip alone (scripts/kit-test.sh).
 kit() {
   local log=$LOGS/kit.log
@@ -146,6 +162,7 @@ if [ -n "${MIRELO_XVFB:-}" ]; then
   [ -f native_tests.exe ] && gtest native-wine wine native_tests.exe
   [ -f MireloList.ocx ] && registration registration wine
   [ -f win32_tests.exe ] && gtest win32 wine win32_tests.exe
+  [ -f host_calls.exe ] && host_fuzz host-fuzz wine
   cd "$ROOT"
   for s in tests/win32/*.vbs tests/win32/*.js; do [ -f "$s" ] && vbs "$(basename "$s")" "$s" "$WIN" "" wine; done
   [ -f "$WIN/MireloList.ocx" ] && kit
@@ -158,6 +175,7 @@ if [ -n "${MIRELO_XVFB:-}" ]; then
     (cd "$ROOT/$WIN" && "${W64[@]}" wine regsvr32 /s /u MireloList.ocx 2>/dev/null) || true
     registration "registration (64-bit)" "${W64[@]}" "$WINE64"
     [ -f win32_tests.exe ] && MIRELO_CROSS_FROM=win32 gtest win64 "${W64[@]}" "$WINE64" win32_tests.exe
+    [ -f host_calls.exe ] && host_fuzz host-fuzz64 "${W64[@]}" "$WINE64"
     cd "$ROOT"
     for s in tests/win32/*.vbs tests/win32/*.js; do
       [ -f "$s" ] && vbs "$(basename "$s") (64-bit)" "$s" "$WIN64" "" "${W64[@]}" "$WINE64"

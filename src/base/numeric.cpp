@@ -37,8 +37,17 @@ int32_t ToInt32(int64_t v) {
     return static_cast<int32_t>(v);
 }
 
-int16_t Add16(int32_t a, int32_t b) {
-    return ToInt16(static_cast<int64_t>(a) + static_cast<int64_t>(b));
+int16_t Clip16(double v) {
+    const double r = RoundHalfEven(v);
+    if (r > 32767.0) return 32767;
+    if (!(r > -32768.0)) return -32768;  // NaN too: no place at all
+    return static_cast<int16_t>(r);
+}
+
+int32_t Clip32(int64_t v) {
+    if (v > INT32_MAX) return INT32_MAX;
+    if (v < INT32_MIN) return INT32_MIN;
+    return static_cast<int32_t>(v);
 }
 
 }  // namespace mirelo

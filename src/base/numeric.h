@@ -27,7 +27,10 @@ inline int16_t ToInt16(int32_t v) { return ToInt16(static_cast<int64_t>(v)); }
 inline int16_t ToInt16(int16_t v) { return v; }
 inline int32_t ToInt32(int32_t v) { return v; }
 
-// 16-bit sum as the control's own arithmetic does it: overflow is error 6.
-int16_t Add16(int32_t a, int32_t b);
+// Nearest integer held within 16 bits, for a place that only decides where
+// something is drawn: a place past the 16-bit range lies off every window,
+// so it is drawn clipped there instead of failing the whole paint.
+int16_t Clip16(double v);
+int32_t Clip32(int64_t v);
 
 }  // namespace mirelo

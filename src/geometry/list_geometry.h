@@ -10,7 +10,6 @@
 // border is drawn. Without a border a press therefore lands one pen width
 // lower and further right than the painted cell, and a gesture's cell paints
 // there too.
-#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -18,8 +17,6 @@
 #include "base/slots.h"
 
 namespace mirelo {
-
-using ColumnWidths = std::array<int16_t, kMaxColumn + 1>;
 
 // The check box: one 13-pixel image of the "CHK" strip, 2 pixels from the
 // client's left edge with or without a border. A click strictly inside its
@@ -31,6 +28,8 @@ constexpr double kTwipsPerPixel = 15;  // outer sizes and the marker's input com
 constexpr int32_t kColumnGap = 2;   // between neighbouring cells, where the separators stand
 constexpr int32_t kCellEdge = 2;    // a press this near a cell's side presses nothing
 constexpr int32_t kSideMargin = 2;  // a header drag this near the client's sides has left the header
+constexpr int32_t kPlayIconLeft = 2;     // the play icon from the frame
+constexpr int32_t kPlayIconHeight = 12;  // centres the play icon in its row
 
 // A border between two shown columns: the kColumnGap pixels left of `x`.
 struct BorderGap {
@@ -94,8 +93,11 @@ struct ListGeometry {
     Rect HeaderBand() const;
     Rect HeaderCellBox(int column) const;
     Rect RowBox(int32_t index) const;
-    // A row starting this low is not painted at all.
+    // A row starting this low is not painted at all, and is off screen to
+    // assistive technology.
     bool BelowClient(int32_t rowTop) const;
+    // The rows from the top row down whose top is not BelowClient.
+    int32_t RowsInView() const;
     // A row's fill: cut by the client's bottom, it stops the pen width above it.
     int32_t RowFillHeight(int32_t rowTop) const;
     // A row's text band for a font `textHeight` high: centred, cut like the fill.
@@ -105,6 +107,25 @@ struct ListGeometry {
     // 2 pixels right of their separators and narrower by the inset besides.
     Rect CellTextBox(int column, int32_t textTop, int32_t textHeight) const;
     Rect CheckBox(int32_t textTop) const { return Rect{kCheckLeft, textTop, kCheckLeft + kCheckSize, textTop + kCheckSize}; }
+    // The play icon's top left in a row without check boxes.
+    Rect PlayIcon(int32_t rowTop) const;
+    // The kColumnGap pixel lines left of column `column`, one per x from left
+    // to right: down the header band from the pen (one pixel into the first
+    // row, which paints over it), and down a row's fill less its last line.
+    Rect HeaderSeparator(int column) const;
+    Rect RowSeparator(int column, int32_t rowTop) const;
+    // Row `index` is the last one painted: below it the filler and the
+    // bottom border line follow.
+    bool LastPaintedRow(int32_t index) const;
+    // Under the last painted row: the background down to the frame's pen;
+    // none when the rows reach the area's bottom.
+    std::optional<Rect> FillerBelow(int32_t index) const;
+    Rect BottomLine() const { return Rect{0, height - pen, width, height - pen}; }
+    Rect InsideBorder() const { return Rect{pen, pen, width - pen, height - pen}; }
+    // Where the captions' text starts, for a font `textHeight` high: the pen
+    // width is added with or without a border, which keeps captions at the
+    // same height when the border is switched off.
+    int16_t HeaderTextTop(double textHeight) const;
 
     // The last column slot; error 9 while more columns are claimed than exist.
     int LastSlot() const;
@@ -114,6 +135,14 @@ struct ListGeometry {
     int32_t GestureLeft(int column) const { return pen + ColumnLeft(column); }     // as pressed and hit
     // The header cell a gesture paints: from the pen, one band high.
     Rect GestureCell(int column) const;
+    // Such a cell's fill: the last cell may reach past the band (into the
+    // border or under the bar); its fill stops where the band's does, as the
+    // whole header's. None when nothing is left.
+    std::optional<Rect> GestureCellFill(int32_t left, int32_t width) const;
+    // The part of it a press can land on for assistive technology's "Sort":
+    // kCellEdge off each side, and not under the scroll bar, which takes
+    // presses there (empty when nothing is left).
+    Rect PressableCell(int column) const;
     // The border marker over the gap left of `gapX`, and the line a border
     // drag moves, from the pen down the client's height.
     Rect GapMarker(int32_t gapX) const;

@@ -50,10 +50,12 @@ AccessibilityModel::AccessibilityModel(MireloList& list, int32_t clientWidth, in
     : list_(list), width_(clientWidth), height_(clientHeight) {}
 
 ListGeometry AccessibilityModel::Geometry() const {
-    // The model's client size may differ from the surface's while a window is resized.
+    // The model's client size may differ from the surface's while a window
+    // is resized; its rows end at that client's bottom.
     ListGeometry g = list_.Geometry();
     g.width = width_;
     g.height = height_;
+    g.fullHeight = height_;
     return g;
 }
 
@@ -83,8 +85,8 @@ int32_t AccessibilityModel::ListChildId(const AccessibleElement& e) const {
 std::vector<int16_t> AccessibilityModel::ShownColumns() const {
     // The painter's rule: slots 0 .. ColNumCount, hidden while zero wide.
     std::vector<int16_t> shown;
-    for (int c = 0; c <= list_.ColNumCount(); ++c)
-        if (list_.ColWidth(c) > 0) shown.push_back(static_cast<int16_t>(c));
+    for (int c = 0; c <= list_.Columns().count; ++c)
+        if (list_.Columns().widths.at(c) > 0) shown.push_back(static_cast<int16_t>(c));
     return shown;
 }
 
@@ -116,21 +118,16 @@ int32_t AccessibilityModel::BarChildId(int16_t part) const {
     return info ? static_cast<int32_t>(info - kBarParts) + 1 : 0;
 }
 
-int32_t AccessibilityModel::RowsInView() const {
-    const int32_t top = Location({AccessiblePart::Row, list_.FirstIndex()}).top;
-    const int32_t h = list_.ItemHeight();
-    // Rows whose top lies above the client's last pixel line (the offscreen rule).
-    return h > 0 && top < height_ - 1 ? (height_ - 1 - top + h - 1) / h : 0;
-}
+int32_t AccessibilityModel::RowsInView() const { return Geometry().RowsInView(); }
 
 Text AccessibilityModel::RowName(int16_t row) const {
     const ItemRecord& record = list_.Rows().at(row);
-    const bool numbered = list_.YnNeedNumCol() != kFalse;
+    const bool numbered = list_.Look().YnNeedNumCol != kFalse;
     Text name;
     for (int16_t c : ShownColumns()) {
         // Numbered as painted.
         const Text cell =
-            c == 0 && numbered ? RowNumberText(list_.HeadCaption(0), list_.ListCount(), row) : Text(record.Cell(c));
+            c == 0 && numbered ? RowNumberText(list_.Columns().captions.at(0), list_.ListCount(), row) : Text(record.Cell(c));
         if (cell.empty()) continue;
         if (!name.empty()) name += u", ";
         name += cell;
@@ -145,7 +142,7 @@ Text AccessibilityModel::Name(const AccessibleElement& e) const {
         return name.empty() ? kListName : name;
     }
     case AccessiblePart::Header: return kHeaderName;
-    case AccessiblePart::HeaderCell: return WithoutSortMarker(list_.HeadCaption(e.index));
+    case AccessiblePart::HeaderCell: return WithoutSortMarker(list_.Columns().captions.at(e.index));
     case AccessiblePart::Row: return RowName(e.index);
     case AccessiblePart::Bar: return kBarName;
     case AccessiblePart::BarPart: {
@@ -159,7 +156,7 @@ Text AccessibilityModel::Name(const AccessibleElement& e) const {
 Text AccessibilityModel::Description(const AccessibleElement& e) const {
     switch (e.part) {
     case AccessiblePart::HeaderCell: {
-        const Text& caption = list_.HeadCaption(e.index);
+        const Text& caption = list_.Columns().captions.at(e.index);
         if (EndsWith(caption, kSortUp)) return u"sorted ascending";
         if (EndsWith(caption, kSortDown)) return u"sorted descending";
         return Text();
@@ -193,10 +190,8 @@ bool AccessibilityModel::SortableByClick(int16_t column) const {
     // press can land on it: the mouse keeps two pixels at either edge for the
     // borders, and the part of the band under the scroll bar is the bar's.
     if (list_.ListCount() == 0) return false;
-    const int32_t left = Geometry().GestureLeft(column);
-    const int32_t right =
-        std::min(left + list_.ColWidth(column) - kCellEdge, Location({AccessiblePart::Header, -1}).right);
-    return left + kCellEdge < right;
+    const Rect pressable = Geometry().PressableCell(column);
+    return pressable.left < pressable.right;
 }
 
 AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listHasFocus) const {
@@ -214,10 +209,10 @@ AccessibleState AccessibilityModel::State(const AccessibleElement& e, bool listH
         s.focusable = s.selectable = true;
         s.selected = e.index == list_.ListIndex();
         s.focused = s.selected && listHasFocus;
-        s.checked = list_.CheckBox() != kFalse && list_.Rows().at(e.index).Checked != kFalse;
+        s.checked = list_.Look().CheckBox != kFalse && list_.Rows().at(e.index).Checked != kFalse;
         // The painter's bounds: nothing above the top row, nothing from the
         // client's last pixel line down.
-        s.offscreen = e.index < list_.FirstIndex() || Location(e).top >= height_ - 1;
+        s.offscreen = e.index < list_.FirstIndex() || Geometry().BelowClient(Location(e).top);
         break;
     }
     case AccessiblePart::Bar:

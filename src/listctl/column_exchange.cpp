@@ -8,13 +8,15 @@ void MireloList::SortOrExchange(int16_t target, int16_t source) {
     // An empty list can neither exchange nor sort its columns.
     if (ListCount() == 0) return;
     if (target == source) SortByColumn(source);
-    else if (!(YnNeedNumCol_ != kFalse && (target == 0 || source == 0))) ExchangeColumns(target, source);
-    // Widths may have moved under the border marker: it goes to the first
-    // border, and a drag started there resizes that border's columns.
-    const ListGeometry g = Geometry();
-    const Rect marker = g.GapMarker(g.GestureLeft(1));
-    Splitter_.Move(marker.left, marker.top, marker.Width(), marker.Height());
-    SplitColumn_ = 0;
+    else if (!(look_.YnNeedNumCol != kFalse && (target == 0 || source == 0))) {
+        for (ItemRecord& row : Items) {
+            row.SwapText = row.Cell(target);
+            row.SetCell(target, row.Cell(source));
+            row.SetCell(source, row.SwapText);
+        }
+        columns_.Exchange(target, source);
+    }
+    header_.MarkerToFirstBorder();
     // One paint for the rows, the captions and the marker's move together:
     // under Wine's 32-bit text calls a list paint is over a millisecond.
     PaintList();
@@ -22,17 +24,6 @@ void MireloList::SortOrExchange(int16_t target, int16_t source) {
         access_->RowsChanged();
         access_->HeaderChanged();
     }
-}
-
-void MireloList::ExchangeColumns(int16_t target, int16_t source) {
-    for (ItemRecord& row : Items) {
-        row.SwapText = row.Cell(target);
-        row.SetCell(target, row.Cell(source));
-        row.SetCell(source, row.SwapText);
-    }
-    // Alignments belong to the positions, not to the columns.
-    std::swap(HeadCaption_.at(target), HeadCaption_.at(source));
-    std::swap(ColWidth_.at(target), ColWidth_.at(source));
 }
 
 }  // namespace mirelo

@@ -1,30 +1,11 @@
-// Column definitions and width distribution.
-#include "base/error.h"
+// Column definitions from the host: AddItemA and ResizeHead.
 #include "listctl/mirelo_list.h"
 
 namespace mirelo {
 
 Variant MireloList::AddItemA(const Variant& nColNumCount, const Variant& sHeadCaption, const Variant& nColWidth,
                              const Variant& nAlign) {
-    // A count past the last slot would leave every later row, repaint and resize failing:
-    // refuse it before any column changes.
-    const int16_t count = nColNumCount.ToInt16();
-    if (count > kMaxColumn) Raise(kSubscriptOutOfRange);
-    ColNumCount_ = count;
-    std::vector<Text> captions = SplitText(sHeadCaption.ToText());
-    std::vector<Text> widths = SplitText(nColWidth.ToText());
-    std::vector<Text> aligns = SplitText(nAlign.ToText());
-    int32_t sum = 0;
-    for (size_t c = 0; c < captions.size() && c <= kMaxColumn; ++c) {
-        HeadCaption_[c] = captions[c];
-        if (c >= widths.size()) Raise(kSubscriptOutOfRange);
-        ColWidth_[c] = Variant(widths[c]).ToInt16();
-        if (c >= aligns.size()) Raise(kSubscriptOutOfRange);
-        ColAlign_[c] = Variant(aligns[c]).ToInt16();
-        sum += ColWidth_[c];
-    }
-    ColWidthSum_ = ToInt16(sum);
-    FitColumns(0);
+    columns_.Define(nColNumCount, sHeadCaption, nColWidth, nAlign, surface_.ScaleWidth());
     if (access_) {
         access_->RowsChanged();
         access_->HeaderChanged();
@@ -33,32 +14,9 @@ Variant MireloList::AddItemA(const Variant& nColNumCount, const Variant& sHeadCa
 }
 
 Variant MireloList::ResizeHead() {
-    FitColumns(ucBar->Width());
+    columns_.FitColumns(surface_.ScaleWidth(), ucBar->Width());
     if (access_) access_->HeaderChanged();
     return Variant();
-}
-
-void MireloList::FitColumns(int32_t reserved) {
-    // In single precision, the gaps and the frame counted with the widths.
-    const float need = static_cast<float>(reserved) + (static_cast<float>(ColNumCount_) * 2 + ColWidthSum_ + 2);
-    const int16_t extra = ToInt16(static_cast<double>(static_cast<float>(surface_.ScaleWidth()) - need));
-    if (extra != 0) DistributeWidth(extra);
-}
-
-// Each share is rounded on its own, so the new sum can miss the old one plus
-// `extra` by a few pixels; the sum kept is the widths' own.
-void MireloList::DistributeWidth(int16_t extra) {
-    const double s = ColWidthSum_;
-    if (s == 0) Raise(kDivisionByZero);
-    std::array<int16_t, kMaxColumn + 1> widths = ColWidth_;
-    int32_t total = 0;
-    for (int c = 0; c <= ColNumCount_; ++c) {
-        widths[c] = ToInt16(widths[c] + extra / s * widths[c]);
-        total += widths[c];
-    }
-    int16_t sum = ToInt16(total);
-    ColWidth_ = widths;
-    ColWidthSum_ = sum;
 }
 
 }  // namespace mirelo

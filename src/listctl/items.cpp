@@ -22,7 +22,7 @@ int32_t MireloList::AddItem(const Variant& Title, Text& Key, const Variant& Inde
     if (!append && (p > ListCount() || p < 0)) return -1;
 
     ItemRecord row;
-    if (ColNumCount_ >= 0) row.SetCells(parts.data(), std::min<size_t>(parts.size(), ColNumCount_ + 1u));
+    if (columns_.count >= 0) row.SetCells(parts.data(), std::min<size_t>(parts.size(), columns_.count + 1u));
     row.Key = Key;
     row.Id = id;
     if (append) {
@@ -79,7 +79,7 @@ void MireloList::Clear() {
     FirstIndex_ = 0;
     LastIndex_ = 0;
     surface_.Cls();
-    if (Border_) DrawBorderBox();
+    if (look_.Border) painter_.BorderBox(View(Geometry()));
     PaintHeader();
     if (access_) access_->RowsChanged();
 }
@@ -107,12 +107,11 @@ void MireloList::SetItemId(int16_t Index, int16_t value) {
 void MireloList::SetItemData(int32_t& Index, Text& sT) {
     if (!IsValidIndex(Index)) Raise(kSubscriptOutOfRange);
     std::vector<Text> parts = SplitText(sT);
+    // Cells 1 .. 20 take the parts; a 21st part has no cell to go to, and is
+    // refused before any cell changes, as AddItem refuses a 22nd.
+    if (parts.size() > kMaxColumn) Raise(kSubscriptOutOfRange);
     ItemRecord& row = Items[Index];
-    for (size_t k = 0; k < parts.size(); ++k) {
-        // Cells 1 .. 20 take the parts; a 21st part has no cell to go to.
-        if (k + 1 > kMaxColumn) Raise(kSubscriptOutOfRange);
-        row.SetCell(static_cast<int>(k + 1), parts[k]);
-    }
+    for (size_t k = 0; k < parts.size(); ++k) row.SetCell(static_cast<int>(k + 1), parts[k]);
     PaintRow(static_cast<int16_t>(Index));
     if (access_) access_->RowNameChanged(static_cast<int16_t>(Index));
 }
@@ -127,20 +126,20 @@ void MireloList::UpdateItem(Text& Key, Text& sT) {
 void MireloList::SetCheckItem(int32_t& Index, Bool16& bCheck) {
     if (!IsValidIndex(Index)) return;
     Items[Index].Checked = bCheck;
-    if (!CheckBox_) return;
+    if (!look_.CheckBox) return;
     PaintRow(static_cast<int16_t>(Index));
     if (access_) access_->RowStateChanged(static_cast<int16_t>(Index));
 }
 
 void MireloList::SetCheckAllItem(Bool16& bCheck) {
     for (auto& r : Items) r.Checked = bCheck;
-    if (!CheckBox_) return;
+    if (!look_.CheckBox) return;
     PaintList();
     if (access_) access_->RowsChanged();
 }
 
 Text MireloList::GetCheckItemId() const {
-    if (!CheckBox_) return u"-1";
+    if (!look_.CheckBox) return u"-1";
     Text out;
     for (size_t i = 0; i < Items.size(); ++i) {
         if (Items[i].Checked != kTrue) continue;

@@ -12,13 +12,13 @@ ListGeometry MireloList::Geometry() const {
     g.height = surface_.ScaleHeight();
     g.fullHeight = surface_.HeightTwips() / kTwipsPerPixel;
     g.pen = surface_.DrawWidth();
-    g.border = Border_ != kFalse;
-    g.itemHeight = ItemHeight_;
+    g.border = look_.Border != kFalse;
+    g.itemHeight = look_.ItemHeight;
     g.barWidth = ucBar->Visible() ? ucBar->Width() : 0;
     g.firstIndex = FirstIndex_;
     g.rowCount = ListCount();
-    g.columnCount = ColNumCount_;
-    g.widths = ColWidth_;
+    g.columnCount = columns_.count;
+    g.widths = columns_.widths;
     return g;
 }
 
@@ -28,28 +28,23 @@ void MireloList::UpdateLayout() {
     if (ListCount() != 0) {
         const int32_t rows = Geometry().RowAreaHeight();
         RowAreaHeight_ = rows;
-        ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(rows) / ItemHeight_)));
-        bool need = static_cast<int64_t>(ItemHeight_) * ListCount() > rows;
+        ucBar->SetMax(ToInt32(ListCount() - Fix(static_cast<double>(rows) / look_.ItemHeight)));
+        bool need = static_cast<int64_t>(look_.ItemHeight) * ListCount() > rows;
+        // Rows that all fit show from the bar's value (0), set before the bar
+        // hides and its Hide repaints: a top row left further down would hide
+        // them all, with no bar left to scroll back.
+        if (!need) FirstIndex_ = Clip16(ucBar->Value());
         ucBar->SetVisible(need);
         state = need ? u"1" : u"0";
         ucBar->SetTag(state);
     } else {
         ucBar->SetMax(0);
+        FirstIndex_ = Clip16(ucBar->Value());
         ucBar->SetVisible(false);
     }
     const bool appeared = old == u"0" && state == u"1";
     if (!appeared && !(old == u"1" && state == u"0")) return;
-    // The bar appeared: the last column gives up its width; it went: the
-    // column that gave takes it back. Without such a column nobody gives, and
-    // nobody gets it back later.
-    const int col = appeared ? ColNumCount_ - 1 : BarWidthCol_;
-    if (col >= 0) {
-        const int32_t w = appeared ? -ucBar->Width() : ucBar->Width();
-        const int16_t sum = ToInt16(ColWidthSum_ + w);
-        ColWidth_[col] = ToInt16(ColWidth_[col] + w);
-        ColWidthSum_ = sum;
-    }
-    if (appeared) BarWidthCol_ = static_cast<int16_t>(col >= 0 ? col : -1);
+    columns_.HandOverBar(appeared, ucBar->Width());
     if (access_) access_->HeaderChanged();
 }
 
@@ -57,7 +52,7 @@ void MireloList::RecordLayoutLastIndex() {
     // From the row area the last layout or row paint measured, not the one
     // the new size or height gives: the host's Resize handler has always
     // read LastIndex so.
-    LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, ItemHeight_, FirstIndex_);
+    LastIndex_ = ListGeometry::LayoutLastIndex(RowAreaHeight_, look_.ItemHeight, FirstIndex_);
 }
 
 void MireloList::PlaceScrollBar() {

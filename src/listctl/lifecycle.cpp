@@ -1,5 +1,6 @@
 // Creation, the run-mode setup and termination.
 #include "listctl/bar_events.h"
+#include "listctl/header_events.h"
 #include "listctl/mirelo_list.h"
 #include "render/cls_icon.h"
 #include "subclass/hook_table.h"
@@ -23,7 +24,11 @@ public:
 
 }  // namespace
 
-MireloList::MireloList(const ListPorts& ports) : ports_(ports), surface_(ports.surface) {
+MireloList::MireloList(const ListPorts& ports)
+    : ports_(ports),
+      surface_(ports.surface),
+      headerEvents_(std::make_unique<HeaderEvents>(*this)),
+      header_(*headerEvents_, ports.splitter, ports.picBack, ports.cursors) {
     // Child controls come from the design data first: the scroll bar with all
     // its defaults, at the thickness of its skins.
     ucBar = std::make_unique<ucScrollbar>(ports_.gdi);

@@ -12,6 +12,7 @@
 namespace mirelo {
 
 class MireloList;
+struct ListLook;
 
 // How a property is held and stored: the list's own members first, then the surface's.
 enum class PropertyType : uint8_t {
@@ -42,18 +43,21 @@ enum class Repaint : uint8_t {
 // Property-browser categories; None leaves a property under the browser's default.
 enum class PropertyCategory : uint8_t { None, Skin, ListBorder, List, ListItem };
 
-// Where a member property lives in the list; empty for the surface's own.
+// Where a member property lives: in the list's look, or the list's own row
+// indices; empty for the surface's own.
 struct PropertyField {
-    OleColor MireloList::*colour = nullptr;
-    int16_t MireloList::*flag = nullptr;  // Booleans and the two row indices
-    int32_t MireloList::*number = nullptr;
+    OleColor ListLook::*colour = nullptr;
+    int16_t ListLook::*flag = nullptr;  // Booleans
+    int32_t ListLook::*number = nullptr;
+    int16_t MireloList::*index = nullptr;  // told about, never saved
 
     constexpr PropertyField() = default;
-    constexpr PropertyField(OleColor MireloList::*c) : colour(c) {}
-    constexpr PropertyField(int16_t MireloList::*f) : flag(f) {}
-    constexpr PropertyField(int32_t MireloList::*n) : number(n) {}
+    constexpr PropertyField(OleColor ListLook::*c) : colour(c) {}
+    constexpr PropertyField(int16_t ListLook::*f) : flag(f) {}
+    constexpr PropertyField(int32_t ListLook::*n) : number(n) {}
+    constexpr PropertyField(int16_t MireloList::*i) : index(i) {}
     bool operator==(const PropertyField& o) const {
-        return colour == o.colour && flag == o.flag && number == o.number;
+        return colour == o.colour && flag == o.flag && number == o.number && index == o.index;
     }
 };
 
@@ -68,6 +72,7 @@ struct ListProperty {
     Repaint repaint;
     bool rowsRetold;            // assistive technology is told the rows read differently
     PropertyCategory category;
+    bool always;                // a set notifies and repaints even when the value is unchanged
 };
 
 // The row with this dispatch identifier, or null.

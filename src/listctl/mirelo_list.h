@@ -8,18 +8,19 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "base/color.h"
+#include "base/error.h"
 #include "base/numeric.h"
 #include "base/text.h"
 #include "base/variant.h"
+#include "columns/column_model.h"
 #include "geometry/list_geometry.h"
+#include "header/header_input.h"
 #include "listctl/accessibility_events.h"
 #include "listctl/events.h"
-#include "listctl/child_box.h"
-#include "listctl/column_cursors.h"
-#include "listctl/gestures.h"
 #include "listctl/item_record.h"
 #include "listctl/list_property.h"
 #include "platform/cursor.h"
@@ -34,6 +35,7 @@
 #include "platform/timers.h"
 #include "platform/window_proc.h"
 #include "render/captions.h"
+#include "render/list_look.h"
 #include "render/list_painter.h"
 #include "scrollbar/uc_scrollbar.h"
 #include "subclass/hook_owner.h"
@@ -85,10 +87,24 @@ public:
     void WriteProperties(PropertyBag& bag);
     void AmbientChanged();
 
-    // Properties. Most setters skip an unchanged value; CheckBox and
-    // bSeleArrow deliberately do not.
-    Bool16 CheckBox() const { return CheckBox_; }
-    void SetCheckBox(Bool16 v) { Assign(&MireloList::CheckBox_, v, true); }
+    // The persisted look, read in place. Each field is set through its row
+    // in kProperties: stored, told to the host, its brush rebuilt and
+    // repainted as the row says. Most skip an unchanged value; CheckBox and
+    // bSeleArrow deliberately do not. A row height below 1 is error 380.
+    const ListLook& Look() const { return look_; }
+    template <class V>
+    void SetLook(V ListLook::*field, typename std::common_type<V>::type v) {
+        const ListProperty& p = RowOf(field);
+        if constexpr (std::is_same_v<V, int32_t>) {
+            // Every row computation divides by the height: refuse what cannot be laid out.
+            if (v <= 0) Raise(kInvalidPropertyValue);
+        }
+        if (!p.always && look_.*field == v) return;
+        look_.*field = v;
+        Changed(p);
+    }
+
+    // Properties of the list's own.
     int32_t hWnd() const;
     int32_t ListCount() const { return static_cast<int32_t>(Items.size()); }
     int16_t IndexFromPoint(const Variant& X, const Variant& Y);
@@ -97,30 +113,6 @@ public:
     const FontDesc& Font() const;
     void SetFont(const FontDesc& f);      // property put: full repaint
     void SetFontRef(const FontDesc& f);   // property putref: list repaint
-    int32_t ItemHeight() const { return ItemHeight_; }
-    void SetItemHeight(int32_t v);
-    OleColor ItemBkColor1() const { return ItemBkColor1_; }
-    void SetItemBkColor1(OleColor v) { Assign(&MireloList::ItemBkColor1_, v); }
-    OleColor ItemBkColor2() const { return ItemBkColor2_; }
-    void SetItemBkColor2(OleColor v) { Assign(&MireloList::ItemBkColor2_, v); }
-    OleColor ItemSelBkColor() const { return ItemSelBkColor_; }
-    void SetItemSelBkColor(OleColor v) { Assign(&MireloList::ItemSelBkColor_, v); }
-    OleColor ItemNorTextColor() const { return ItemNorTextColor_; }
-    void SetItemNorTextColor(OleColor v) { Assign(&MireloList::ItemNorTextColor_, v); }
-    OleColor ItemSelTextColor() const { return ItemSelTextColor_; }
-    void SetItemSelTextColor(OleColor v) { Assign(&MireloList::ItemSelTextColor_, v); }
-    OleColor HeaderBackColor() const { return HeaderBackColor_; }
-    void SetHeaderBackColor(OleColor v) { Assign(&MireloList::HeaderBackColor_, v); }
-    Bool16 YnNeedNumCol() const { return YnNeedNumCol_; }
-    void SetYnNeedNumCol(Bool16 v) { Assign(&MireloList::YnNeedNumCol_, v); }
-    OleColor ItemPlyTextColor() const { return ItemPlyTextColor_; }
-    void SetItemPlyTextColor(OleColor v) { Assign(&MireloList::ItemPlyTextColor_, v); }
-    OleColor ItemErrTextColor() const { return ItemErrTextColor_; }
-    void SetItemErrTextColor(OleColor v) { Assign(&MireloList::ItemErrTextColor_, v); }
-    Bool16 Border() const { return Border_; }
-    void SetBorder(Bool16 v) { Assign(&MireloList::Border_, v); }
-    OleColor BorderColor() const { return BorderColor_; }
-    void SetBorderColor(OleColor v) { Assign(&MireloList::BorderColor_, v); }
     int32_t BorderWidth() const;
     void SetBorderWidth(int32_t v);
     int16_t ListIndex() const { return ListIndex_; }
@@ -133,8 +125,6 @@ public:
     void Setitem(int16_t Index, int16_t nCol, const Text& value);
     int16_t ItemId(int16_t Index) const;
     void SetItemId(int16_t Index, int16_t value);
-    Bool16 bSeleArrow() const { return bSeleArrow_; }
-    void SetbSeleArrow(Bool16 v) { Assign(&MireloList::bSeleArrow_, v, true); }
 
     // Methods.
     Variant AddItemA(const Variant& nColNumCount, const Variant& sHeadCaption, const Variant& nColWidth,
@@ -166,13 +156,6 @@ public:
     void OnMouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void OnMouseUp(int16_t Button, int16_t Shift, float X, float Y);
-    // The control's window lost the pointer while a button was held.
-    void OnCaptureLost();
-    // The column-border marker's own mouse notifications: X and Y in twips
-    // from the marker's top left, as its window reports them.
-    void Splitter_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
-    void Splitter_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
-    void Splitter_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
     void OnClick();
     void OnDblClick();
     void OnKeyDown(int16_t KeyCode, int16_t Shift);
@@ -182,7 +165,6 @@ public:
     // mode the wheel hook follows the window.
     void WindowCreated();
     void WindowDestroying();
-    bool Timer1Enabled() const { return Timer1Enabled_; }
 
     // The message hook callback: the list subscribes the wheel on its window.
     void zSubclass_Proc(bool bBefore, Bool16& bHandled, int32_t& lReturn, int32_t& hWnd, int32_t& uMsg,
@@ -194,18 +176,13 @@ public:
 
     // Read access for the accessibility model, the platform and tests.
     const std::vector<ItemRecord>& Rows() const { return Items; }
-    int16_t ColNumCount() const { return ColNumCount_; }
-    const Text& HeadCaption(int c) const { return HeadCaption_.at(c); }
-    int16_t ColWidth(int c) const { return ColWidth_.at(c); }
-    int16_t ColAlign(int c) const { return ColAlign_.at(c); }
-    int16_t ColWidthSum() const { return ColWidthSum_; }
-    int16_t BarWidthCol() const { return BarWidthCol_; }
+    const ColumnModel& Columns() const { return columns_; }
     int32_t RowAreaHeight() const { return RowAreaHeight_; }
     Bool16 AltPhase() const { return AltPhase_; }
     BrushHandle Brush(int i) const { return Brushes.at(i).handle(); }
-    int16_t CursorKind() const { return CursorKind_; }
-    bool BorderDragging() const { return borderDrag_.has_value(); }
-    const ChildBox& Splitter() const { return Splitter_; }
+    // The header band's gestures; the platform hands it the border marker's
+    // own mouse notifications and the loss of the pointer.
+    HeaderInput& Header() { return header_; }
     Text AmbientDisplayName() const { return ports_.site.DisplayName(); }
     // Where everything lies now: what the painter, the hit tests and the
     // accessibility model all read.
@@ -218,20 +195,13 @@ public:
     void PaintList();
     void PaintHeader();
     void PaintAll();
-    void DrawBorderBox();
 
 private:
     class BarEvents;
     friend class BarEvents;
+    class HeaderEvents;
+    friend class HeaderEvents;
 
-    // A member property took a new value: store it and tell the host, rebuild
-    // and repaint as its row says. Skips an unchanged value unless `always`.
-    template <class V>
-    void Assign(V MireloList::*field, V v, bool always = false) {
-        if (!always && this->*field == v) return;
-        this->*field = v;
-        Changed(RowOf(field));
-    }
     void Changed(const ListProperty& p);
     static const ListProperty& RowOf(PropertyField field);
     static const ListProperty& RowOf(PropertyType surfaceType);
@@ -245,33 +215,13 @@ private:
     void UnhookAll();
     void SetTimer1(bool enabled);
     void RecordLayoutLastIndex();
-    // Spreads the client width the columns leave free (less `reserved`)
-    // over them in proportion to their widths.
-    void FitColumns(int32_t reserved);
-    // Every column grows or shrinks by its share of `extra`, all or none.
-    void DistributeWidth(int16_t extra);
     // After rows went: the play row's mark goes with row `index` (-1: none),
     // then layout, repaint, and the new count.
     int32_t RowsRemoved(int index);
     void ChangeIndex(bool play, int16_t OldIndex, int16_t& NewIndex, int16_t wFlag);
     void ScrollHandling();
     void SetPropertyIndex(bool play, int16_t& v);
-    // Header band gestures: press, drag over and release of a header cell or
-    // hover over a column border. HeaderMove says whether MouseMove is still to be raised.
-    void HeaderPress(const ListHit& hit);
-    bool HeaderMove(float X, float Y);
-    void HeaderRelease(float X, float Y);
-    void EndHeaderPress();
-    bool HeaderDrag(HeaderPressGesture& press, const ListHit& hit, float X);
-    void PaintHeaderCell(std::optional<int16_t> c, CellLook look);  // none paints nothing
-    void ShowCursorKind(int16_t kind);
-    void MoveDragLine(int32_t x);
-    // Widths after a border drag of d pixels to the right or e to the left.
-    void ResizeRight(int32_t d);
-    void ResizeLeft(int32_t e);
-    void EndResize();
     void SortOrExchange(int16_t target, int16_t source);
-    void ExchangeColumns(int16_t target, int16_t source);
     void SortByColumn(int16_t s);
 
     // What the painter reads, and the row metrics a row paint leaves behind
@@ -285,22 +235,7 @@ private:
     MireloListEvents* events_ = nullptr;
     AccessibilityEvents* access_ = nullptr;  // present while a window answers for the list
 
-    // Persisted look: each has its row in kProperties; only its setter changes it
-    // after loading.
-    Bool16 CheckBox_ = kFalse;           // rows show a check box
-    int32_t ItemHeight_ = 0;             // row and header height, pixels
-    OleColor ItemBkColor1_ = 0;          // rows at even distance from the top row
-    OleColor ItemBkColor2_ = 0;          // the other rows
-    OleColor ItemSelBkColor_ = 0;        // selected row background
-    OleColor ItemNorTextColor_ = 0;      // row and header text
-    OleColor ItemSelTextColor_ = 0;      // selected row text, pressed header caption
-    OleColor ItemPlyTextColor_ = 0;      // play row text
-    OleColor ItemErrTextColor_ = 0;      // kept and persisted; nothing paints with it
-    OleColor HeaderBackColor_ = 0;       // header band
-    Bool16 YnNeedNumCol_ = kFalse;       // column 0 shows row numbers
-    Bool16 Border_ = kFalse;             // border box drawn, everything inset by the pen width
-    OleColor BorderColor_ = 0;           // the border box
-    Bool16 bSeleArrow_ = kFalse;         // the play row shows its marker
+    ListLook look_;  // only the property table and the setters change it after loading
 
     // Rows.
     std::vector<ItemRecord> Items;
@@ -314,13 +249,7 @@ private:
     // PlayIndex read it as it stands; may lie past the last row.
     int16_t LastIndex_ = 0;
 
-    // Columns.
-    int16_t ColNumCount_ = 0;                 // slots 0 .. ColNumCount take part; AddItemA refuses past kMaxColumn
-    std::array<Text, kMaxColumn + 1> HeadCaption_;
-    std::array<int16_t, kMaxColumn + 1> ColWidth_{};
-    std::array<int16_t, kMaxColumn + 1> ColAlign_{};
-    int16_t ColWidthSum_ = 0;                 // width total as the column operations keep it
-    int16_t BarWidthCol_ = 1;                 // slot that last gave up the bar's width
+    ColumnModel columns_;
     // The row area below the header, pixels, as the last layout or row paint
     // measured it. Kept because the next LastIndex is taken from it before
     // the new layout (RecordLayoutLastIndex), and the wheel's step counts it.
@@ -339,21 +268,10 @@ private:
     // Click and DblClick report them, and the double-click plays that row.
     int16_t LastButton_ = 0, LastShift_ = 0;
     float LastX_ = 0, LastY_ = 0;
-    std::optional<HeaderPressGesture> press_;
-    std::optional<BorderDragGesture> borderDrag_;
-    // Set while the border marker stands and after a border drag's release;
-    // the paint handler then paints nothing. Cleared by every pointer move
-    // over the control; the timer's repaint does not wait for that.
-    Bool16 SuppressPaint_ = kFalse;
-    int16_t CursorKind_ = 0;  // the header gesture's pointer shape showing now (HeaderCursorKind)
-    ColumnCursors Cursors_{ports_.cursors};  // holds DefaultCursor, taken at creation
-    int16_t SplitColumn_ = 0;                 // shown column left of the border under the marker
-    ChildBox Splitter_{ports_.splitter, kSeparatorColor};
-    ChildBox picBack_{ports_.picBack, Rgb(224, 224, 224)};  // still picture of the control during a border drag
-    std::vector<int16_t> SortMap;             // pre-sort row of each position after a sort
+    std::unique_ptr<HeaderEvents> headerEvents_;
+    HeaderInput header_;
 
     bool runModeReady_ = false;
-    bool Timer1Enabled_ = false;
     std::unique_ptr<HookTable> hooks_;
 
     // The child scroll bar and the adapter that receives its events.

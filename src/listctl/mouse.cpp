@@ -40,11 +40,11 @@ void MireloList::OnMouseDown(int16_t Button, int16_t Shift, float X, float Y) {
     LastY_ = Y;
     const ListHit hit = Geometry().HitTest(X, Y);
     if (hit.header) {
-        HeaderPress(hit);
+        header_.Press(hit);
     } else if (Button == 1 && ListCount() != 0) {
         int16_t row = hit.Row();
         if (hit.onCheck) {
-            if (CheckBox_ && row < ListCount()) {
+            if (look_.CheckBox && row < ListCount()) {
                 Items[row].Checked = static_cast<Bool16>(~Items[row].Checked);
                 PaintRow(row);
                 if (access_) access_->RowStateChanged(row);
@@ -73,12 +73,12 @@ void MireloList::OnClick() {
 }
 
 void MireloList::OnMouseMove(int16_t Button, int16_t Shift, float X, float Y) {
-    if (!HeaderMove(X, Y)) return;
+    if (!header_.Move(X, Y)) return;
     if (events_) events_->MouseMove(Button, Shift, X, Y);
 }
 
 void MireloList::OnMouseUp(int16_t Button, int16_t Shift, float X, float Y) {
-    HeaderRelease(X, Y);
+    header_.Release(X, Y);
     if (events_) events_->MouseUp(Button, Shift, X, Y);
 }
 

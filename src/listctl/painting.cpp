@@ -10,18 +10,12 @@ namespace mirelo {
 ListView MireloList::View(const ListGeometry& g) const {
     ListView v;
     v.geometry = g;
-    v.captions = &HeadCaption_;
-    v.aligns = &ColAlign_;
+    v.captions = &columns_.captions;
+    v.aligns = &columns_.aligns;
     v.listIndex = ListIndex_;
     v.playIndex = PlayIndex_;
     v.altPhase = AltPhase_ != kFalse;
-    v.numbered = YnNeedNumCol_ != kFalse;
-    v.checkBoxes = CheckBox_ != kFalse;
-    v.playMarker = bSeleArrow_ != kFalse;
-    v.norText = ItemNorTextColor_;
-    v.selText = ItemSelTextColor_;
-    v.plyText = ItemPlyTextColor_;
-    v.borderColor = BorderColor_;
+    v.look = &look_;
     for (int i = 0; i < kBrushCount; ++i) v.brushes[i] = Brushes[i].handle();
     v.checkImages = CheckImages.get();
     v.playIcon = PlayIcon.get();
@@ -31,7 +25,7 @@ ListView MireloList::View(const ListGeometry& g) const {
 bool MireloList::TakeRowMetrics(const ListGeometry& g) {
     // Rows of no height cannot be laid out (a list filled before its
     // properties were loaded): nothing is painted or recorded.
-    if (ListCount() == 0 || ItemHeight_ <= 0) return false;
+    if (ListCount() == 0 || look_.ItemHeight <= 0) return false;
     RowAreaHeight_ = g.RowAreaHeight();
     LastIndex_ = g.PaintedLastIndex();
     return true;
@@ -76,10 +70,8 @@ void MireloList::PaintAll() {
         return;
     }
     if (ListCount() == 0) painter_.EmptyBackground(v);
-    if (Border_ != kFalse) painter_.BorderBox(v);
+    if (look_.Border != kFalse) painter_.BorderBox(v);
     PaintList();
 }
-
-void MireloList::DrawBorderBox() { painter_.BorderBox(View(Geometry())); }
 
 }  // namespace mirelo

@@ -1,5 +1,5 @@
-// The property setters that do more than assign (the others are one Assign
-// each in the header). What a change notifies, rebuilds and repaints is in
+// The setters of the properties outside the look (the look's are SetLook in
+// the header). What a change notifies, rebuilds and repaints is in
 // the property's row (property_table.cpp); a setter says only how it stores.
 #include "base/error.h"
 #include "listctl/mirelo_list.h"
@@ -31,11 +31,6 @@ void MireloList::SetFontRef(const FontDesc& f) {
     PaintList();
 }
 
-void MireloList::SetItemHeight(int32_t v) {
-    // Every row computation divides by the height: refuse what cannot be laid out.
-    if (v <= 0) Raise(kInvalidPropertyValue);
-    Assign(&MireloList::ItemHeight_, v);
-}
 
 
 int32_t MireloList::BorderWidth() const { return surface_.DrawWidth(); }
@@ -60,7 +55,7 @@ void MireloList::AmbientChanged() {
 }
 
 void MireloList::OnPaint() {
-    if (borderDrag_ || SuppressPaint_) return;
+    if (header_.PaintSuppressed()) return;
     PaintAll();
 }
 

@@ -9,6 +9,7 @@ namespace {
 using T = PropertyType;
 using R = Repaint;
 using C = PropertyCategory;
+using K = ListLook;
 using L = MireloList;
 constexpr int8_t kNoBrush = -1;
 constexpr int16_t kMarkerDefault = 1;  // what a Marker is read and written against
@@ -17,26 +18,26 @@ constexpr int16_t kMarkerDefault = 1;  // what a Marker is read and written agai
 // In the order of saving; readRank gives the order of loading.
 // clang-format off
 const std::array<ListProperty, 19> MireloList::kProperties = {{
-//   key                  DISPID      type           member                 new       read brush            repaint         rows   category
-    {u"BackColor",        0x68030015, T::BackColour, {},                    0,        1,  kBackBrush,      R::List,        false, C::Skin},
-    {u"Font",             0x68030014, T::Font,       {},                    0,        2,  kNoBrush,        R::All,         false, C::Skin},
-    {u"ItemHeight",       0x68030013, T::Height,     &L::ItemHeight_,       16,       4,  kNoBrush,        R::Layout,      false, C::ListItem},
-    {u"ItemBkColor1",     0x68030012, T::Colour,     &L::ItemBkColor1_,     0xFFFFFF, 5,  kRowBrush1,      R::List,        false, C::ListItem},
-    {u"ItemBkColor2",     0x68030011, T::Colour,     &L::ItemBkColor2_,     16447210, 6,  kRowBrush2,      R::List,        false, C::ListItem},
-    {u"ItemSelBkColor",   0x68030010, T::Colour,     &L::ItemSelBkColor_,   13407330, 7,  kSelectionBrush, R::SelectedRow, false, C::ListItem},
-    {u"ItemNorTextColor", 0x6803000F, T::Colour,     &L::ItemNorTextColor_, 9396556,  8,  kNoBrush,        R::List,        false, C::ListItem},
-    {u"ItemSelTextColor", 0x6803000E, T::Colour,     &L::ItemSelTextColor_, 0xFFFFFF, 9,  kNoBrush,        R::SelectedRow, false, C::ListItem},
-    {u"ItemPlyTextColor", 0x6803000B, T::Colour,     &L::ItemPlyTextColor_, 1226579,  10, kNoBrush,        R::PlayRow,     false, C::ListItem},
-    {u"ItemErrTextColor", 0x6803000A, T::Colour,     &L::ItemErrTextColor_, 255,      11, kNoBrush,        R::List,        false, C::ListItem},
-    {u"HeaderBackColor",  0x6803000D, T::Colour,     &L::HeaderBackColor_,  14603213, 12, kHeaderBrush,    R::Header,      false, C::List},
-    {u"YnNeedNumCol",     0x6803000C, T::Boolean,    &L::YnNeedNumCol_,     kTrue,    13, kNoBrush,        R::Header,      true,  C::List},
-    {u"Border",           0x68030009, T::Boolean,    &L::Border_,           kTrue,    14, kNoBrush,        R::Frame,       false, C::ListBorder},
-    {u"BorderColor",      0x68030008, T::Colour,     &L::BorderColor_,      12821368, 15, kNoBrush,        R::BorderBox,   false, C::ListBorder},
-    {u"BorderWidth",      0x68030007, T::PenWidth,   {},                    0,        16, kNoBrush,        R::All,         false, C::ListBorder},
-    {u"CheckBox",         0x68030019, T::Boolean,    &L::CheckBox_,         kFalse,   3,  kNoBrush,        R::List,        true,  C::List},
-    {u"bSeleArrow",       0x68030000, T::Marker,     &L::bSeleArrow_,       kTrue,    17, kNoBrush,        R::Nothing,     false, C::List},
-    {u"ListIndex",        0x68030006, T::Unsaved,    &L::ListIndex_,        -1,       0,  kNoBrush,        R::Nothing,     false, C::List},
-    {u"PlayIndex",        0x68030005, T::Unsaved,    &L::PlayIndex_,        -1,       0,  kNoBrush,        R::Nothing,     false, C::List},
+//   key                  DISPID      type           member                 new       read brush            repaint         rows   category       always
+    {u"BackColor",        0x68030015, T::BackColour, {},                    0,        1,  kBackBrush,      R::List,        false, C::Skin,        false},
+    {u"Font",             0x68030014, T::Font,       {},                    0,        2,  kNoBrush,        R::All,         false, C::Skin,        false},
+    {u"ItemHeight",       0x68030013, T::Height,     &K::ItemHeight,        16,       4,  kNoBrush,        R::Layout,      false, C::ListItem,    false},
+    {u"ItemBkColor1",     0x68030012, T::Colour,     &K::ItemBkColor1,      0xFFFFFF, 5,  kRowBrush1,      R::List,        false, C::ListItem,    false},
+    {u"ItemBkColor2",     0x68030011, T::Colour,     &K::ItemBkColor2,      16447210, 6,  kRowBrush2,      R::List,        false, C::ListItem,    false},
+    {u"ItemSelBkColor",   0x68030010, T::Colour,     &K::ItemSelBkColor,    13407330, 7,  kSelectionBrush, R::SelectedRow, false, C::ListItem,    false},
+    {u"ItemNorTextColor", 0x6803000F, T::Colour,     &K::ItemNorTextColor,  9396556,  8,  kNoBrush,        R::List,        false, C::ListItem,    false},
+    {u"ItemSelTextColor", 0x6803000E, T::Colour,     &K::ItemSelTextColor,  0xFFFFFF, 9,  kNoBrush,        R::SelectedRow, false, C::ListItem,    false},
+    {u"ItemPlyTextColor", 0x6803000B, T::Colour,     &K::ItemPlyTextColor,  1226579,  10, kNoBrush,        R::PlayRow,     false, C::ListItem,    false},
+    {u"ItemErrTextColor", 0x6803000A, T::Colour,     &K::ItemErrTextColor,  255,      11, kNoBrush,        R::List,        false, C::ListItem,    false},
+    {u"HeaderBackColor",  0x6803000D, T::Colour,     &K::HeaderBackColor,   14603213, 12, kHeaderBrush,    R::Header,      false, C::List,        false},
+    {u"YnNeedNumCol",     0x6803000C, T::Boolean,    &K::YnNeedNumCol,      kTrue,    13, kNoBrush,        R::Header,      true,  C::List,        false},
+    {u"Border",           0x68030009, T::Boolean,    &K::Border,            kTrue,    14, kNoBrush,        R::Frame,       false, C::ListBorder,  false},
+    {u"BorderColor",      0x68030008, T::Colour,     &K::BorderColor,       12821368, 15, kNoBrush,        R::BorderBox,   false, C::ListBorder,  false},
+    {u"BorderWidth",      0x68030007, T::PenWidth,   {},                    0,        16, kNoBrush,        R::All,         false, C::ListBorder,  false},
+    {u"CheckBox",         0x68030019, T::Boolean,    &K::CheckBox,          kFalse,   3,  kNoBrush,        R::List,        true,  C::List,        true},
+    {u"bSeleArrow",       0x68030000, T::Marker,     &K::bSeleArrow,        kTrue,    17, kNoBrush,        R::Nothing,     false, C::List,        true},
+    {u"ListIndex",        0x68030006, T::Unsaved,    &L::ListIndex_,        -1,       0,  kNoBrush,        R::Nothing,     false, C::List,        false},
+    {u"PlayIndex",        0x68030005, T::Unsaved,    &L::PlayIndex_,        -1,       0,  kNoBrush,        R::Nothing,     false, C::List,        false},
 }};
 // clang-format on
 
@@ -59,7 +60,7 @@ const ListProperty& MireloList::RowOf(PropertyType surfaceType) {
 }
 
 OleColor MireloList::ColourOf(const ListProperty& p) const {
-    return p.type == T::BackColour ? surface_.BackColor() : this->*p.field.colour;
+    return p.type == T::BackColour ? surface_.BackColor() : look_.*p.field.colour;
 }
 
 void MireloList::Changed(const ListProperty& p) {
@@ -74,10 +75,10 @@ void MireloList::Changed(const ListProperty& p) {
         case R::PlayRow: PaintRow(PlayIndex_); break;
         case R::Frame:
             PlaceScrollBar();
-            if (Border_) DrawBorderBox();
+            if (look_.Border) painter_.BorderBox(View(Geometry()));
             break;
         case R::BorderBox:
-            if (Border_) DrawBorderBox();
+            if (look_.Border) painter_.BorderBox(View(Geometry()));
             break;
         case R::Layout:
             RecordLayoutLastIndex();
@@ -90,10 +91,10 @@ void MireloList::Changed(const ListProperty& p) {
 
 Variant MireloList::Stored(const ListProperty& p) const {
     switch (p.type) {
-        case T::Colour: return Variant(static_cast<int32_t>(this->*p.field.colour));
+        case T::Colour: return Variant(static_cast<int32_t>(look_.*p.field.colour));
         case T::Boolean:
-        case T::Marker: return Variant::FromBool(this->*p.field.flag != 0);
-        case T::Height: return Variant(this->*p.field.number);
+        case T::Marker: return Variant::FromBool(look_.*p.field.flag != 0);
+        case T::Height: return Variant(look_.*p.field.number);
         case T::BackColour: return Variant(static_cast<int32_t>(surface_.BackColor()));
         case T::PenWidth: return Variant(surface_.DrawWidth());
         default: return Variant::Missing();
@@ -102,12 +103,12 @@ Variant MireloList::Stored(const ListProperty& p) const {
 
 void MireloList::Load(const ListProperty& p, const Variant& v) {
     switch (p.type) {
-        case T::Colour: this->*p.field.colour = static_cast<OleColor>(v.ToInt32()); break;
+        case T::Colour: look_.*p.field.colour = static_cast<OleColor>(v.ToInt32()); break;
         case T::Boolean:
-        case T::Marker: this->*p.field.flag = ToBool16(v.ToBool()); break;
+        case T::Marker: look_.*p.field.flag = ToBool16(v.ToBool()); break;
         case T::Height: {
             const int32_t h = v.ToInt32();
-            this->*p.field.number = h > 0 ? h : p.initial;
+            look_.*p.field.number = h > 0 ? h : p.initial;
             break;
         }
         case T::BackColour: surface_.SetBackColor(static_cast<OleColor>(v.ToInt32())); break;

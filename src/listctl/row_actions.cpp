@@ -20,7 +20,7 @@ void MireloList::PlayRow(int16_t row) {
 }
 
 void MireloList::SortByHeader(int16_t column) {
-    if (column < 0 || column > ColNumCount_ || ColWidth_[column] < 1) return;
+    if (column < 0 || column > columns_.count || columns_.widths[column] < 1) return;
     SortOrExchange(column, column);
 }
 

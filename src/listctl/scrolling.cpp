@@ -19,7 +19,7 @@ void MireloList::OnMouseWheel(int32_t wParam) {
     const int32_t value = ucBar->Value();
     // A fifth of the rows the row area held at the last layout or row paint,
     // plus one (a border switched since shows at the next paint).
-    const double step = Int(static_cast<double>(RowAreaHeight_) / ItemHeight_ * 0.2 + 1);
+    const double step = Int(static_cast<double>(RowAreaHeight_) / look_.ItemHeight * 0.2 + 1);
     double target = wParam > 0 ? value - step : value + step;
     int32_t next = ToInt32(target);
     if (next < 0) next = 0;
@@ -35,7 +35,6 @@ void MireloList::OnMouseWheel(int32_t wParam) {
 }
 
 void MireloList::SetTimer1(bool enabled) {
-    Timer1Enabled_ = enabled;
     if (ports_.timers == nullptr || surface_.hWnd() == 0) return;
     const HWnd hwnd = static_cast<HWnd>(surface_.hWnd());
     if (enabled) ports_.timers->SetTimer(hwnd, kTimer1Id, 10);

@@ -8,14 +8,15 @@
 namespace mirelo {
 
 int32_t ListPainter::FillBox(int32_t left, int32_t top, int32_t width, int32_t height, BrushHandle brush) {
-    const Rect r{left, top, ToInt32(static_cast<int64_t>(left) + width), ToInt32(static_cast<int64_t>(top) + height)};
+    // Edges past the 32-bit range lie past every window: held there.
+    const Rect r{left, top, Clip32(static_cast<int64_t>(left) + width), Clip32(static_cast<int64_t>(top) + height)};
     return surface_.FillRect(r, brush);
 }
 
 int32_t ListPainter::DrawCellText(std::u16string_view text, int32_t left, int32_t top, int32_t width, int32_t height,
                                  uint32_t format) {
-    const int32_t right = ToInt32(static_cast<int64_t>(left) + width);
-    const int32_t bottom = ToInt32(static_cast<int64_t>(top) + height);
+    const int32_t right = Clip32(static_cast<int64_t>(left) + width);
+    const int32_t bottom = Clip32(static_cast<int64_t>(top) + height);
     constexpr std::u16string_view dots = u"...";
     const double dotsWidth = surface_.TextWidth(dots);
     // Measuring costs about the length measured, and a prefix wider than the

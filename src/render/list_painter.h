@@ -11,6 +11,7 @@
 #include "base/color.h"
 #include "base/text.h"
 #include "geometry/list_geometry.h"
+#include "render/list_look.h"
 #include "platform/gdi.h"
 #include "platform/surface.h"
 
@@ -41,10 +42,7 @@ struct ListView {
     int16_t listIndex = -1;     // selected row
     int16_t playIndex = -1;     // play row
     bool altPhase = false;      // row colours swapped, flipped per scroll so they follow the rows
-    bool numbered = false;      // column 0 shows row numbers
-    bool checkBoxes = false;
-    bool playMarker = false;    // the play row shows its marker
-    OleColor norText = 0, selText = 0, plyText = 0, borderColor = 0;
+    const ListLook* look = nullptr;  // colours and switches, read in place
     std::array<BrushHandle, kBrushCount> brushes{};
     MemDC* checkImages = nullptr;        // the "CHK" strip: empty box, play arrow, checked box
     const ClsIcon* playIcon = nullptr;   // none at design time
@@ -65,7 +63,8 @@ public:
     // Row `index`, which the list found in view; cut at the client's bottom.
     void Row(const ListView& v, int16_t index, const RowContent& row);
     void Header(const ListView& v);
-    // One header cell where a gesture shows it; a width below 1 paints nothing.
+    // One header cell where a gesture shows it, its caption where the
+    // header's are; a width below 1 paints nothing.
     void HeaderCell(const ListView& v, int32_t left, int32_t width, const Text& caption, CellLook look);
     void EmptyBackground(const ListView& v);  // inside the frame: a list without rows
     void BorderBox(const ListView& v);
@@ -76,10 +75,10 @@ private:
     int32_t DrawCellText(std::u16string_view text, int32_t left, int32_t top, int32_t width, int32_t height,
                          uint32_t format);
 
+    int16_t TextTop(const ListView& v);  // the captions' top
+    void Separator(const Rect& lines);   // one line per x
+
     Surface& surface_;
-    // Where the last header paint put the captions (pixels from the top); the
-    // gestures' cells put theirs there too.
-    int16_t headerTextTop_ = 0;
 };
 
 }  // namespace mirelo

@@ -14,14 +14,11 @@ namespace {
 constexpr int32_t kCheckEmptyX = 0;  // images of the "CHK" strip
 constexpr int32_t kCheckPlayX = 13;
 constexpr int32_t kCheckCheckedX = 26;
-constexpr int32_t kPlayIconHeight = 12;  // centres the play icon in its row
-constexpr int32_t kPlayIconLeft = 2;     // from the frame
 
 }  // namespace
 
 void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
     const ListGeometry& g = v.geometry;
-    const int32_t inset = g.Inset();
     const int32_t top = g.RowTop(index);
     if (g.BelowClient(top)) return;
     const int32_t fillH = g.RowFillHeight(top);
@@ -30,17 +27,17 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
     OleColor textColor;
     if (index == v.listIndex) {
         brush = v.brushes[kSelectionBrush];
-        textColor = v.selText;
+        textColor = v.look->ItemSelTextColor;
     } else {
         // Counted from the top row, flipped per scroll step, so a row keeps its
         // colour while the list scrolls one row at a time.
         int phase = (index - g.firstIndex) % 2;
         if (v.altPhase) phase = 1 - phase;
         brush = v.brushes[phase];
-        textColor = index == v.playIndex ? v.plyText : v.norText;
+        textColor = index == v.playIndex ? v.look->ItemPlyTextColor : v.look->ItemNorTextColor;
     }
-    const int32_t listWidth = g.ListWidth();
-    FillBox(inset, top, listWidth, fillH, brush);
+    const Rect box = g.RowBox(index);
+    FillBox(box.left, box.top, box.Width(), fillH, brush);
     surface_.SetTextColor(textColor);
 
     const double th = surface_.TextHeight(row.cells[1]);
@@ -52,17 +49,14 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
         const auto format = static_cast<uint32_t>(static_cast<int32_t>((*v.aligns)[c]));
         const Rect box = g.CellTextBox(c, textTop, textH);
         // Numbered rows show their number in place of column 0's text.
-        const Text number = c == 0 && v.numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text();
+        const bool numbered = c == 0 && v.look->YnNeedNumCol != kFalse;
+        const Text number = numbered ? RowNumberText((*v.captions)[0], g.rowCount, index) : Text();
         DrawCellText(number.empty() ? row.cells[c] : number, box.left, box.top, box.Width(), textH, format);
-        if (c == 0) continue;
-        const int32_t x = g.CellLeft(c);
-        const int32_t bottom = top + fillH - 1;
-        surface_.Line(x - 2, top, x - 2, bottom, kSeparatorColor);
-        surface_.Line(x - 1, top, x - 1, bottom, kSeparatorColor);
+        if (c != 0) Separator(g.RowSeparator(c, top));
     }
 
-    const bool playMarker = index == v.playIndex && v.playMarker;
-    if (v.checkBoxes) {
+    const bool playMarker = index == v.playIndex && v.look->bSeleArrow != kFalse;
+    if (v.look->CheckBox != kFalse) {
         if (v.checkImages) {
             const Rect box = g.CheckBox(textTop);
             const auto blt = [&](int32_t srcX) {
@@ -74,18 +68,16 @@ void ListPainter::Row(const ListView& v, int16_t index, const RowContent& row) {
         }
     } else if (playMarker && v.playIcon && v.playIcon->Count() > 0) {
         // No icon at design time or when the resource was unusable: no marker.
-        v.playIcon->Draw(surface_, inset + kPlayIconLeft, ToInt32(top + (g.itemHeight - kPlayIconHeight) / 2.0), 0);
+        const Rect icon = g.PlayIcon(top);
+        v.playIcon->Draw(surface_, icon.left, icon.top, 0);
     }
 
-    if (index >= g.rowCount - 1 || index >= g.PaintedLastIndex()) {
-        const int32_t pen = g.pen, scaleH = g.height;
-        const int64_t used = static_cast<int64_t>(g.itemHeight) * (index - g.firstIndex + 1);
-        if (used < g.RowAreaHeight()) {
-            const int32_t below = top + g.itemHeight;
-            FillBox(inset, below, listWidth, scaleH - pen - below, v.brushes[kBackBrush]);
-        }
+    if (g.LastPaintedRow(index)) {
+        if (const auto filler = g.FillerBelow(index))
+            FillBox(filler->left, filler->top, filler->Width(), filler->Height(), v.brushes[kBackBrush]);
         // The filler and the rows may have covered the bottom border line.
-        if (g.border) surface_.Line(0, scaleH - pen, g.width, scaleH - pen, v.borderColor);
+        const Rect line = g.BottomLine();
+        if (g.border) surface_.Line(line.left, line.top, line.right, line.bottom, v.look->BorderColor);
     }
 }
 

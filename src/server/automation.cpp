@@ -14,7 +14,7 @@ namespace mirelo::server {
 
 namespace {
 
-// The conversions named in MIRELO_PLAIN_PROPERTIES. A Boolean crosses as
+// The conversions named in MIRELO_LOOK_PROPERTIES and MIRELO_PLAIN_PROPERTIES. A Boolean crosses as
 // -1 or 0 whatever true value the caller used; other values keep their bits.
 struct Boolean {
     static Bool16 ToCore(VARIANT_BOOL v) { return v != VARIANT_FALSE ? kTrue : kFalse; }
@@ -80,6 +80,16 @@ STDMETHODIMP Automation::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPAR
 MIRELO_PLAIN_PROPERTIES(MIRELO_DEFINE_PROPERTY)
 #undef MIRELO_DEFINE_PROPERTY
 
+#define MIRELO_DEFINE_LOOK_PROPERTY(Name, Type, Conversion)                                            \
+    STDMETHODIMP Automation::get_##Name(Type* out) {                                                   \
+        return Get(owner_, out, [](MireloList& l) { return Conversion::ToAutomation(l.Look().Name); }); \
+    }                                                                                                  \
+    STDMETHODIMP Automation::put_##Name(Type v) {                                                      \
+        return owner_.Call([&] { owner_.Core().SetLook(&ListLook::Name, Conversion::ToCore(v)); });    \
+    }
+MIRELO_LOOK_PROPERTIES(MIRELO_DEFINE_LOOK_PROPERTY)
+#undef MIRELO_DEFINE_LOOK_PROPERTY
+
 STDMETHODIMP Automation::get_hWnd(LONG* out) {
     return Get(owner_, out, [](MireloList& l) { return l.hWnd(); });
 }
@@ -89,7 +99,12 @@ STDMETHODIMP Automation::get_ListCount(LONG* out) {
 }
 
 STDMETHODIMP Automation::get_IndexFromPoint(VARIANT X, VARIANT Y, short* out) {
-    return Get(owner_, out, [&](MireloList& l) { return l.IndexFromPoint(FromVariant(X), FromVariant(Y)); });
+    // X is never read, and Y only when there are rows: an empty list answers
+    // -1 whatever the host passed (Null, an object, an array).
+    (void)X;
+    return Get(owner_, out, [&](MireloList& l) {
+        return l.ListCount() == 0 ? int16_t{-1} : l.IndexFromPoint(Variant(), FromVariant(Y));
+    });
 }
 
 STDMETHODIMP Automation::get_Font(IFontDisp** out) {

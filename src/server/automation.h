@@ -11,14 +11,14 @@
 
 namespace mirelo::server {
 
-// The properties that are a plain pair of the core's getter and setter:
+// The properties of the core's look, read in place and set through SetLook,
+// and those that are a plain pair of the core's getter and setter:
 // X(name, automation type, how a value converts between that type and the core's).
-#define MIRELO_PLAIN_PROPERTIES(X)         \
+#define MIRELO_LOOK_PROPERTIES(X)          \
     X(CheckBox, VARIANT_BOOL, Boolean)     \
     X(YnNeedNumCol, VARIANT_BOOL, Boolean) \
     X(Border, VARIANT_BOOL, Boolean)       \
     X(bSeleArrow, VARIANT_BOOL, Boolean)   \
-    X(BackColor, OLE_COLOR, Plain)         \
     X(ItemBkColor1, OLE_COLOR, Plain)      \
     X(ItemBkColor2, OLE_COLOR, Plain)      \
     X(ItemSelBkColor, OLE_COLOR, Plain)    \
@@ -28,9 +28,11 @@ namespace mirelo::server {
     X(ItemPlyTextColor, OLE_COLOR, Plain)  \
     X(ItemErrTextColor, OLE_COLOR, Plain)  \
     X(BorderColor, OLE_COLOR, Plain)       \
-    X(ItemHeight, LONG, Plain)             \
-    X(BorderWidth, LONG, Plain)            \
-    X(ListIndex, short, Plain)             \
+    X(ItemHeight, LONG, Plain)
+#define MIRELO_PLAIN_PROPERTIES(X) \
+    X(BackColor, OLE_COLOR, Plain) \
+    X(BorderWidth, LONG, Plain)    \
+    X(ListIndex, short, Plain)     \
     X(PlayIndex, short, Plain)
 
 class Automation : public Part<_MireloList, ISupportErrorInfo> {
@@ -60,6 +62,7 @@ public:
 #define MIRELO_DECLARE_PROPERTY(Name, Type, Conversion) \
     STDMETHODIMP get_##Name(Type* out) override;        \
     STDMETHODIMP put_##Name(Type v) override;
+    MIRELO_LOOK_PROPERTIES(MIRELO_DECLARE_PROPERTY)
     MIRELO_PLAIN_PROPERTIES(MIRELO_DECLARE_PROPERTY)
 #undef MIRELO_DECLARE_PROPERTY
     STDMETHODIMP get_hWnd(LONG* out) override;

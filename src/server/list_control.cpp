@@ -120,15 +120,15 @@ STDMETHODIMP_(ULONG) ListControl::Release() {
 }
 
 void ListControl::MouseDown(int16_t button, int16_t shift, float x, float y) {
-    Call([&] { core_->Splitter_MouseDown(button, shift, x, y); });
+    Call([&] { core_->Header().Splitter_MouseDown(button, shift, x, y); });
 }
 
 void ListControl::MouseMove(int16_t button, int16_t shift, float x, float y) {
-    Call([&] { core_->Splitter_MouseMove(button, shift, x, y); });
+    Call([&] { core_->Header().Splitter_MouseMove(button, shift, x, y); });
 }
 
 void ListControl::MouseUp(int16_t button, int16_t shift, float x, float y) {
-    Call([&] { core_->Splitter_MouseUp(button, shift, x, y); });
+    Call([&] { core_->Header().Splitter_MouseUp(button, shift, x, y); });
 }
 
 void ListControl::EnsureInitialized() {

@@ -91,7 +91,7 @@ LRESULT ControlWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != hwnd_) {
             // Taken while a button was held: no release will reach us.
-            if (held_ != 0) core_.OnCaptureLost();
+            if (held_ != 0) core_.Header().CaptureLost();
             held_ = 0;
             clickArmed_ = false;
         }

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         aligns += c % 3 == 2 ? u",2" : u",0";
     }
     Call([&] { list->AddItemA(Variant(static_cast<int16_t>(columns)), Variant(captions), Variant(widths), Variant(aligns)); });
-    list->SetCheckBox(in.ConsumeBool() ? kTrue : kFalse);
+    list->SetLook(&ListLook::CheckBox, in.ConsumeBool() ? kTrue : kFalse);
 
     for (int step = 0; step < 200 && in.remaining_bytes() > 0; ++step) {
         switch (in.ConsumeIntegralInRange<int>(0, 13)) {

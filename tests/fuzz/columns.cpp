@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     p.surface.height = in.ConsumeIntegralInRange<int>(0, 700);
     auto list = p.NewList();
     list->InitProperties();
-    list->SetYnNeedNumCol(in.ConsumeBool() ? kTrue : kFalse);
+    list->SetLook(&ListLook::YnNeedNumCol, in.ConsumeBool() ? kTrue : kFalse);
 
     for (int step = 0; step < 60 && in.remaining_bytes() > 0; ++step) {
         switch (in.ConsumeIntegralInRange<int>(0, 9)) {
@@ -63,16 +63,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 7: {  // hover a border, then drag its marker (twips from its own edge)
                 Call([&] { list->OnMouseMove(0, 0, RandomCoordinate(in), 8); });
                 const float a = RandomCoordinate(in) * 15, b = RandomCoordinate(in) * 15;
-                Call([&] { list->Splitter_MouseDown(1, 0, a, 30); });
-                Call([&] { list->Splitter_MouseMove(1, 0, b, 30); });
-                Call([&] { list->Splitter_MouseUp(1, 0, b, 30); });
+                Call([&] { list->Header().Splitter_MouseDown(1, 0, a, 30); });
+                Call([&] { list->Header().Splitter_MouseMove(1, 0, b, 30); });
+                Call([&] { list->Header().Splitter_MouseUp(1, 0, b, 30); });
                 if (p.timers.pending[kTimer1Id]) Call([&] { list->OnTimer1(); });
                 break;
             }
             case 8: Call([&] { list->SetBorderWidth(in.ConsumeIntegralInRange<int32_t>(-2, 40)); }); break;
             default: {
                 const int32_t h = in.ConsumeBool() ? in.ConsumeIntegralInRange<int32_t>(-2, 300) : in.ConsumeIntegral<int32_t>();
-                Call([&] { list->SetItemHeight(h); });
+                Call([&] { list->SetLook(&ListLook::ItemHeight, h); });
                 break;
             }
         }

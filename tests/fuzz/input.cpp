@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     list->InitProperties();
     MeddlingHost host(*list, in);
     list->SetEvents(&host);
-    list->SetCheckBox(in.ConsumeBool() ? kTrue : kFalse);
-    list->SetYnNeedNumCol(in.ConsumeBool() ? kTrue : kFalse);
+    list->SetLook(&ListLook::CheckBox, in.ConsumeBool() ? kTrue : kFalse);
+    list->SetLook(&ListLook::YnNeedNumCol, in.ConsumeBool() ? kTrue : kFalse);
     Call([&] {
         list->AddItemA(Variant(int16_t{4}), Variant(u"#,Title,Artist,Album,Time"), Variant(u"30,120,80,80,50"),
                        Variant(u"0,0,0,1,2"));
@@ -61,9 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 10: {
                 const int kind = in.ConsumeIntegralInRange<int>(0, 2);
                 Call([&] {
-                    if (kind == 0) list->Splitter_MouseDown(button, shift, x * 15, y);
-                    else if (kind == 1) list->Splitter_MouseMove(button, shift, x * 15, y);
-                    else list->Splitter_MouseUp(button, shift, x * 15, y);
+                    if (kind == 0) list->Header().Splitter_MouseDown(button, shift, x * 15, y);
+                    else if (kind == 1) list->Header().Splitter_MouseMove(button, shift, x * 15, y);
+                    else list->Header().Splitter_MouseUp(button, shift, x * 15, y);
                 });
                 break;
             }
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 12: Call([&] { list->Bar().SetValue(in.ConsumeIntegralInRange<int32_t>(-5, 80)); }); break;
             default: {  // the host changes the look under the pointer
                 const int32_t v = in.ConsumeBool() ? in.ConsumeIntegralInRange<int32_t>(-1, 40) : in.ConsumeIntegral<int32_t>();
-                Call([&] { in.ConsumeBool() ? list->SetItemHeight(v) : list->SetBorderWidth(v); });
+                Call([&] { in.ConsumeBool() ? list->SetLook(&ListLook::ItemHeight, v) : list->SetBorderWidth(v); });
                 break;
             }
         }

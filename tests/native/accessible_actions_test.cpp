@@ -65,17 +65,17 @@ TEST_F(AccessibleActionsTest, AReadersSortIsAHeaderClick) {
     // Per column: the rows, captions, play row and marker left by two header
     // clicks, against two sorts by a reader on a list in the same state.
     auto state = [&] {
-        std::string s = std::to_string(list->PlayIndex()) + " " + Utf8(list->HeadCaption(0)) + "|" +
-                        Utf8(list->HeadCaption(1)) + " ";
+        std::string s = std::to_string(list->PlayIndex()) + " " + Utf8(list->Columns().captions.at(0)) + "|" +
+                        Utf8(list->Columns().captions.at(1)) + " ";
         for (int i = 0; i < list->ListCount(); i += 7) s += Utf8(list->item(int16_t(i), 1)) + ",";
-        return s + " marker " + std::to_string(list->Splitter().Left());
+        return s + " marker " + std::to_string(list->Header().Splitter().Left());
     };
     struct Case { const char* what; bool numbers; int16_t column; float x; };
     const Case cases[] = {{"row numbers", true, 0, 15}, {"titles", true, 1, 80}, {"first column", false, 0, 15}};
     for (const Case& c : cases) {
         for (bool reader : {false, true}) {
             SetUp();
-            list->SetYnNeedNumCol(c.numbers ? kTrue : kFalse);
+            list->SetLook(&ListLook::YnNeedNumCol, c.numbers ? kTrue : kFalse);
             list->PlayRow(4);
             Reset();
             for (int twice = 0; twice < 2; ++twice) {
@@ -113,11 +113,11 @@ TEST_F(AccessibleActionsTest, ChangesAreAnnounced) {
         {"double click", [&] { list->OnMouseDown(1, 0, 50, 40); list->OnDblClick(); },
          {"ListIndexChanged -1 1 0", "selection 1", "MouseDown 1 0 50 40", "PlayIndexChanged -1 1 0", "play -1 1",
           "DBClick 1 0 50 40"}},
-        {"check box click", [&] { list->SetCheckBox(kTrue); Reset(); list->OnMouseDown(1, 0, 5, 40); },
+        {"check box click", [&] { list->SetLook(&ListLook::CheckBox, kTrue); Reset(); list->OnMouseDown(1, 0, 5, 40); },
          {"state 1", "MouseDown 1 0 5 40"}},
-        {"check a row", [&] { list->SetCheckBox(kTrue); Reset(); list->SetCheckItem(two, on); }, {"state 2"}},
+        {"check a row", [&] { list->SetLook(&ListLook::CheckBox, kTrue); Reset(); list->SetCheckItem(two, on); }, {"state 2"}},
         {"check a row, no boxes", [&] { list->SetCheckItem(two, on); }, {}},
-        {"check all", [&] { list->SetCheckBox(kTrue); Reset(); list->SetCheckAllItem(on); }, {"rows"}},
+        {"check all", [&] { list->SetLook(&ListLook::CheckBox, kTrue); Reset(); list->SetCheckAllItem(on); }, {"rows"}},
         {"cell", [&] { list->Setitem(4, 1, u"new"); }, {"name 4"}},
         {"row data", [&] { list->SetItemData(two, data); }, {"name 2"}},
         {"add", [&] { Add("x", Variant::Missing(), Variant::Missing(), "k"); }, {"rows"}},
@@ -141,7 +141,7 @@ TEST_F(AccessibleActionsTest, ChangesAreAnnounced) {
              list->Bar().BarTimer(RepeatTimer);
              list->Bar().BarMouseUp();
          }, {"scrolled from 0, pressing", "scrolled from 1, pressing", "scroll ended"}},
-        {"numbers off", [&] { list->SetYnNeedNumCol(kFalse); }, {"rows"}},
+        {"numbers off", [&] { list->SetLook(&ListLook::YnNeedNumCol, kFalse); }, {"rows"}},
     };
     for (const Case& c : cases) {
         SetUp();

@@ -59,8 +59,8 @@ TEST_F(AccessibleModelTest, RowsSayAndSitWhereThePainterDrawsThem) {
     };
     for (const Case& c : cases) {
         New(400, 194);
-        list->SetBorder(c.border ? kTrue : kFalse);
-        list->SetYnNeedNumCol(c.numbers ? kTrue : kFalse);
+        list->SetLook(&ListLook::Border, c.border ? kTrue : kFalse);
+        list->SetLook(&ListLook::YnNeedNumCol, c.numbers ? kTrue : kFalse);
         Columns(c.captions, c.widths, "0,0,0", 2);
         for (int i = 0; i < 20; ++i)
             Add(("r" + std::to_string(i) + (i % 3 == 0 ? ",," : ",a" + std::to_string(i) + ",") + "b" +
@@ -125,6 +125,9 @@ TEST_F(AccessibleModelTest, NamesDescriptionsAndStates) {
     EXPECT_EQ(Utf8(Model().DefaultAction({Part::HeaderCell, 0})), "Sort");  // the numbers sort too
     EXPECT_EQ(Utf8(Model().DefaultAction({Part::HeaderCell, 2})), "Sort");
     EXPECT_EQ(Utf8(Model().DefaultAction({Part::Header, -1})), "");
+    Columns("#,Title,Artist,Album", "30,100,4,264", "0,0,0,0", 3);  // as wide as the list
+    ASSERT_EQ(list->Columns().widths.at(2), 4);
+    EXPECT_EQ(Utf8(Model().DefaultAction({Part::HeaderCell, 2})), "");  // too narrow for a press
     list->SetPlayIndex(1);
     EXPECT_EQ(Description(Part::Row, 1), "play row");
     EXPECT_EQ(Description(Part::Row, 0), "");
@@ -142,7 +145,7 @@ TEST_F(AccessibleModelTest, NamesDescriptionsAndStates) {
         {true, 0, true, true, true, false},
     };
     for (const Case& c : cases) {
-        list->SetCheckBox(c.checkBoxes ? kTrue : kFalse);
+        list->SetLook(&ListLook::CheckBox, c.checkBoxes ? kTrue : kFalse);
         const AccessibleState s = State(c.row, c.focus);
         EXPECT_EQ(s.selected, c.selected) << c.row;
         EXPECT_EQ(s.focused, c.focused) << c.row;
@@ -181,7 +184,7 @@ TEST_F(AccessibleModelTest, ChildrenAreNumberedHeaderRowsBar) {
 TEST_F(AccessibleModelTest, HeaderCellsSitWhereThePainterDrawsThem) {
     for (bool border : {true, false}) {
         New(400, 194);
-        list->SetBorder(border ? kTrue : kFalse);
+        list->SetLook(&ListLook::Border, border ? kTrue : kFalse);
         Columns("#,a,b\u25B2,c", "30,40,0,100", "0,0,0,0", 3);
         surface.ops.clear();
         list->PaintHeader();
@@ -199,7 +202,7 @@ TEST_F(AccessibleModelTest, HeaderCellsSitWhereThePainterDrawsThem) {
             ASSERT_TRUE(m.HeaderChild(id, cell));
             const Rect r = m.Location(cell);
             // The caption as drawn (marker and all) and its cell's left and right.
-            model += "'" + Utf8(list->HeadCaption(cell.index)) + "' " + std::to_string(r.left) + "," +
+            model += "'" + Utf8(list->Columns().captions.at(cell.index)) + "' " + std::to_string(r.left) + "," +
                      std::to_string(r.right) + " ";
             EXPECT_EQ(r.top, list->Geometry().Inset());
             EXPECT_EQ(r.Height(), 16);
@@ -231,7 +234,7 @@ TEST_F(AccessibleModelTest, HitTestsAnswerAsTheMouseDoes) {
     };
     for (const Case& c : cases) {
         New(236, 194);
-        list->SetBorder(c.border ? kTrue : kFalse);
+        list->SetLook(&ListLook::Border, c.border ? kTrue : kFalse);
         Columns("#,a,b", "30,100,100", "0,0,0", 2);
         for (int i = 0; i < 5; ++i) Add("x,y,z");
         AccessibleElement e;

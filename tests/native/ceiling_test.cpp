@@ -70,7 +70,7 @@ TEST_F(CeilingTest, EveryOperationWorksOnAFullList) {
     }
     {
         SCOPED_TRACE("sorting by header clicks");
-        list->SetCheckBox(kTrue);
+        list->SetLook(&ListLook::CheckBox, kTrue);
         int32_t row = 5;  // key 5 x 7919 mod 32768 = 06827
         Bool16 on = kTrue;
         list->SetCheckItem(row, on);
@@ -126,7 +126,7 @@ TEST_F(CeilingTest, EveryOperationWorksOnAFullList) {
         EXPECT_EQ(list->LastIndex(), kLast);  // held there, not past the rows
         EXPECT_TRUE(Drew("32768"));           // the last row's number
         EXPECT_EQ(ErrorOf([&] { list->OnResize(); }), 0);
-        EXPECT_EQ(ErrorOf([&] { list->SetItemHeight(8); }), 0);
+        EXPECT_EQ(ErrorOf([&] { list->SetLook(&ListLook::ItemHeight, 8); }), 0);
         EXPECT_EQ(list->LastIndex(), kLast);
         list->OnKeyDown(38, 0);
         EXPECT_EQ(list->ListIndex(), kLast - 1);
@@ -168,28 +168,67 @@ TEST_F(CeilingTest, EveryOperationWorksOnAFullList) {
     }
 }
 
-// Row heights at the ends of the range: the largest a host can set, and the 0
-// a load that failed before reaching "ItemHeight" leaves. Hit tests and
-// paints either work or fail with a run-time error; none may wrap around or
-// convert a non-number (the sanitizer build stops on either).
-TEST_F(CeilingTest, ExtremeRowHeightsFailCleanly) {
+// Whatever a setter or AddItemA accepted, every later call works: sizes at the
+// ends of their ranges, a frame that leaves the bar no room, rows that stop
+// needing the bar while scrolled, a row area the header overfills. Each case
+// then runs every call that lays out, paints or hit-tests, and the indexes a
+// host reads stay ones it can use.
+TEST_F(CeilingTest, AcceptedValuesNeverBreakALaterCall) {
+    struct Case { const char* what; int width, height; std::function<void()> set; };
+    const Case cases[] = {
+        {"pen width 32766", 400, 300, [&] { list->SetBorderWidth(32766); }},
+        {"pen width 32767", 400, 300, [&] { list->SetBorderWidth(32767); }},
+        {"row height 65545", 400, 300, [&] { list->SetLook(&ListLook::ItemHeight, 65545); }},
+        {"the largest row height", 400, 300, [&] { list->SetLook(&ListLook::ItemHeight, 2147483647); }},
+        {"a frame with no room for the bar", 202, 151, [&] {
+             list->SetLook(&ListLook::Border, kFalse);
+             list->SetBorderWidth(76);
+             list->SetLook(&ListLook::Border, kTrue);
+         }},
+        {"columns past 16 bits with their gaps", 400, 300, [&] { Columns("A,B,C", "32767,-32767,0", "0,0,0", 2); }},
+        {"scrolled to the end, then rows removed until all fit", 202, 151, [&] {
+             Fill(35);
+             list->Bar().SetValue(32);
+             while (list->ListCount() > 5) list->RemoveItem(0);
+         }},
+        {"a row area the header overfilled, then cleared", 202, 151, [&] {
+             list->SetLook(&ListLook::ItemHeight, 1000);
+             list->Clear();
+             list->SetLook(&ListLook::ItemHeight, 1);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        New(c.width, c.height);
+        list->SetBorderWidth(1);  // the surface outlives the list before
+        Columns("#,key,text", "60,150,150", "0,0,0", 2);
+        Add("0,a,b");
+        EXPECT_EQ(ErrorOf(c.set), 0);
+        EXPECT_GE(list->LastIndex(), -1);
+        if (!list->Bar().Visible()) {
+            EXPECT_EQ(list->FirstIndex(), 0);  // nothing to scroll back with
+        }
+        Bool16 on = kTrue;
+        int32_t row = 0;
+        const std::function<void()> later[] = {
+            [&] { Add("1,c,d"); }, [&] { Add("2,e,f", Variant(0)); }, [&] { list->RemoveItem(0); },
+            [&] { list->PaintAll(); }, [&] { list->Refresh(); }, [&] { list->SetLook(&ListLook::ItemBkColor1, 0x123456); },
+            [&] { list->SetLook(&ListLook::HeaderBackColor, 0x654321); }, [&] { list->SetLook(&ListLook::CheckBox, kTrue); },
+            [&] { list->SetCheckAllItem(on); }, [&] { list->SetCheckItem(row, on); },
+            [&] { list->IndexFromPoint(Variant(0), Variant(100)); }, [&] { list->ResizeHead(); },
+            [&] { list->SetLook(&ListLook::Border, kFalse); }, [&] { list->SetLook(&ListLook::Border, kTrue); }, [&] { list->SetListIndex(0); },
+            [&] { list->OnMouseDown(1, 0, 100, 100); }, [&] { list->OnMouseUp(1, 0, 100, 100); },
+            [&] { list->OnDblClick(); }, [&] { list->OnResize(); }, [&] { list->Clear(); }, [&] { Add("3,g,h"); },
+        };
+        for (const auto& call : later) EXPECT_EQ(ErrorOf(call), 0);
+        EXPECT_EQ(list->ListCount(), 1);
+    }
     const auto ok = [](int error) { return error == 0 || error == kOverflow || error == kDivisionByZero; };
-    New(400, 300);
-    Columns("#,key,text", "60,150,150", "0,0,0", 2);
-    Add("0,a,b");
-    EXPECT_TRUE(ok(ErrorOf([&] { list->SetItemHeight(2147483647); })));
-    EXPECT_EQ(list->ItemHeight(), 2147483647);
-    EXPECT_TRUE(ok(ErrorOf([&] { list->PaintAll(); })));
-    EXPECT_TRUE(ok(ErrorOf([&] { list->OnMouseDown(1, 0, 100, 100); })));
-    EXPECT_TRUE(ok(ErrorOf([&] { list->OnMouseUp(1, 0, 100, 100); })));
-    EXPECT_TRUE(ok(ErrorOf([&] { list->OnDblClick(); })));
-    EXPECT_EQ(list->IndexFromPoint(Variant(100), Variant(100)), -1);
-
     Make(400, 300);  // a stored control whose bag fails at its first key
     MemoryBag bag;
     bag.values["BackColor"] = Variant(u"no colour");
     EXPECT_EQ(ErrorOf([&] { list->ReadProperties(bag); }), kTypeMismatch);
-    EXPECT_EQ(list->ItemHeight(), 0);
+    EXPECT_EQ(list->Look().ItemHeight, 0);
     EXPECT_TRUE(ok(ErrorOf([&] { Add("0,a"); })));
     ASSERT_EQ(list->ListCount(), 1);
     const int32_t headerBottom = list->BorderWidth();  // the band has no height

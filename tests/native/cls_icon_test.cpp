@@ -14,9 +14,7 @@ namespace mirelo {
 namespace {
 
 Text ShippedPlayIcon() {
-    std::string here = __FILE__;  // .../tests/native/cls_icon_test.cpp
-    std::string root = here.substr(0, here.rfind("tests/native/"));
-    return FromUtf8(root + "resources/list/playicon.ico");
+    return FromUtf8(MIRELO_SOURCE_DIR "resources/list/playicon.ico");
 }
 
 // Out of line: inlined into the cases below, GCC's -O3 takes the copies and resizes for

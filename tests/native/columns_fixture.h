@@ -127,16 +127,16 @@ protected:
         Up(x);
     }
     // The marker's window reports twips from its own left edge, which moves.
-    float Twips(float clientX) const { return (clientX - list->Splitter().Left()) * 15.0f; }
-    void SplitterDown(float clientX, int16_t button = 1) { list->Splitter_MouseDown(button, 0, Twips(clientX), 30); }
-    void SplitterMove(float clientX) { list->Splitter_MouseMove(1, 0, Twips(clientX), 30); }
-    void SplitterUp(float clientX, int16_t button = 1) { list->Splitter_MouseUp(button, 0, Twips(clientX), 30); }
+    float Twips(float clientX) const { return (clientX - list->Header().Splitter().Left()) * 15.0f; }
+    void SplitterDown(float clientX, int16_t button = 1) { list->Header().Splitter_MouseDown(button, 0, Twips(clientX), 30); }
+    void SplitterMove(float clientX) { list->Header().Splitter_MouseMove(1, 0, Twips(clientX), 30); }
+    void SplitterUp(float clientX, int16_t button = 1) { list->Header().Splitter_MouseUp(button, 0, Twips(clientX), 30); }
 
     // Hovers the gap at gapX, presses the marker `offset` pixels inside its
     // left edge, moves by `distance` in two steps and releases there.
     void DragBorder(float gapX, float offset, float distance) {
         Move(gapX);
-        const float start = list->Splitter().Left() + offset;
+        const float start = list->Header().Splitter().Left() + offset;
         SplitterDown(start);
         SplitterMove(start + distance / 2);
         SplitterMove(start + distance);
@@ -145,7 +145,7 @@ protected:
 
     std::string Captions() const {
         std::string s;
-        for (int c = 0; c <= list->ColNumCount(); ++c) s += (c ? "|" : "") + Utf8(list->HeadCaption(c));
+        for (int c = 0; c <= list->Columns().count; ++c) s += (c ? "|" : "") + Utf8(list->Columns().captions.at(c));
         return s;
     }
     // Surface operations that paint inside the header band.

@@ -69,7 +69,12 @@ TEST_F(HeaderTest, DraggingLightsTheDropTargetAndRefusesTheNumberColumn) {
     ASSERT_GE(ops.size(), 6u);
     EXPECT_EQ(Lines(ops.begin(), ops.begin() + 6), Join({kNormalA, kNormalB}));
     EXPECT_EQ(shapes.shown, (Lines{"unmovehead.cur", "arrow"}));
-    EXPECT_EQ(list->CursorKind(), 0);
+    EXPECT_EQ(list->Header().CursorKind(), 0);
+
+    list->SetLook(&ListLook::YnNeedNumCol, kFalse);  // without numbers column 0 takes a drop like any other
+    Down(80);
+    Move(20);
+    EXPECT_EQ(shapes.shown.back(), "movehead.cur");
 }
 
 TEST_F(HeaderTest, LeavingTheBand) {
@@ -119,8 +124,8 @@ TEST_F(HeaderTest, ReleaseOnAnotherCellExchangesTheColumns) {
     EXPECT_EQ(Widths(), (std::vector<int>{30, 120, 80, 100}));
     EXPECT_EQ(Column(1), "c2_0,c2_1,c2_2,c2_3");
     EXPECT_EQ(Column(2), "c1_0,c1_1,c1_2,c1_3");
-    EXPECT_EQ(list->ColAlign(1), 1);
-    EXPECT_EQ(list->ColAlign(2), 2);
+    EXPECT_EQ(list->Columns().aligns.at(1), 1);
+    EXPECT_EQ(list->Columns().aligns.at(2), 2);
     EXPECT_EQ(list->ListIndex(), 1);
     EXPECT_EQ(list->PlayIndex(), 2);
     EXPECT_EQ(splitter.log, Lines{"move 31,1,2,16"});
@@ -184,7 +189,7 @@ TEST_F(HeaderTest, LosingThePointerMidDragLetsTheCellGo) {
     Down(80);
     Move(180);
     ResetAll();
-    list->OnCaptureLost();
+    list->Header().CaptureLost();
     EXPECT_EQ(HeaderOps(), Join({kNormalA, kNormalB}));
     EXPECT_EQ(shapes.shown, Lines{"arrow"});
     Up(180);  // a release seen later belongs to no press

@@ -172,6 +172,14 @@ TEST_F(HookDispatchTest, UnhookingFromInsideTheBeforeCallFinishesTheMessage) {
     EXPECT_EQ(owner.calls.size(), 1u);
     EXPECT_EQ(port.original.size(), 1u);
     EXPECT_EQ(port.Current(kWnd), hookfake::FakeWndProcs::OriginalOf(kWnd));
+    // Hooked and subscribed again inside the call: the after call waits for the next message.
+    table.HookWindow(kWnd);
+    table.AddHookMessage(kWnd, 2, HookBefore);
+    owner.action = [&](bool before, Bool16&, int32_t&, int32_t&, int32_t&, int32_t&, int32_t&) {
+        if (before) table.UnhookWindow(kWnd), table.HookWindow(kWnd), table.AddHookMessage(kWnd, 2, HookAfter);
+    };
+    port.Send(kWnd, 2);
+    EXPECT_EQ(owner.calls.size(), 2u);
 }
 
 TEST_F(HookDispatchTest, EachWindowKeepsItsOwnSubscriptions) {

@@ -89,7 +89,36 @@ TEST(ListGeometryTest, ColumnsAndGestureCells) {
     EXPECT_EQ(g.GapMarker(g.GestureLeft(1)), (Rect{32, 2, 34, 18}));
     ListGeometry wide = g;
     wide.widths = {32000, 32000};
-    EXPECT_EQ(ErrorOf([&] { wide.ColumnLeft(2); }), kOverflow);
+    EXPECT_EQ(wide.ColumnLeft(2), 32767);  // past every window: held there, not failing a paint
+    wide.widths = {32000, 1000, -32000};
+    EXPECT_EQ(wide.ColumnLeft(3), 1006);   // a sum that comes back within 16 bits is exact
+}
+
+TEST(ListGeometryTest, WhatTheRowsAndTheHeaderAreMadeOf) {
+    ListGeometry g = Sample();
+    EXPECT_EQ(g.HeaderSeparator(1), (Rect{31, 1, 33, 17}));  // one line per x, into the first row
+    EXPECT_EQ(g.RowSeparator(1, g.RowTop(7)), (Rect{31, 49, 33, 64}));
+    EXPECT_EQ(g.PlayIcon(49), (Rect{3, 51, 15, 63}));
+    EXPECT_EQ(g.HeaderTextTop(13), 4);  // 3.5 to the even neighbour
+    EXPECT_EQ(g.FillerBelow(15), (Rect{1, 193, 399, 199}));
+    EXPECT_FALSE(g.FillerBelow(16)) << "the rows reach the bottom";
+    // Off screen from the client's last pixel line down, for the painter and
+    // assistive technology alike.
+    EXPECT_FALSE(g.BelowClient(198));
+    EXPECT_TRUE(g.BelowClient(199));
+    EXPECT_EQ(g.RowsInView(), 12);
+    // The part of a cell a press reaches stops at the bar, which takes presses there.
+    struct Case { int32_t barWidth; Rect pressable; std::optional<Rect> fill; };
+    const Case cases[] = {
+        {0, {137, 1, 233, 17}, Rect{135, 1, 235, 17}},
+        {180, {137, 1, 219, 17}, Rect{135, 1, 219, 17}},
+        {270, {137, 1, 129, 17}, std::nullopt},  // nothing left to press or fill
+    };
+    for (const Case& c : cases) {
+        g.barWidth = c.barWidth;
+        EXPECT_EQ(g.PressableCell(2), c.pressable) << c.barWidth;
+        EXPECT_EQ(g.GestureCellFill(135, 100), c.fill) << c.barWidth;
+    }
 }
 
 }  // namespace

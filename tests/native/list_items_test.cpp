@@ -46,15 +46,18 @@ TEST_F(ItemsTest, AddItemIndexCases) {
     }
 }
 
-TEST_F(ItemsTest, AddedRowsShowAtOnce) {
+TEST_F(ItemsTest, AddedRowsAndChecksShowAtOnce) {
     EXPECT_EQ(Add("0,first", Variant(0)), 1);  // at index 0 of an empty list
     EXPECT_TRUE(Drew("first"));
     Add("0,new");  // appended
     EXPECT_TRUE(Drew("new"));
+    list->SetLook(&ListLook::CheckBox, kTrue);
+    Bool16 on = kTrue;
+    list->SetCheckAllItem(on);
+    EXPECT_TRUE(EndsWithPicture(&MireloList::PaintList));
 }
 
-// Refused rows and cells: nothing added, nothing drawn (the cells a refused
-// SetItemData reached are written, but not shown until the next paint).
+// Refused rows and cells: nothing added, changed or drawn.
 TEST_F(ItemsTest, BadRowsAreRefusedWithNothingAddedOrDrawn) {
     Add("keep");
     Reset();
@@ -69,10 +72,12 @@ TEST_F(ItemsTest, BadRowsAreRefusedWithNothingAddedOrDrawn) {
         {[&] { Add("a", Variant::Missing(), Variant(70000)); }, kOverflow},
         {[&] { Text k; list->AddItem(Variant::Missing(), k, Variant::Missing(), Variant::Missing()); }, kTypeMismatch},
         {[&] { list->SetItemData(row, tooMany); }, kSubscriptOutOfRange},
+        {[&] { Text key; list->UpdateItem(key, tooMany); }, kSubscriptOutOfRange},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ErrorOf(c.call), c.error);
         EXPECT_EQ(list->ListCount(), 1);
+        EXPECT_EQ(Cell(0, 1), "");
     }
     EXPECT_TRUE(surface.ops.empty());
 }
@@ -83,6 +88,9 @@ TEST_F(ItemsTest, TwentyOneCellsFitAndIdAndKeyAreKept) {
     EXPECT_EQ(Cell(0, 20), "20");
     EXPECT_EQ(list->ItemId(0), 7);
     EXPECT_EQ(list->Rows()[0].Key, u"k");
+    const std::string longCell(70000, 'x');  // a length past 16 bits
+    Add(longCell.c_str());
+    EXPECT_EQ(Cell(1, 0).size(), longCell.size());
 }
 
 TEST_F(ItemsTest, RemovingTheOnlyRowClearsButRemoveKeyItemDoesNot) {
@@ -130,6 +138,10 @@ TEST_F(ItemsTest, ClearOfAnEmptyListDoesNothing) {
     EXPECT_EQ(list->LastIndex(), -1);
     EXPECT_EQ(surface.ops.at(0), "cls #F7FFFF");
     EXPECT_EQ(surface.ops.at(1), "box 0,0,399,299 #C3A378 w1");
+    Fill(30);
+    list->Bar().SetValue(10);
+    list->Clear();
+    EXPECT_EQ(list->FirstIndex(), 0);  // new rows show from the top
 }
 
 }  // namespace

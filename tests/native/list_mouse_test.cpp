@@ -41,7 +41,7 @@ TEST_F(MouseTest, HitBands) {
     };
     for (const Case& c : cases) {
         SetUp();
-        list->SetCheckBox(c.checkBox ? kTrue : kFalse);
+        list->SetLook(&ListLook::CheckBox, c.checkBox ? kTrue : kFalse);
         Reset();
         Down(c.x, c.y, c.button);
         EXPECT_EQ(log, c.events) << c.x << "," << c.y;
@@ -108,7 +108,7 @@ TEST_F(MouseTest, DoubleClickMakesThePlayRowOnlyOnARow) {
 }
 
 TEST_F(MouseTest, ADoubleClickOnTheCheckStripTogglesOnceAndPlays) {
-    list->SetCheckBox(kTrue);
+    list->SetLook(&ListLook::CheckBox, kTrue);
     Reset();
     Down(8, 40);
     list->OnMouseUp(1, 0, 8, 40);

@@ -8,44 +8,35 @@ namespace mirelo::fake {
 namespace {
 
 struct Colour {
-    void (MireloList::*set)(OleColor);
-    OleColor (MireloList::*get)() const;
+    OleColor ListLook::*field;  // none: the surface's BackColor
     const char* key;
     bool shown;  // drawn at once where it is used; nothing paints with the error colour
     int brush;
-    OleColor fresh;  // a new instance's value
 };
 const Colour kColours[] = {
-    {&MireloList::SetItemBkColor1, &MireloList::ItemBkColor1, "ItemBkColor1", true, kRowBrush1, 0xFFFFFF},
-    {&MireloList::SetItemBkColor2, &MireloList::ItemBkColor2, "ItemBkColor2", true, kRowBrush2, 16447210},
-    {&MireloList::SetItemSelBkColor, &MireloList::ItemSelBkColor, "ItemSelBkColor", true, kSelectionBrush, 13407330},
-    {&MireloList::SetBackColor, &MireloList::BackColor, "BackColor", true, kBackBrush, Rgb(255, 255, 247)},
-    {&MireloList::SetHeaderBackColor, &MireloList::HeaderBackColor, "HeaderBackColor", true, kHeaderBrush, 14603213},
-    {&MireloList::SetItemNorTextColor, &MireloList::ItemNorTextColor, "ItemNorTextColor", true, -1, 9396556},
-    {&MireloList::SetItemSelTextColor, &MireloList::ItemSelTextColor, "ItemSelTextColor", true, -1, 0xFFFFFF},
-    {&MireloList::SetItemPlyTextColor, &MireloList::ItemPlyTextColor, "ItemPlyTextColor", true, -1, 1226579},
-    {&MireloList::SetItemErrTextColor, &MireloList::ItemErrTextColor, "ItemErrTextColor", false, -1, 255},
-    {&MireloList::SetBorderColor, &MireloList::BorderColor, "BorderColor", true, -1, 12821368},
+    {&ListLook::ItemBkColor1, "ItemBkColor1", true, kRowBrush1},
+    {&ListLook::ItemBkColor2, "ItemBkColor2", true, kRowBrush2},
+    {&ListLook::ItemSelBkColor, "ItemSelBkColor", true, kSelectionBrush},
+    {nullptr, "BackColor", true, kBackBrush},
+    {&ListLook::HeaderBackColor, "HeaderBackColor", true, kHeaderBrush},
+    {&ListLook::ItemNorTextColor, "ItemNorTextColor", true, -1},
+    {&ListLook::ItemSelTextColor, "ItemSelTextColor", true, -1},
+    {&ListLook::ItemPlyTextColor, "ItemPlyTextColor", true, -1},
+    {&ListLook::ItemErrTextColor, "ItemErrTextColor", false, -1},
+    {&ListLook::BorderColor, "BorderColor", true, -1},
 };
+OleColor Get(const MireloList& l, const Colour& c) { return c.field ? l.Look().*c.field : l.BackColor(); }
+void Set(MireloList& l, const Colour& c, OleColor v) { c.field ? l.SetLook(c.field, v) : l.SetBackColor(v); }
 
-TEST_F(ListTest, NewInstanceHasTheDocumentedDefaultsAndRealBrushes) {
+TEST_F(ListTest, ANewInstancesValuesThatNoPaintShows) {
+    // The others show in the first paint (the render tests).
     New();
-    for (const Colour& c : kColours) EXPECT_EQ((list.get()->*c.get)(), c.fresh) << c.key;
-    EXPECT_EQ(list->ItemHeight(), 16);
-    EXPECT_EQ(list->Border(), kTrue);
-    EXPECT_EQ(list->YnNeedNumCol(), kTrue);
-    EXPECT_EQ(list->CheckBox(), kFalse);
-    EXPECT_EQ(list->bSeleArrow(), kTrue);
-    EXPECT_EQ(list->BorderWidth(), 1);
+    EXPECT_EQ(list->Look().ItemErrTextColor, 255u);
+    EXPECT_EQ(list->Look().bSeleArrow, kTrue);
     EXPECT_EQ(list->ListIndex(), -1);
     EXPECT_EQ(list->PlayIndex(), -1);
-    EXPECT_EQ(list->ListCount(), 0);
     EXPECT_EQ(list->LastIndex(), -1);
     EXPECT_EQ(list->GetSelectId(), -1);
-    for (const Colour& c : kColours)
-        if (c.brush >= 0) { EXPECT_EQ(gdi.ColorOf(list->Brush(c.brush)), c.fresh) << c.key; }
-    EXPECT_EQ(gdi.ColorOf(list->Brush(kPressedBrush)), 0);
-    EXPECT_EQ(gdi.ColorOf(list->Brush(kDropTargetBrush)), Rgb(123, 166, 33));
 }
 
 // Row 0 selected, row 1 the play row, so every colour has a place to show.
@@ -57,32 +48,32 @@ TEST_F(ListTest, ColourSettersSkipUnchangedValuesAndShowTheNewColour) {
     list->SetPlayIndex(1);
     for (const Colour& c : kColours) {
         Reset();
-        (list.get()->*c.set)((list.get()->*c.get)());
+        Set(*list, c, Get(*list, c));
         EXPECT_TRUE(site.changed.empty()) << c.key;
         EXPECT_TRUE(surface.ops.empty()) << c.key;
-        (list.get()->*c.set)(0x123456);
-        EXPECT_EQ((list.get()->*c.get)(), 0x123456u) << c.key;
+        Set(*list, c, 0x123456);
+        EXPECT_EQ(Get(*list, c), 0x123456u) << c.key;
         EXPECT_EQ(site.changed, Lines{c.key});
         EXPECT_EQ(Shows(0x123456), c.shown) << c.key;
         if (c.brush >= 0) { EXPECT_EQ(gdi.ColorOf(list->Brush(c.brush)), 0x123456) << c.key; }
-        (list.get()->*c.set)(0x123457);  // the next case must not find this one's colour
+        Set(*list, c, 0x123457);  // the next case must not find this one's colour
     }
 }
 
 TEST_F(ListTest, CheckBoxAndSeleArrowNotifyEvenWhenUnchanged) {
     New();
-    list->SetCheckBox(kFalse);
-    list->SetbSeleArrow(kTrue);
+    list->SetLook(&ListLook::CheckBox, kFalse);
+    list->SetLook(&ListLook::bSeleArrow, kTrue);
     EXPECT_EQ(site.changed, (Lines{"CheckBox", "bSeleArrow"}));
     EXPECT_FALSE(surface.ops.empty());  // CheckBox repaints the list
     Reset();
-    list->SetbSeleArrow(kFalse);
+    list->SetLook(&ListLook::bSeleArrow, kFalse);
     EXPECT_TRUE(surface.ops.empty());  // bSeleArrow repaints nothing
 }
 
 TEST_F(ListTest, HeaderBackColorRebuildsItsBrushAtDesignTimeToo) {
     New(400, 300, false);
-    list->SetHeaderBackColor(Rgb(1, 2, 3));
+    list->SetLook(&ListLook::HeaderBackColor, Rgb(1, 2, 3));
     EXPECT_EQ(gdi.ColorOf(list->Brush(4)), Rgb(1, 2, 3));
 }
 
@@ -90,17 +81,17 @@ TEST_F(ListTest, SizesThatCannotBeLaidOutOrDrawnAreRefused) {
     New();
     struct Case { std::function<void()> set; int error; };
     const Case cases[] = {
-        {[&] { list->SetItemHeight(0); }, kInvalidPropertyValue},
-        {[&] { list->SetItemHeight(-16); }, kInvalidPropertyValue},
+        {[&] { list->SetLook(&ListLook::ItemHeight, 0); }, kInvalidPropertyValue},
+        {[&] { list->SetLook(&ListLook::ItemHeight, -16); }, kInvalidPropertyValue},
         {[&] { list->SetBorderWidth(0); }, kInvalidPropertyValue},  // the pen takes no less
         {[&] { list->SetBorderWidth(40000); }, kOverflow},
     };
     for (const Case& c : cases) EXPECT_EQ(ErrorOf(c.set), c.error);
-    EXPECT_EQ(list->ItemHeight(), 16);
+    EXPECT_EQ(list->Look().ItemHeight, 16);
     EXPECT_EQ(list->BorderWidth(), 1);
     EXPECT_TRUE(site.changed.empty());
     list->SetBorderWidth(3);
-    list->SetItemHeight(20);
+    list->SetLook(&ListLook::ItemHeight, 20);
     EXPECT_EQ(list->BorderWidth(), 3);
     EXPECT_EQ(site.changed, (Lines{"BorderWidth", "ItemHeight"}));
     EXPECT_TRUE(EndsWithPicture());
@@ -108,13 +99,13 @@ TEST_F(ListTest, SizesThatCannotBeLaidOutOrDrawnAreRefused) {
 
 TEST_F(ListTest, BorderMovesTheBarAndDrawsTheBoxOnlyWhenTurnedOn) {
     New(400, 300);
-    list->SetBorder(kFalse);
+    list->SetLook(&ListLook::Border, kFalse);
     EXPECT_TRUE(surface.ops.empty());  // the old box stays until the next repaint
     EXPECT_EQ(list->Bar().Left(), 383);
     EXPECT_EQ(list->Bar().Top(), 0);
     EXPECT_EQ(list->Bar().Height(), 300);
     Reset();
-    list->SetBorder(kTrue);
+    list->SetLook(&ListLook::Border, kTrue);
     EXPECT_EQ(list->Bar().Left(), 382);
     EXPECT_EQ(list->Bar().Top(), 1);
     EXPECT_EQ(list->Bar().Height(), 298);
@@ -137,13 +128,13 @@ TEST_F(ListTest, SaveWritesAll17KeysInOrderEveryTime) {
 TEST_F(ListTest, BagRoundTripRestoresEveryValue) {
     New();
     OleColor value = 1;
-    for (const Colour& c : kColours) (list.get()->*c.set)(value++);
-    list->SetItemHeight(21);
-    list->SetYnNeedNumCol(kFalse);
-    list->SetBorder(kFalse);
+    for (const Colour& c : kColours) Set(*list, c, value++);
+    list->SetLook(&ListLook::ItemHeight, 21);
+    list->SetLook(&ListLook::YnNeedNumCol, kFalse);
+    list->SetLook(&ListLook::Border, kFalse);
     list->SetBorderWidth(2);
-    list->SetCheckBox(kTrue);
-    list->SetbSeleArrow(kFalse);
+    list->SetLook(&ListLook::CheckBox, kTrue);
+    list->SetLook(&ListLook::bSeleArrow, kFalse);
     FontDesc font;
     font.name = u"Arial";
     font.size = 12;
@@ -161,14 +152,14 @@ TEST_F(ListTest, BagRoundTripRestoresEveryValue) {
                                     "ItemErrTextColor", "HeaderBackColor", "YnNeedNumCol", "Border", "BorderColor",
                                     "BorderWidth", "bSeleArrow"}));
     value = 1;
-    for (const Colour& c : kColours) EXPECT_EQ((copy.*c.get)(), value++) << c.key;
+    for (const Colour& c : kColours) EXPECT_EQ(Get(copy, c), value++) << c.key;
     EXPECT_EQ(copy.Font(), font);
-    EXPECT_EQ(copy.ItemHeight(), 21);
-    EXPECT_EQ(copy.YnNeedNumCol(), kFalse);
-    EXPECT_EQ(copy.Border(), kFalse);
+    EXPECT_EQ(copy.Look().ItemHeight, 21);
+    EXPECT_EQ(copy.Look().YnNeedNumCol, kFalse);
+    EXPECT_EQ(copy.Look().Border, kFalse);
     EXPECT_EQ(copy.BorderWidth(), 2);
-    EXPECT_EQ(copy.CheckBox(), kTrue);
-    EXPECT_EQ(copy.bSeleArrow(), kFalse);
+    EXPECT_EQ(copy.Look().CheckBox, kTrue);
+    EXPECT_EQ(copy.Look().bSeleArrow, kFalse);
     EXPECT_EQ(gdi2.ColorOf(copy.Brush(kBackBrush)), 4);
     EXPECT_EQ(gdi2.ColorOf(copy.Brush(kPressedBrush)), 0);
 }
@@ -177,25 +168,34 @@ TEST_F(ListTest, MissingKeysReadAsTheStateAfterCreation) {
     Make();
     MemoryBag empty;
     list->ReadProperties(empty);
-    EXPECT_EQ(list->bSeleArrow(), kTrue);  // the one key whose default is not the member
-    EXPECT_EQ(list->Border(), kFalse);
-    EXPECT_EQ(list->ItemBkColor1(), 0u);
-    EXPECT_EQ(list->HeaderBackColor(), 0u);
+    EXPECT_EQ(list->Look().bSeleArrow, kTrue);  // the one key whose default is not the member
+    EXPECT_EQ(list->Look().Border, kFalse);
+    EXPECT_EQ(list->Look().ItemBkColor1, 0u);
+    EXPECT_EQ(list->Look().HeaderBackColor, 0u);
     EXPECT_EQ(list->BackColor(), Rgb(255, 255, 247));
-    EXPECT_EQ(list->ItemHeight(), 16);  // 0 cannot be laid out
+    EXPECT_EQ(list->Look().ItemHeight, 16);  // 0 cannot be laid out
     EXPECT_EQ(list->BorderWidth(), 1);
-    for (int stored : {0, -3, 7}) {
+    // Values as other bags keep them, as the next save writes them.
+    struct Case { const char* key; Variant stored, saved; };
+    const Case cases[] = {
+        {"ItemHeight", Variant(0), Variant(16)}, {"ItemHeight", Variant(-3), Variant(16)},  // no layout
+        {"ItemHeight", Variant(7), Variant(7)}, {"Border", Variant(u"TRUE"), Variant::FromBool(true)},
+        {"bSeleArrow", Variant(u"FALSE"), Variant::FromBool(false)},  // a text bag's spellings
+        {"BorderColor", Variant(u"&HFFFFFFFF"), Variant(-1)},
+    };
+    for (const Case& c : cases) {
         Make();
-        MemoryBag bag;
-        bag.values["ItemHeight"] = Variant(stored);
+        MemoryBag bag, saved;
+        bag.values[c.key] = c.stored;
         list->ReadProperties(bag);
-        EXPECT_EQ(list->ItemHeight(), stored > 0 ? stored : 16);
+        list->WriteProperties(saved);
+        EXPECT_EQ(Utf8(saved.values[c.key].ToText()), Utf8(c.saved.ToText())) << c.key << " " << Utf8(c.stored.ToText());
     }
 }
 
 TEST_F(ListTest, RebuildingABrushDeletesTheOldOneAndTerminationFreesEvery) {
     New();
-    for (int i = 0; i < 50; ++i) list->SetItemBkColor1(static_cast<OleColor>(i));
+    for (int i = 0; i < 50; ++i) list->SetLook(&ListLook::ItemBkColor1, static_cast<OleColor>(i));
     EXPECT_EQ(gdi.live.size(), 8u);  // seven of the list, the fill pattern of its scroll bar
     list.reset();
     EXPECT_TRUE(gdi.live.empty());

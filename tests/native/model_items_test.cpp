@@ -88,10 +88,8 @@ public:
     Outcome SetItemData(int32_t i, const Text& text) {
         if (!Valid(i)) return {0, 9};
         const auto parts = Split(text);
-        for (size_t k = 0; k < parts.size(); ++k) {
-            if (k + 1 > kMaxColumn) return {0, 9};  // the cells before it stay written
-            rows[i].cells[k + 1] = parts[k];
-        }
+        if (parts.size() > kMaxColumn) return {0, 9};  // no cell changes
+        for (size_t k = 0; k < parts.size(); ++k) rows[i].cells[k + 1] = parts[k];
         return {};
     }
     Outcome UpdateItem(const Text& key, const Text& text) {
@@ -229,7 +227,7 @@ protected:
                 if (Next(2)) {
                     m.checkBox = !m.checkBox;
                     what << "CheckBox = " << m.checkBox;
-                    list->SetCheckBox(m.checkBox ? kTrue : kFalse);
+                    list->SetLook(&ListLook::CheckBox, m.checkBox ? kTrue : kFalse);
                 } else {
                     // Now and then a count past the last slot, which must change nothing.
                     const int pick = Next(10);

@@ -57,6 +57,8 @@ TEST_F(RenderCellText, Shortening) {
          {"text '\xE5\xAE\x8B\xE4\xBD\x93\xE5\xAE\x8B\xE4\xBD\x93\xE5\xAE\x8B\xE4\xBD\x93\xE5\xAE\x8B\xE4\xBD\x93"
           "\xE5\xAE\x8B\xE4\xBD\x93\xE5\xAE\x8B\xE4\xBD\x93' 45,19,117,31 f0",
           "text '...' 117,19,140,31 f0"}},
+        {"pairs are never cut to measure", u"aaaaaaaaaaaaaaaaa\U0001F3B5\U0001F3B5", 5, "0,0",
+         {"text 'aaaaaaaaaaaaaaaaa\xF0\x9F\x8E\xB5\xF0\x9F\x8E\xB5' 45,19,140,31 f0"}},
         {"ampersands go through as they are", u"a&b", 6, "0,0", {"text 'a&b' 45,19,140,31 f0"}},
     };
     for (const Case& c : cases) {

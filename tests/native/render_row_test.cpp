@@ -108,8 +108,8 @@ TEST_F(RenderRow, Markers) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TwoColumns(2);
-        list->SetCheckBox(ToBool16(c.checkBox));
-        list->SetbSeleArrow(ToBool16(c.arrow));
+        list->SetLook(&ListLook::CheckBox, ToBool16(c.checkBox));
+        list->SetLook(&ListLook::bSeleArrow, ToBool16(c.arrow));
         if (c.checked) {
             int32_t index = 0;
             Bool16 check = kTrue;
@@ -127,12 +127,17 @@ TEST_F(RenderRow, Markers) {
     }
 }
 
-TEST_F(RenderRow, CheckImageStaysAtXTwoWithAThickBorder) {
+TEST_F(RenderRow, MarkersWithAThickBorderOrTallRows) {
     TwoColumns(2);
-    list->SetCheckBox(kTrue);
+    list->SetLook(&ListLook::CheckBox, kTrue);
     list->SetBorderWidth(3);
     // Row 0 now starts at y 19; its text at 21.
     EXPECT_EQ(Only(Row(0), "blt"), (Ops{"blt 2,21,13,13 from CHK 0,0,13,13"}));
+    list->SetLook(&ListLook::CheckBox, kFalse);
+    list->SetLook(&ListLook::ItemHeight, 19);
+    list->SetPlayIndex(0);
+    // Row 0 at y 22: 3.5 pixels above the icon, rounded to the even 26.
+    EXPECT_EQ(Only(Row(0), "icon"), (Ops{"icon 5,26,12,12 n664"}));
 }
 
 TEST_F(RenderRow, RowNumbers) {
@@ -154,7 +159,7 @@ TEST_F(RenderRow, RowNumbers) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TwoColumns(10, 200, c.captions);  // all ten fit: no bar narrows column 0
-        list->SetYnNeedNumCol(ToBool16(c.numbers));
+        list->SetLook(&ListLook::YnNeedNumCol, ToBool16(c.numbers));
         EXPECT_EQ(Only(Row(c.row), "text '")[0], c.text);
     }
 }
@@ -181,6 +186,12 @@ TEST_F(RenderRow, BottomRowCutByTheEdge) {
         if (c.rows < 4) Add("y");
         EXPECT_TRUE(Row(3).empty());  // starts on or below the edge
     }
+    // Rows that exactly fill the area (no border, pen 2) leave no room for a filler.
+    New(144, 64);
+    list->SetLook(&ListLook::Border, kFalse);
+    list->SetBorderWidth(2);
+    for (int i = 0; i < 3; ++i) Add("x");
+    EXPECT_EQ(Only(Row(2), "fill"), Ops{"fill 0,48,144,62 #FFFFFF"});
 }
 
 }  // namespace

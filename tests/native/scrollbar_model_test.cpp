@@ -158,8 +158,9 @@ TEST(ScrollbarGeometry, ValueFromThumbInvertsThePosition) {
     BarModel m;
     BarLayout g;
     CalcButtonRects(g, m, 17, 200);
+    m.Min = -10;
     g.ThumbSize = GetThumbSize(g, m);
-    for (int32_t v : {0, 1, 33, 50, 99, 100}) {
+    for (int32_t v : {-10, -9, 33, 50, 99, 100}) {
         m.Value = v;
         g.ThumbPos = GetThumbPos(g, m);
         EXPECT_EQ(GetValueFromThumb(g, m), v) << v;

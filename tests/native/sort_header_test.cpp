@@ -40,7 +40,7 @@ TEST_F(SortTest, ClicksReverseThenAlternateAscendingAndDescending) {
     for (const auto& w : want) {
         Click(kA);
         EXPECT_EQ(Column(1), w[0]);
-        EXPECT_EQ(Utf8(list->HeadCaption(1)), w[1]);
+        EXPECT_EQ(Utf8(list->Columns().captions.at(1)), w[1]);
     }
 }
 
@@ -68,11 +68,11 @@ TEST_F(SortTest, NumberColumnKeepsEachRowsNumberThenSortsByItAsText) {
     Click(kNumber);
     EXPECT_EQ(Column(1), "C,B,A");
     EXPECT_EQ(Numbers(), "3,2,1");
-    EXPECT_EQ(Utf8(list->HeadCaption(0)), "#\u25BC");
+    EXPECT_EQ(Utf8(list->Columns().captions.at(0)), "#\u25BC");
     Click(kNumber);
     EXPECT_EQ(Column(1), "A,B,C");
     EXPECT_EQ(Numbers(), "1,2,3");
-    EXPECT_EQ(Utf8(list->HeadCaption(0)), "#\u25B2");
+    EXPECT_EQ(Utf8(list->Columns().captions.at(0)), "#\u25B2");
 
     std::vector<std::string> twelve;
     for (int i = 0; i < 12; ++i) twelve.push_back("t" + std::to_string(i));
@@ -125,7 +125,7 @@ TEST_F(SortTest, AClickRepaintsTheListFromTheReleasedCell) {
     Up(kA);
     EXPECT_TRUE(EndsWithPicture(&MireloList::PaintList));
     EXPECT_EQ(splitter.log, Lines{"move 31,1,2,16"});
-    EXPECT_EQ(list->CursorKind(), 0);
+    EXPECT_EQ(list->Header().CursorKind(), 0);
 }
 
 }  // namespace

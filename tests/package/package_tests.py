@@ -241,6 +241,10 @@ def main():
         staged = tree(os.path.join(DIST, f"stage-{a}"))
         check(f"{a}: installs the component and the kit, nothing else", installed_files(prefix, a) == staged,
               f"installed {installed_files(prefix, a)}\npackaged {staged}")
+        folder = os.path.join(prefix, "drive_c", ARCHS[a]["folder"], "MireloList")
+        readme = open(os.path.join(folder, "README.md"), encoding="utf-8").read()
+        check(f"{a}: the installed README describes the folder it is in",
+              "bin/" not in readme and "| `MireloList.ocx` |" in readme, readme)
         ok, out = uses(prefix, a)
         check(f"{a}: the control works from the {a} script host without regsvr32", ok, out)
         ok, out = msiexec(prefix, "/x", new[a])

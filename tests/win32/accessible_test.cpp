@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "hosted_gestures.h"
+#include "scrollbar/scroll_part.h"
 #include "test_container.h"
 
 namespace mltest {
@@ -192,6 +193,11 @@ TEST_F(Accessible, TheClientObjectDescribesTheListAndItsChildren) {
     EXPECT_EQ(V_I4(&hit), 3);
 
     EXPECT_EQ(Element({acc.Get(), 6}).Role(), -1);  // no such child
+    ASSERT_EQ(acc->accNavigate(NAVDIR_LASTCHILD, List().Id(), &hit), S_OK);
+    EXPECT_EQ(V_VT(&hit), VT_DISPATCH);  // the bar, after the rows
+    VariantClear(&hit);
+    ASSERT_EQ(acc->accNavigate(NAVDIR_NEXT, Row(0).Id(), &hit), S_OK);
+    EXPECT_EQ(V_I4(&hit), 3);
 }
 
 TEST_F(Accessible, StatesFollowTheList) {
@@ -201,6 +207,8 @@ TEST_F(Accessible, StatesFollowTheList) {
     VARIANT v;
     ASSERT_EQ(acc->get_accSelection(&v), S_OK);
     EXPECT_EQ(V_I4(&v), 3);
+    SetFocus(host.host());
+    EXPECT_EQ(acc->get_accFocus(&v), S_FALSE);  // the selection is the focus only in a focused list
     SetFocus(host.controlWindow());
     EXPECT_TRUE(Row(1).State() & STATE_SYSTEM_FOCUSED);
     ASSERT_EQ(acc->get_accFocus(&v), S_OK);
@@ -242,7 +250,7 @@ TEST_F(Accessible, ActionsRunTheMouseProtocol) {
     EXPECT_EQ(sink.events[0].args, (std::vector<double>{-1, 1, 0}));  // wFlag 0: the user's doing
     EXPECT_EQ(Get(d(), L"ListIndex").value.AsLong(), 1);
 
-    ASSERT_EQ(acc->accSelect(SELFLAG_TAKEFOCUS | SELFLAG_TAKESELECTION, Row(2).Id()), S_OK);
+    ASSERT_EQ(acc->accSelect(SELFLAG_TAKEFOCUS, Row(2).Id()), S_OK);  // the selection goes with the focus
     EXPECT_EQ(Get(d(), L"ListIndex").value.AsLong(), 2);
     EXPECT_EQ(GetFocus(), host.controlWindow());
     EXPECT_EQ(acc->accSelect(SELFLAG_ADDSELECTION, Row(2).Id()), E_INVALIDARG);  // one row at a time
@@ -363,13 +371,15 @@ protected:
         for (int page = 0; page < 10 && Part(kSelf).Value() != L"0"; ++page) bar->accDoDefaultAction(Part(2).Id());
         ASSERT_EQ(Part(kSelf).Value(), L"0");
     }
-    // Presses (and releases, unless told) the middle of a bar part with the mouse.
-    void PressOn(long part, bool release = true) {
+    // Presses the middle of a bar part with the mouse, holds it for `repeats`
+    // steps of the repeat timer and releases it, unless told.
+    void PressOn(long part, bool release = true, int repeats = 0) {
         POINT p = Part(part).MiddleIn(host.controlWindow());
         HWND window = ChildWindowFromPoint(host.controlWindow(), p);
         ASSERT_NE(window, host.controlWindow());
         MapWindowPoints(host.controlWindow(), window, &p, 1);
         SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(p.x, p.y));
+        for (int i = 0; i < repeats; ++i) SendMessageW(window, WM_TIMER, mirelo::RepeatTimer, 0);
         if (release) SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
     }
     ComPtr<IAccessible> bar;
@@ -405,6 +415,12 @@ TEST_F(AccessibleScrolling, EveryWayOfScrollingIsAnnounced) {
         want.push_back({EVENT_SYSTEM_SCROLLINGEND, kBarObject, kSelf});
         EXPECT_EQ(heard, want) << c.what;
     }
+    // Held for two more steps, the arrow ends the scrolling once, at the release.
+    ToTheTop();
+    listener.Take();
+    PressOn(5, true, 2);
+    const std::vector<Heard> held = listener.Take();
+    EXPECT_EQ(std::count(held.begin(), held.end(), Heard{EVENT_SYSTEM_SCROLLINGEND, kBarObject, kSelf}), 1);
     // Nothing moved, nothing said: the wheel and the bar at the top.
     ToTheTop();
     listener.Take();

@@ -17,15 +17,6 @@ public:
 
 const auto* const g_ole = ::testing::AddGlobalTestEnvironment(new OleEnvironment);
 
-// A Var of type `vt` whose value `set` writes.
-template <class Set>
-Var Made(VARTYPE vt, Set set) {
-    Var r;
-    V_VT(r.get()) = vt;
-    set(r.get());
-    return r;
-}
-
 }  // namespace
 
 Var Var::I2(short v) { return Made(VT_I2, [&](VARIANT* p) { V_I2(p) = v; }); }

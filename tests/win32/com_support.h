@@ -50,6 +50,15 @@ private:
     VARIANT v_;
 };
 
+// A Var of type `vt` whose value `set` writes.
+template <class Set>
+Var Made(VARTYPE vt, Set set) {
+    Var r;
+    V_VT(r.get()) = vt;
+    set(r.get());
+    return r;
+}
+
 // The outcome of one IDispatch::Invoke.
 struct CallResult {
     HRESULT hr = E_FAIL;

@@ -130,6 +130,12 @@ TEST_F(Dispatch, RunTimeErrorsCarryTheirNumbers) {
         {"short argument out of range", Get(d.Get(), L"ItemId", {Var::I4(70000)}), 6, L"Overflow"},
         {"text for a number", Put(d.Get(), L"ItemHeight", Var::Str(L"tall")), 13, L"Type mismatch"},
         {"pen width zero", Put(d.Get(), L"BorderWidth", Var::I4(0)), 380, L"Invalid property value"},
+        {"a bad width under a negative count", Method(d.Get(), L"AddItemA", {Var::I4(-1), Var::Str(L"a"),
+                                                                            Var::Str(L"x"), Var::Str(L"0")}),
+         13, L"Type mismatch"},
+        {"widths past 16 bits in sum", Method(d.Get(), L"AddItemA", {Var::I4(1), Var::Str(L"A,B"),
+                                                                    Var::Str(L"32767,1"), Var::Str(L"0,0")}),
+         6, L"Overflow"},
         {"font that is no font", PutRef(d.Get(), L"Font", Var::Object(d.Get())), 380, L"Invalid property value"},
     };
     for (Case& c : cases) {
@@ -143,6 +149,41 @@ TEST_F(Dispatch, RunTimeErrorsCarryTheirNumbers) {
     EXPECT_EQ(Method(d.Get(), L"AddItem", {Var::Str(L"d,e,f")}).value.AsLong(), 2);
     EXPECT_EQ(Get(d.Get(), L"item", {Var::I2(1), Var::I2(2)}).value.AsString(), L"f");
     EXPECT_EQ(Get(d.Get(), L"BorderWidth").value.AsLong(), 1);
+    // Columns with nothing to spread are defined without an error, and fitted again without one.
+    for (const wchar_t* widths : {L"", L"0,0"}) {
+        const long count = *widths ? 1 : -1;
+        const wchar_t* parts = *widths ? L"a,b" : L"";
+        EXPECT_EQ(Method(d.Get(), L"AddItemA", {Var::I4(count), Var::Str(parts), Var::Str(widths),
+                                                Var::Str(*widths ? L"0,0" : L"")}).hr, S_OK);
+        EXPECT_EQ(Method(d.Get(), L"ResizeHead").hr, S_OK);
+        EXPECT_EQ(Method(d.Get(), L"Refresh").hr, S_OK);
+    }
+}
+
+// IndexFromPoint never reads X, and reads Y only when there are rows: what a
+// host passes there, however odd, fails nothing on an empty list.
+TEST_F(Dispatch, ArgumentsThatAreNotReadAreNotConverted) {
+    Var null;
+    V_VT(null.get()) = VT_NULL;
+    SAFEARRAY* cells = SafeArrayCreateVector(VT_VARIANT, 0, 2);
+    Var array;
+    V_VT(array.get()) = VT_ARRAY | VT_VARIANT;
+    V_ARRAY(array.get()) = cells;
+    struct Case { const char* what; Var x, y; long rows, index; };
+    const Case cases[] = {
+        {"Null X, empty list", null, Var::I4(299), 0, -1},
+        {"Null Y, empty list", Var::I4(0), null, 0, -1},
+        {"an object and an array, empty list", Var::Object(d.Get()), array, 0, -1},
+        {"Null X on a row", null, Var::I4(40), 3, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Method(d.Get(), L"Clear");
+        for (long i = 0; i < c.rows; ++i) Method(d.Get(), L"AddItem", {Var::Str(L"r")});
+        CallResult r = Get(d.Get(), L"IndexFromPoint", {c.x, c.y});
+        EXPECT_EQ(r.hr, S_OK);
+        EXPECT_EQ(r.value.AsLong(), c.index);
+    }
 }
 
 TEST_F(Dispatch, CallerMistakesAreDispatchErrors) {
@@ -157,9 +198,17 @@ TEST_F(Dispatch, CallerMistakesAreDispatchErrors) {
 }
 
 TEST_F(Dispatch, ColoursAcceptSignedValues) {
-    // A system colour as a script writes it (&H80000005 is negative as a Long).
-    EXPECT_EQ(Put(d.Get(), L"ItemBkColor1", Var::I4(static_cast<long>(0x80000005))).hr, S_OK);
-    EXPECT_EQ(static_cast<unsigned long>(Get(d.Get(), L"ItemBkColor1").value.AsLong()), 0x80000005ul);
+    // System colours as hosts pass them: &H80000005 is negative as a Long.
+    Var real;
+    V_VT(real.get()) = VT_R8;
+    V_R8(real.get()) = -2147483643.0;
+    struct Case { Var value; unsigned long colour; };
+    const Case cases[] = {{Var::I4(static_cast<long>(0x80000005)), 0x80000005ul}, {Var::I2(-1), 0xFFFFFFFFul},
+                          {real, 0x80000005ul}, {Var::Str(L"-2147483633"), 0x8000000Ful}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(Put(d.Get(), L"ItemBkColor1", c.value).hr, S_OK) << c.colour;
+        EXPECT_EQ(static_cast<unsigned long>(Get(d.Get(), L"ItemBkColor1").value.AsLong()), c.colour);
+    }
 }
 
 TEST_F(Dispatch, FontChangedThroughTheFontObjectChangesTheControl) {

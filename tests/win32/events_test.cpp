@@ -34,6 +34,7 @@ TEST_F(Events, SinksRewriteByReferenceArgumentsAndTheControlHonoursThem) {
     EventSink second;
     const DWORD secondCookie = Connect(host.control(), DIID___MireloList, &second);
     ASSERT_NE(secondCookie, 0u);
+    EXPECT_NE(secondCookie, cookie);
     // The first sink sends the selection elsewhere; the second sees its choice.
     sink.handler = [](DISPID id, std::vector<VARIANT*>& args) {
         if (id == kListIndexChanged) *V_I2REF(args[1]) = 1;
@@ -81,9 +82,11 @@ TEST_F(Events, MouseEventsComeInThePlatformsOrder) {
     Send(WM_LBUTTONDOWN, MK_LBUTTON, 60, 60);
     Send(WM_LBUTTONUP, 0, 60, 60);
     Send(WM_LBUTTONDBLCLK, MK_LBUTTON, 60, 60);
+    Send(WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, 60, 60);  // arms no click of the left button
+    Send(WM_RBUTTONUP, MK_LBUTTON, 60, 60);
     Send(WM_LBUTTONUP, 0, 60, 60);
     EXPECT_EQ(sink.Ids(), (std::vector<DISPID>{kListIndexChanged, kMouseDown, kMouseUp, kClick, kPlayIndexChanged,
-                                               kDBClick, kMouseUp}));
+                                               kDBClick, kMouseDown, kMouseUp, kMouseUp}));
     EXPECT_EQ(Get(d(), L"PlayIndex").value.AsLong(), Get(d(), L"ListIndex").value.AsLong());
 
     // The right button presses and releases, but only the left one clicks.
@@ -151,6 +154,7 @@ TEST_F(Events, ConnectionPointsAreFoundAndEnumerated) {
                 data.pUnk->Release();
             }
             EXPECT_TRUE(found);
+            EXPECT_EQ(point->Unadvise(cookie + 1000), CONNECT_E_NOCONNECTION);
         }
         point->Release();
     }

@@ -110,6 +110,12 @@ TEST_F(HostedColumns, HeaderGesturesLeaveTheFullRepaintsPicture) {
         {"a click on the row numbers", [&] { Click(List(), 20, kHeaderY); }},
         {"a drag exchanges", [&] { Drag(List(), 150, 90, kHeaderY); }},
         {"a drag inside the last cell sorts", [&] { Drag(List(), 150, 120, kHeaderY); }},
+        {"a click, then a press another window takes the mouse from", [&] {
+             Click(List(), 90, kHeaderY);
+             SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, kHeaderY));
+             SetCapture(host.host());
+             ReleaseCapture();
+         }},
     };
     ASSERT_EQ(Put(d(), L"ListIndex", Var::I2(1)).hr, S_OK);
     for (const Case& c : cases) {

@@ -28,11 +28,15 @@ TEST(Persistence, PropertyBagRoundTripKeepsAllSeventeenValues) {
 TEST(Persistence, MissingKeysLoadAsTheControlDefinesThem) {
     MemoryPropertyBag bag;
     bag.values[L"BorderColor"] = Var::Str(L"16711680");  // a text bag's way of storing numbers
+    bag.values[L"CheckBox"] = Var::Str(L"True");
+    bag.values[L"Border"] = Var::Bool(true);
+    V_BOOL(bag.values[L"Border"].get()) = 1;  // C's TRUE
     ComPtr<IDispatch> d = LoadedFrom(&bag);
     ASSERT_TRUE(d);
     EXPECT_EQ(Get(d.Get(), L"BorderColor").value.AsLong(), 16711680);
+    EXPECT_EQ(Get(d.Get(), L"CheckBox").value.AsLong(), -1);
     EXPECT_EQ(Get(d.Get(), L"bSeleArrow").value.AsLong(), -1);  // absent: True
-    EXPECT_EQ(Get(d.Get(), L"Border").value.AsLong(), 0);       // absent: False
+    EXPECT_EQ(Get(d.Get(), L"Border").value.AsLong(), -1);
     EXPECT_EQ(Get(d.Get(), L"ItemBkColor1").value.AsLong(), 0);  // absent colour: black
     EXPECT_EQ(Get(d.Get(), L"BackColor").value.AsLong(), 0xF7FFFF);
     EXPECT_EQ(Get(d.Get(), L"BorderWidth").value.AsLong(), 1);
@@ -109,8 +113,11 @@ TEST(Persistence, StreamsThatAreNotOursAreRefused) {
         {"foreign magic", std::vector<char>(bytes.size(), 'x')},
         {"newer format version", bytes},
         {"cut short", std::vector<char>(bytes.begin(), bytes.end() - 5)},
+        {"a byte more than its entries", bytes},
     };
     cases[2].data[4] = 2;
+    cases[4].data.push_back(0);
+    ++cases[4].data[8];  // the payload's length, low byte first
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ComPtr<IStream> stream = StreamOf(c.data);

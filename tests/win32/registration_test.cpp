@@ -1,6 +1,8 @@
 // Registration as regsvr32 does it, read back from the registry: the class,
 // its ProgID, the type library, and nothing that marks the control safe for
-// untrusted scripts. The test runner registered the component before us.
+// untrusted scripts. The test runner registered the component before us; the
+// class keys are read after a fresh unregistration and registration, so that
+// keys an earlier one left cannot stand in for them.
 #include <gtest/gtest.h>
 
 #include "com_support.h"
@@ -22,12 +24,13 @@ bool KeyExists(const std::wstring& key) {
     return true;
 }
 
-// The named value of a key (null name: its default value); "<none>" when absent.
+// The named value of a key (null name: its default value); "" when the key
+// has no such value, "<none>" without the key.
 std::wstring Value(const std::wstring& key, const wchar_t* name = nullptr) {
     wchar_t data[1024] = {};
     DWORD size = sizeof(data);
-    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
-        return L"<none>";
+    if (!KeyExists(key)) return L"<none>";
+    RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size);
     return data;
 }
 
@@ -55,9 +58,19 @@ const std::wstring kTypeLibKey = L"TypeLib\\" + GuidText(LIBID_MireloListProj);
 const std::wstring kInterfaceKey = L"Interface\\" + GuidText(IID__MireloList);
 const std::wstring kEventsKey = L"Interface\\" + GuidText(DIID___MireloList);
 
-TEST(Registration, ClassKeysDescribeAnApartmentControl) {
+// Everything a container or VB's Components dialog reads (which lists controls
+// by their Control key) goes with unregistration and comes back with registration.
+TEST(Registration, Regsvr32RemovesEverythingAndPutsItBack) {
     const std::wstring path = RegisteredServerPath();
     ASSERT_TRUE(EndsWith(path, L"MireloList.ocx")) << std::string(path.begin(), path.end());
+    ASSERT_EQ(RunRegsvr32(L"/s /u", path), 0u);
+    for (const std::wstring& key : {kClsidKey, std::wstring(L"MireloListProj.MireloList"), kTypeLibKey, kInterfaceKey})
+        EXPECT_FALSE(KeyExists(key)) << std::string(key.begin(), key.end());
+    CLSID clsid;
+    EXPECT_NE(CLSIDFromProgID(L"MireloListProj.MireloList", &clsid), S_OK);
+
+    ASSERT_EQ(RunRegsvr32(L"/s", path), 0u);
+    EXPECT_EQ(RegisteredServerPath(), path);
     struct Expect {
         const wchar_t* subkey;
         const wchar_t* name;
@@ -66,20 +79,22 @@ TEST(Registration, ClassKeysDescribeAnApartmentControl) {
         {L"", nullptr, L"MireloListProj.MireloList"},
         {L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
         {L"\\ProgID", nullptr, L"MireloListProj.MireloList"},
+        {L"\\Control", nullptr, L""},
         {L"\\MiscStatus", nullptr, L"0"},
         // RECOMPOSEONRESIZE | CANTLINKINSIDE | INSIDEOUT | ACTIVATEWHENVISIBLE | SETCLIENTSITEFIRST
         {L"\\MiscStatus\\1", nullptr, L"131473"},
         {L"\\ToolboxBitmap32", nullptr, path + L", 30000"},
         {L"\\TypeLib", nullptr, GuidText(LIBID_MireloListProj)},
         {L"\\Version", nullptr, L"1.0"},
+        {L"\\Implemented Categories\\{40FC6ED4-2438-11CF-A3DB-080036F12502}", nullptr, L""},
     };
     for (const Expect& e : expected) {
         const std::wstring key = kClsidKey + e.subkey;
         EXPECT_EQ(Value(key, e.name), e.value) << std::string(key.begin(), key.end());
     }
-    EXPECT_TRUE(KeyExists(kClsidKey + L"\\Control"));
-    EXPECT_TRUE(KeyExists(kClsidKey + L"\\Implemented Categories\\{40FC6ED4-2438-11CF-A3DB-080036F12502}"));
     EXPECT_EQ(Value(L"MireloListProj.MireloList\\CLSID"), GuidText(CLSID_MireloList));
+    EXPECT_TRUE(KeyExists(kTypeLibKey));
+    EXPECT_TRUE(NewControl());
 }
 
 TEST(Registration, ControlIsNotMarkedSafeForScripting) {
@@ -141,23 +156,6 @@ TEST(Registration, VersionBlockNamesTheLibrary) {
     EXPECT_EQ(fixed->dwFileVersionMS, (MIRELO_VERSION_MAJOR << 16u) | MIRELO_VERSION_MINOR);
     EXPECT_EQ(fixed->dwFileVersionLS, MIRELO_VERSION_PATCH << 16u);
     FreeLibrary(version);
-}
-
-TEST(Registration, Regsvr32RemovesEverythingAndPutsItBack) {
-    const std::wstring path = RegisteredServerPath();
-    ASSERT_FALSE(path.empty());
-    ASSERT_EQ(RunRegsvr32(L"/s /u", path), 0u);
-    EXPECT_FALSE(KeyExists(kClsidKey));
-    EXPECT_FALSE(KeyExists(L"MireloListProj.MireloList"));
-    EXPECT_FALSE(KeyExists(kTypeLibKey));
-    EXPECT_FALSE(KeyExists(kInterfaceKey));
-    CLSID clsid;
-    EXPECT_NE(CLSIDFromProgID(L"MireloListProj.MireloList", &clsid), S_OK);
-
-    ASSERT_EQ(RunRegsvr32(L"/s", path), 0u);
-    EXPECT_EQ(RegisteredServerPath(), path);
-    EXPECT_TRUE(KeyExists(kTypeLibKey));
-    EXPECT_TRUE(NewControl());
 }
 
 }  // namespace

@@ -18,8 +18,13 @@ l.AddItem("1,Yesterday,The Beatles", "k-yesterday");
 l.AddItem("2,Imagine,John Lennon");
 l.AddItem("3,Intro,Nobody", "", 0, 42);          // at the top, ItemId 42
 check("rows", l.ListCount + " " + l.item(0, 1), "3 Intro");
-l.SetItemData(0, "Intro (Live),Somebody");
+l.item(0, 1) = "Intro (Live)";                   // a cell, as in VBScript
+check("a cell written by assignment", l.item(0, 1), "Intro (Live)");
+l.SetItemData(0, "Intro (Live),Somebody");       // or the whole row
 check("SetItemData", l.item(0, 2), "Somebody");
+// Wine's VBScript has no ChrW; JScript builds non-ASCII text and gets it back whole.
+l.item(1, 1) = String.fromCharCode(0x6708, 0x4EAE);
+check("non-ASCII text", l.item(1, 1).length + " " + l.item(1, 1).charCodeAt(1).toString(16), "2 4eae");
 l.CheckBox = true;
 l.SetCheckItem(1, true);
 check("GetCheckItemId", l.GetCheckItemId(), "1");

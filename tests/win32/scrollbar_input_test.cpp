@@ -154,7 +154,8 @@ TEST_F(HostedBar, KeysOnTheBarMoveTheListsSelection) {
     SendToBar(WM_LBUTTONDOWN, MK_LBUTTON, kMidX, 80);
     SendToBar(WM_LBUTTONUP, 0, kMidX, 80);
     EXPECT_EQ(GetFocus(), List());
-    // Keys that reach the bar itself go on to the list.
+    // Keys that reach the bar itself (the arrows too, in a dialog) go on to the list.
+    EXPECT_TRUE(SendMessageW(Bar(), WM_GETDLGCODE, 0, 0) & DLGC_WANTARROWS);
     SetFocus(Bar());
     SendMessageW(Bar(), WM_KEYDOWN, VK_DOWN, 0);
     SendMessageW(Bar(), WM_KEYDOWN, VK_DOWN, 0);

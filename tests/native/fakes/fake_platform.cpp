@@ -1,5 +1,6 @@
 #include "fakes/fake_platform.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -24,8 +25,7 @@ std::vector<std::string> Only(const std::vector<std::string>& ops, const std::st
 }
 
 std::vector<uint8_t> ShippedFile(const std::string& path) {
-    const std::string here = __FILE__;  // .../tests/native/fakes/fake_platform.cpp
-    std::ifstream in(here.substr(0, here.rfind("tests/native/")) + path, std::ios::binary);
+    std::ifstream in(MIRELO_SOURCE_DIR + path, std::ios::binary);
     return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
@@ -86,7 +86,12 @@ int32_t RecordingSurface::DrawText(std::u16string_view text, const Rect& r, uint
     return static_cast<int32_t>(lineHeight);
 }
 
-double RecordingSurface::TextWidth(std::u16string_view text) { return charWidth * static_cast<double>(text.size()); }
+double RecordingSurface::TextWidth(std::u16string_view text) {
+    // A surrogate pair is one glyph; a text cut inside one ends in a box, wider.
+    const bool cutPair = !text.empty() && text.back() >= 0xD800 && text.back() < 0xDC00;
+    const auto pairs = std::count_if(text.begin(), text.end(), [](char16_t u) { return u >= 0xDC00 && u < 0xE000; });
+    return charWidth * static_cast<double>(text.size() - static_cast<size_t>(pairs) + (cutPair ? 1 : 0));
+}
 double RecordingSurface::TextHeight(std::u16string_view) { return lineHeight; }
 
 void RecordingSurface::Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2, OleColor rgb) {

@@ -78,7 +78,7 @@ public:
     bool DrawIconImage(const uint8_t* bytes, size_t length, int32_t x, int32_t y, int32_t w, int32_t h) override;
     void Refresh() override;
 
-    // Text metrics: every code unit is charWidth wide, a line lineHeight high.
+    // Text metrics: every character is charWidth wide, a line lineHeight high.
     double charWidth = 6;
     double lineHeight = 12;
     int32_t width = 202, height = 151;

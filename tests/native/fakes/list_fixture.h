@@ -102,7 +102,7 @@ protected:
     // The widths of the first n slots; by default the defined columns and the slot after them.
     std::vector<int> Widths(int n = 0) const {
         std::vector<int> w;
-        for (int c = 0; c < (n ? n : list->ColNumCount() + 1); ++c) w.push_back(list->ColWidth(c));
+        for (int c = 0; c < (n ? n : list->Columns().count + 1); ++c) w.push_back(list->Columns().widths.at(c));
         return w;
     }
     // What f draws, leaving the record as it was.

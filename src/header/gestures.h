@@ -1,6 +1,6 @@
 #pragma once
-// The state of a gesture under way, one object each; the list holds them as
-// std::optional, empty while no such gesture is under way.
+// The state of a gesture under way, one object each; the header's input holds
+// them as std::optional, empty while no such gesture is under way.
 #include <cstdint>
 #include <optional>
 
@@ -20,6 +20,7 @@ struct HeaderPressGesture {
 // A column border dragged, from the press on its marker to the release.
 struct BorderDragGesture {
     int16_t startX;  // the border's x at the press, client pixels
+    int16_t column;  // the shown column left of the border, which the release resizes
 };
 
 }  // namespace mirelo

@@ -1,4 +1,4 @@
-#include "listctl/column_cursors.h"
+#include "header/column_cursors.h"
 
 namespace mirelo {
 
