@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "figure.h"
+#include "remove_figures.h"
 #include "scroll_figures.h"
 
 using namespace mlbench;
@@ -161,6 +162,8 @@ int main() {
         clear.anchor.push_back(Once([&] { SendMessageW(anchor.window, LVM_DELETEALLITEMS, 0, 0); Flush(anchor.window); }));
     }
     clear.Report();
+
+    for (const Figure& f : RemoveFigures(ours, anchor, rows, full, runs)) f.Report();
 
     FirstPaintFigure(rows, 1000, runs).Report();
 

@@ -128,7 +128,10 @@ bool Ours::Create(HWND frame) {
         ole->GetWindow(&window);
         ole->Release();
     }
-    if (!window) return false;
+    return window && AddColumns();
+}
+
+bool Ours::AddColumns() {
     VARIANT count, captions = Bstr(L"Id,Key,Alpha,Beta,Gamma"), widths = Bstr(L"60,90,80,80,80"),
                    align = Bstr(L"0,0,0,0,0"), result;
     V_VT(&count) = VT_I4;

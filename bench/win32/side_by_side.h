@@ -49,6 +49,8 @@ struct Ours {
     HWND window = nullptr;     // the control's own window
     // Hosts a new control in place at the frame's top left, with the five columns.
     bool Create(HWND frame);
+    // The five columns, as Create gives them.
+    bool AddColumns();
     // Closes the control and lets go of it and its site.
     void Destroy();
     void Fill(const Rows& rows, int count);

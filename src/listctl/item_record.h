@@ -5,6 +5,7 @@
 // heap block, and the key and the column-exchange scratch are one pointer each
 // (nothing more while they are empty, as they nearly always are).
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string_view>
 
@@ -66,5 +67,10 @@ private:
     // the texts, two units each), then the cell texts back to back.
     CompactText cells_;
 };
+
+// The rows in list order. Scripts remove rows one at a time, most often the
+// first (a queue played down) or the last: a deque takes a row off either end
+// without moving the other 32767, which a vector moves on every removal.
+using RowStore = std::deque<ItemRecord>;
 
 }  // namespace mirelo

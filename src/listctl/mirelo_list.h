@@ -175,7 +175,7 @@ public:
     const ucScrollbar& Bar() const { return *ucBar; }
 
     // Read access for the accessibility model, the platform and tests.
-    const std::vector<ItemRecord>& Rows() const { return Items; }
+    const RowStore& Rows() const { return Items; }
     const ColumnModel& Columns() const { return columns_; }
     int32_t RowAreaHeight() const { return RowAreaHeight_; }
     Bool16 AltPhase() const { return AltPhase_; }
@@ -238,7 +238,7 @@ private:
     ListLook look_;  // only the property table and the setters change it after loading
 
     // Rows.
-    std::vector<ItemRecord> Items;
+    RowStore Items;
     int16_t ListIndex_ = -1;   // selected row
     int16_t PlayIndex_ = -1;   // row made current by double-click
     int16_t FirstIndex_ = 0;   // top visible row (the bar's Value)

@@ -44,10 +44,14 @@ void MireloList::PaintRow(int16_t index) {
     const ListGeometry g = Geometry();
     // The view is built only for a row in view: an added row below it costs
     // the check alone.
-    if (TakeRowMetrics(g) && index <= LastIndex_) DrawRow(View(g), index);
+    if (TakeRowMetrics(g) && index <= LastIndex_ && surface_.StartPaint()) DrawRow(View(g), index);
 }
 
 void MireloList::PaintList() {
+    if (!surface_.StartPaint()) {
+        TakeRowMetrics(Geometry());
+        return;
+    }
     // One geometry for the whole paint, its bound taken for the current top
     // row: a bound left from an earlier top row would paint nothing after a
     // scroll of more than a view, or miss the rows a taller window uncovers.
@@ -60,7 +64,7 @@ void MireloList::PaintList() {
 }
 
 void MireloList::PaintHeader() {
-    painter_.Header(View(Geometry()));
+    if (surface_.StartPaint()) painter_.Header(View(Geometry()));
 }
 
 void MireloList::PaintAll() {

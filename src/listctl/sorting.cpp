@@ -38,10 +38,12 @@ void MireloList::SortByColumn(int16_t s) {
         for (int32_t k = 0; k < n; ++k) order[k] = static_cast<int16_t>(n - 1 - k);
     }
 
+    // Through one contiguous block and back: a new deque would allocate and
+    // free a block for every few rows.
     std::vector<ItemRecord> moved;
     moved.reserve(static_cast<size_t>(n));
     for (int32_t k = 0; k < n; ++k) moved.push_back(std::move(Items[order[k]]));
-    Items.swap(moved);
+    std::move(moved.begin(), moved.end(), Items.begin());
 
     for (int c = 0; c <= last; ++c) columns_.captions[c] = WithoutSortMarker(columns_.captions[c]);
     columns_.captions.at(s) += ascending ? kSortUp : kSortDown;

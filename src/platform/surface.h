@@ -62,6 +62,12 @@ public:
 
     // Forces an immediate repaint, which runs the control's paint handler.
     virtual void Refresh() = 0;
+    // A paint of the list begins, and the picture changes. False when
+    // nothing drawn would show: a host turned the window's painting off
+    // (WM_SETREDRAW), or there is no window and whoever wants the picture has
+    // it drawn afresh. The list then only keeps the numbers its paints leave
+    // behind.
+    virtual bool StartPaint() { return true; }
 };
 
 }  // namespace mirelo

@@ -107,6 +107,13 @@ HDC GdiSurface::Target() {
     return redraw_ ? windowDc_ : nullptr;
 }
 
+bool GdiSurface::StartPaint() {
+    if (!redirect_) ++drawings_;
+    // Without a window nobody sees the off-screen bitmap: whoever wants the
+    // control's picture has a frame drawn afresh (RenderTo).
+    return redirect_ || (hwnd_ && redraw_);
+}
+
 void GdiSurface::Prepare(HDC dc) {
     SelectObject(dc, hfont_);
     SetBkMode(dc, TRANSPARENT);

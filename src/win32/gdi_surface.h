@@ -73,6 +73,7 @@ public:
     bool DrawIconImage(const uint8_t* bytes, size_t length, int32_t x, int32_t y, int32_t w,
                        int32_t h) override;
     void Refresh() override;
+    bool StartPaint() override;
 
 private:
     // An off-screen 32-bit bitmap of at least 1 x 1 with its own memory DC.
