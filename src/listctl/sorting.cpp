@@ -3,7 +3,7 @@
 // marked "▼" is put in ascending key order and marked "▲". Whole rows move,
 // with their id, key and check state.
 #include "listctl/mirelo_list.h"
-#include "listctl/sort_keys.h"
+#include "sort/sort_keys.h"
 
 namespace mirelo {
 

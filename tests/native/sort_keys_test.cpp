@@ -8,7 +8,7 @@
 #include <functional>
 #include <random>
 
-#include "listctl/sort_keys.h"
+#include "sort/sort_keys.h"
 
 namespace mirelo {
 namespace {

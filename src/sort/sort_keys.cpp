@@ -7,7 +7,7 @@
 //   that the call depth stays logarithmic and the inputs that make the plain
 //   sort split off one key per pass (runs in order or reversed, ranges of two
 //   different keys) cost one pass, every exchange still the plain sort's.
-#include "listctl/sort_keys.h"
+#include "sort/sort_keys.h"
 
 #include <algorithm>
 #include <cstring>
