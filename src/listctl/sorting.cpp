@@ -23,9 +23,10 @@ void MireloList::SortByColumn(int16_t s) {
         const bool numberKeys = s == 0 && look_.YnNeedNumCol != kFalse;
         Text pool;
         std::vector<size_t> ends(static_cast<size_t>(n));
-        for (int32_t i = 0; i < n; ++i) {
+        auto row = Items.cbegin();
+        for (int32_t i = 0; i < n; ++i, ++row) {
             if (numberKeys) pool += DecimalText(n - i);
-            else pool += Items[i].Cell(s);
+            else pool += row->Cell(s);
             ends[i] = pool.size();
             order[i] = static_cast<int16_t>(i);
         }
@@ -38,12 +39,11 @@ void MireloList::SortByColumn(int16_t s) {
         for (int32_t k = 0; k < n; ++k) order[k] = static_cast<int16_t>(n - 1 - k);
     }
 
-    // Through one contiguous block and back: a new deque would allocate and
-    // free a block for every few rows.
-    std::vector<ItemRecord> moved;
-    moved.reserve(static_cast<size_t>(n));
-    for (int32_t k = 0; k < n; ++k) moved.push_back(std::move(Items[order[k]]));
-    std::move(moved.begin(), moved.end(), Items.begin());
+    // Out into one block in order and back in the new order, both passes
+    // walking the rows' deque straight through instead of indexing it.
+    std::vector<ItemRecord> rows(std::make_move_iterator(Items.begin()), std::make_move_iterator(Items.end()));
+    auto out = Items.begin();
+    for (int16_t k : order) *out++ = std::move(rows[k]);
 
     for (int c = 0; c <= last; ++c) columns_.captions[c] = WithoutSortMarker(columns_.captions[c]);
     columns_.captions.at(s) += ascending ? kSortUp : kSortDown;
