@@ -25,25 +25,11 @@ void AddRow(benchmark::State& state) {
     ItemsPerIteration(state, kRows);
 }
 
-struct PlainRecord {
-    std::vector<std::u16string> cells;
-    std::u16string key;
-    int16_t id = -1;
-    int16_t checked = 0;
-};
-
 void AddRowVector(benchmark::State& state) {
     const std::vector<Text> titles = RowTitles(kRows);
     for (auto _ : state) {
         std::vector<PlainRecord> rows;
-        for (const Text& title : titles) {
-            PlainRecord r;
-            size_t start = 0;
-            for (size_t comma; (comma = title.find(u',', start)) != Text::npos; start = comma + 1)
-                r.cells.emplace_back(title, start, comma - start);
-            r.cells.emplace_back(title, start);
-            rows.push_back(std::move(r));
-        }
+        for (const Text& title : titles) rows.push_back(CutRecord(title));
         benchmark::DoNotOptimize(rows.data());
         state.PauseTiming();
         rows = {};

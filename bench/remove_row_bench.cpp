@@ -27,19 +27,12 @@ void RemoveRow(benchmark::State& state) {
     ItemsPerIteration(state, kRemoved);
 }
 
-struct PlainRecord {
-    std::vector<std::u16string> cells;
-    std::u16string key;
-    int16_t id = -1;
-    int16_t checked = 0;
-};
-
 void RemoveRowVector(benchmark::State& state) {
     const std::vector<Text> titles = RowTitles(kRows);
     for (auto _ : state) {
         state.PauseTiming();
         std::vector<PlainRecord> rows;
-        for (const Text& title : titles) rows.push_back(PlainRecord{{title}, {}, -1, 0});
+        for (const Text& title : titles) rows.push_back(CutRecord(title));
         state.ResumeTiming();
         for (int i = 0; i < kRemoved; ++i) rows.erase(rows.begin());
         benchmark::DoNotOptimize(rows.data());

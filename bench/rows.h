@@ -1,6 +1,8 @@
 #pragma once
 // The rows every benchmark fills: five cells of ten characters each.
+#include <cstdint>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "base/text.h"
@@ -30,6 +32,24 @@ std::vector<T> RowTitles(int rows) {
     out.reserve(rows);
     for (int i = 0; i < rows; ++i) out.emplace_back(RowTitle(i));
     return out;
+}
+
+// The anchors' row: what a plain C++ list would keep, cells as strings.
+struct PlainRecord {
+    std::vector<std::u16string> cells;
+    std::u16string key;
+    int16_t id = -1;
+    int16_t checked = 0;
+};
+
+// A title cut at the commas into a plain record's cells.
+inline PlainRecord CutRecord(const Text& title) {
+    PlainRecord r;
+    size_t start = 0;
+    for (size_t comma; (comma = title.find(u',', start)) != Text::npos; start = comma + 1)
+        r.cells.emplace_back(title, start, comma - start);
+    r.cells.emplace_back(title, start);
+    return r;
 }
 
 // The column set of a music playlist, slots 0 .. 4.

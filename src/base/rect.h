@@ -3,12 +3,16 @@
 // helpers the platform offers under the same names.
 #include <cstdint>
 
+#include "base/numeric.h"
+
 namespace mirelo {
 
 struct Rect {
     int32_t left = 0, top = 0, right = 0, bottom = 0;
-    int32_t Width() const { return right - left; }
-    int32_t Height() const { return bottom - top; }
+    // Edges further apart than 32 bits can say (a stored value that puts a
+    // part off every screen) give the largest extent, not a wrapped one.
+    int32_t Width() const { return Clip32(int64_t{right} - left); }
+    int32_t Height() const { return Clip32(int64_t{bottom} - top); }
     bool operator==(const Rect& o) const {
         return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
     }

@@ -77,7 +77,7 @@ void CalcTrackRects(BarLayout& g, const BarModel& m) {
     if (!g.ThumbVisible) return;
     const bool horizontal = Horizontal(m);
     const int32_t across = horizontal ? g.Btn2Rect.bottom : g.Btn2Rect.right;  // both buttons' thickness
-    const int32_t end = g.ThumbPos + g.ThumbSize;
+    const int32_t end = Clip32(int64_t{g.ThumbPos} + g.ThumbSize);  // a stored Value may put it anywhere
     g.Track1Rect = Span(horizontal, g.TrackStart(m.Orientation), g.ThumbPos, across);
     g.Track2Rect = Span(horizontal, end, g.TrackEnd(m.Orientation), across);
     g.ThumbRect = Span(horizontal, g.ThumbPos, end, across);
