@@ -156,7 +156,8 @@ TEST(ScrollbarLifetime, EndingReleasesHookTimersAndBrush) {
         bar.BarMouseMove(0, barfake::MouseLParam(5, 100));
         barfake::RecordingDC dc;
         bar.PaintBar(dc);
-        EXPECT_EQ(gdi.memdcs, 12);
+        bar.PaintBar(dc);
+        EXPECT_EQ(gdi.memdcs, 12);  // the twelve skins, loaded at the first paint only
         timers.log.clear();
     }
     EXPECT_EQ(port.Current(window.hwnd), hookfake::FakeWndProcs::OriginalOf(window.hwnd));
