@@ -48,9 +48,9 @@ TEST_F(HostedBar, AHeldArrowRepeatsUntilReleasedOrTheCaptureGoes) {
         Host();
         SendToBar(WM_LBUTTONDOWN, MK_LBUTTON, kMidX, kDownArrowY);
         EXPECT_EQ(GetCapture(), Bar());
-        PumpFor(800);
+        PumpFor(1000);
         const long held = FirstIndex();
-        EXPECT_GT(held, 1);
+        EXPECT_GT(held, 1);  // a busy machine delivers fewer ticks, but some
         if (release) SendToBar(WM_LBUTTONUP, 0, kMidX, kDownArrowY);
         else SetCapture(hosted->host());  // a menu or a dialog takes the mouse
         EXPECT_NE(GetCapture(), Bar());
