@@ -98,20 +98,6 @@ TEST_F(HeaderTest, LeavingTheBand) {
     }
 }
 
-TEST_F(HeaderTest, ReleaseBelowTheBandChangesNothing) {
-    Down(80);
-    Move(180);
-    Move(180, 60);
-    ResetAll();
-    Up(180, 60);
-    EXPECT_EQ(HeaderOps(), kNormalA);  // that cell alone: nothing else repaints
-    EXPECT_EQ(Captions(), "#|a|b|c");
-    EXPECT_EQ(Widths(), (std::vector<int>{30, 80, 120, 100}));
-    EXPECT_EQ(Column(1), "c1_0,c1_1,c1_2,c1_3");
-    EXPECT_EQ(shapes.shown, Lines{"arrow"});
-    EXPECT_TRUE(shapes.live.empty());
-}
-
 TEST_F(HeaderTest, ReleaseOnAnotherCellExchangesTheColumns) {
     list->AddItemA(Variant(int16_t(3)), Variant(u"#,a\u25BC,b,c"), Variant(u"30,80,120,100"), Variant(u"0,1,2,0"));
     list->SetListIndex(1);
@@ -132,22 +118,38 @@ TEST_F(HeaderTest, ReleaseOnAnotherCellExchangesTheColumns) {
     EXPECT_TRUE(EndsWithPicture(&MireloList::PaintList));
 }
 
-TEST_F(HeaderTest, ReleaseOverAGapOrAnEmptyListDoesNothingMore) {
-    Down(80);
-    Move(114);
-    Up(114);  // the gap between "a" and "b"
-    EXPECT_EQ(Captions(), "#|a|b|c");
-    EXPECT_TRUE(RowsDrawn().empty());
-
-    list->Clear();
-    ResetAll();
-    Down(80);
-    Move(180);
-    Up(180);
-    Click(80);
-    EXPECT_EQ(Captions(), "#|a|b|c");
-    EXPECT_TRUE(RowsDrawn().empty());
-    EXPECT_TRUE(splitter.log.empty());
+// A press on "a" that ends anywhere but on another cell changes no column,
+// sorts nothing and gives the pointer back.
+TEST_F(HeaderTest, GesturesThatEndOffACellChangeNothing) {
+    struct Case { const char* what; bool empty; float x, y; bool lost; Lines header; };
+    const Case cases[] = {
+        {"released below the band", false, 180, 60, false, kNormalA},  // that cell alone repaints
+        {"the pointer lost mid-drag, released later", false, 180, kBandY, true, Join({kNormalA, kNormalB})},
+        {"released over the gap between a and b", false, 114, kBandY, false, kNormalA},
+        {"an empty list, dragged", true, 180, kBandY, false, Join({kNormalA, kNormalB})},
+        {"an empty list, clicked", true, 80, kBandY, false, {}},  // the header as it was: not sorted
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Make();
+        if (c.empty) list->Clear();
+        const std::string rows = Column(1);
+        Down(80);
+        Move(c.x, c.y);
+        ResetAll();
+        if (c.lost) list->Header().CaptureLost();
+        Up(c.x, c.y);
+        if (!c.header.empty()) {
+            EXPECT_EQ(HeaderOps(), c.header);
+        }
+        EXPECT_EQ(Captions(), "#|a|b|c");
+        EXPECT_EQ(Widths(), (std::vector<int>{30, 80, 120, 100}));
+        EXPECT_EQ(Column(1), rows);
+        EXPECT_TRUE(RowsDrawn().empty());
+        EXPECT_TRUE(splitter.log.empty());
+        EXPECT_EQ(shapes.shown.back(), "arrow");
+        EXPECT_TRUE(shapes.live.empty());
+    }
 }
 
 TEST_F(HeaderTest, CursorFilesFallBackToTheLibrarysOwn) {
@@ -183,17 +185,6 @@ TEST_F(HeaderTest, EveryReleaseRestoresTheCursorTakenAtCreation) {
     EXPECT_EQ(shapes.current, 77u);
     Up(50, 100);  // a release in the row area, no gesture at all
     EXPECT_EQ(shapes.shown.back(), "?77");
-}
-
-TEST_F(HeaderTest, LosingThePointerMidDragLetsTheCellGo) {
-    Down(80);
-    Move(180);
-    ResetAll();
-    list->Header().CaptureLost();
-    EXPECT_EQ(HeaderOps(), Join({kNormalA, kNormalB}));
-    EXPECT_EQ(shapes.shown, Lines{"arrow"});
-    Up(180);  // a release seen later belongs to no press
-    EXPECT_EQ(Captions(), "#|a|b|c");
 }
 
 TEST_F(HeaderTest, RightButtonPressesAndReleasesToo) {

@@ -18,54 +18,42 @@ protected:
     HookTable table{owner, port};
 };
 
-TEST_F(HookDispatchTest, BothTimingsSurroundThePreviousProcedure) {
-    table.AddHookMessage(kWnd, 513, HookBefore | HookAfter);
-    port.onOriginal = [&] { owner.calls.push_back("previous"); };
-    EXPECT_EQ(port.Send(kWnd, 513, 1, 2), 77);
-    EXPECT_EQ(owner.calls,
-              (std::vector<std::string>{"B 513 h=42 w=1 l=2 r=0", "previous", "A 513 h=42 w=1 l=2 r=77"}));
-}
-
-TEST_F(HookDispatchTest, UnsubscribedMessagesGoStraightThrough) {
-    table.AddHookMessage(kWnd, 513, HookBefore | HookAfter);
-    EXPECT_EQ(port.Send(kWnd, 512, 3, 4), 77);
-    EXPECT_TRUE(owner.calls.empty());
-    ASSERT_EQ(port.original.size(), 1u);
-    EXPECT_EQ(port.original[0].uMsg, 512);
-}
-
-struct HandlingCase {
-    const char* name;
-    int32_t when;
-    bool setHandledIn;  // the call that sets the result: true before, false after
-    bool handled;       // and bHandled with it
-    int32_t result;
-    size_t previousCalls;
-    size_t callbacks;
-};
-
+// The callback's say over a message: "previous" marks where the window's own
+// procedure ran.
 TEST_F(HookDispatchTest, HandledCountsOnlyBeforeThePreviousProcedure) {
-    const HandlingCase cases[] = {
-        {"handled before: previous and after skipped", HookBefore | HookAfter, true, true, 5, 0, 1},
-        {"handled after: nothing changes", HookBefore | HookAfter, false, true, 5, 1, 2},
-        {"handled after only", HookAfter, false, true, 5, 1, 1},
-        {"a result set before is replaced by the previous procedure's", HookBefore, true, false, 77, 1, 1},
+    struct Case {
+        const char* name;
+        int32_t when, sent;
+        int setIn;  // the call that sets the result 5: 1 before, 2 after, 0 none
+        bool handled;  // and bHandled with it
+        int32_t result;
+        std::vector<std::string> calls;
     };
+    const Case cases[] = {
+        {"both timings surround the previous procedure", HookBefore | HookAfter, 15, 0, false, 77,
+         {"B 15 h=42 w=1 l=2 r=0", "previous", "A 15 h=42 w=1 l=2 r=77"}},
+        {"unsubscribed: straight through", HookBefore | HookAfter, 16, 0, false, 77, {"previous"}},
+        {"handled before: previous and after skipped", HookBefore | HookAfter, 15, 1, true, 5,
+         {"B 15 h=42 w=1 l=2 r=0"}},
+        {"handled after: nothing changes", HookBefore | HookAfter, 15, 2, true, 5,
+         {"B 15 h=42 w=1 l=2 r=0", "previous", "A 15 h=42 w=1 l=2 r=77"}},
+        {"handled after only", HookAfter, 15, 2, true, 5, {"previous", "A 15 h=42 w=1 l=2 r=77"}},
+        {"a result set before is replaced by the previous procedure's", HookBefore, 15, 1, false, 77,
+         {"B 15 h=42 w=1 l=2 r=0", "previous"}},
+    };
+    port.onOriginal = [&] { owner.calls.push_back("previous"); };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         owner.calls.clear();
-        port.original.clear();
         table.RemoveHookMessage(kWnd, AnyMessage, HookBefore | HookAfter);
         table.AddHookMessage(kWnd, 15, c.when);
         owner.action = [&](bool before, Bool16& handled, int32_t& ret, int32_t&, int32_t&, int32_t&, int32_t&) {
-            if (before == c.setHandledIn) {
-                if (c.handled) handled = kTrue;
-                ret = 5;
-            }
+            if (c.setIn != (before ? 1 : 2)) return;
+            if (c.handled) handled = kTrue;
+            ret = 5;
         };
-        EXPECT_EQ(port.Send(kWnd, 15), c.result);
-        EXPECT_EQ(port.original.size(), c.previousCalls);
-        EXPECT_EQ(owner.calls.size(), c.callbacks);
+        EXPECT_EQ(port.Send(kWnd, c.sent, 1, 2), c.result);
+        EXPECT_EQ(owner.calls, c.calls);
     }
 }
 

@@ -13,8 +13,6 @@ TEST_F(ListTest, AddItemAAndResizeHeadFitTheColumnsToTheWidth) {
     New(400, 300);
     Columns("#,Title,Artist", "30,200,100", "1,0,0", 3);
     EXPECT_EQ(Widths(), (std::vector<int>{36, 238, 119, 0}));
-    EXPECT_EQ(list->Columns().aligns.at(0), 1);
-    EXPECT_EQ(ToUtf8(list->Columns().captions.at(1)), "Title");
     EXPECT_TRUE(surface.ops.empty());  // the new columns show at the next repaint
     list->ResizeHead();  // the bar's 17 pixels kept free, shown or not
     EXPECT_EQ(Widths(), (std::vector<int>{34, 227, 114, 0}));

@@ -24,41 +24,30 @@ protected:
     }
 };
 
-TEST_F(ScrollTest, TheWheelMovesByAFifthOfTheRowsPlusOne) {
-    list->OnMouseWheel(-(120 << 16));  // towards the user
-    EXPECT_EQ(list->Bar().Value(), 3);
-    EXPECT_EQ(list->FirstIndex(), 3);
-    EXPECT_EQ(Count("Scroll"), 1);
-    Reset();
-    list->OnMouseWheel(120 << 16);
-    EXPECT_EQ(list->FirstIndex(), 0);
-    Reset();
-    list->OnMouseWheel(120 << 16);  // already at the top
-    EXPECT_TRUE(log.empty());
-    list->Bar().SetValue(20);
-    Reset();
-    list->OnMouseWheel(-(120 << 16));  // already at Max
-    EXPECT_TRUE(log.empty());
-}
-
-TEST_F(ScrollTest, WheelStepFollowsTheRowArea) {
-    struct Case { int area; int step; };
-    for (Case c : {Case{160, 3}, Case{64, 1}, Case{400, 6}}) {
+// A notch moves a fifth of the rows the area holds, plus one, and raises Scroll;
+// nothing moves or is raised at either end or while the bar is hidden.
+TEST_F(ScrollTest, TheWheel) {
+    struct Case { int area, rows, from, wheel, first; };
+    const Case cases[] = {
+        {160, 30, 0, -(120 << 16), 3},  // towards the user
+        {160, 30, 3, 120 << 16, 0},
+        {160, 30, 0, 120 << 16, 0},     // already at the top
+        {160, 30, 20, -(120 << 16), 20},  // already at Max
+        {64, 60, 0, -1, 1},
+        {400, 60, 0, -1, 6},
+        {282, 3, 0, -1, 0},  // all rows fit: no bar
+    };
+    for (const Case& c : cases) {
         New(400, c.area + 18);
-        Fill(60);
-        list->OnMouseWheel(-1);
-        EXPECT_EQ(list->FirstIndex(), c.step) << c.area;
+        Fill(c.rows);
+        list->Bar().SetValue(c.from);
+        Reset();
+        list->OnMouseWheel(c.wheel);
+        EXPECT_EQ(list->FirstIndex(), c.first) << c.area << " from " << c.from;
+        EXPECT_EQ(log, c.first == c.from ? Lines{} : Lines{"Scroll"}) << c.area << " from " << c.from;
     }
-}
-
-TEST_F(ScrollTest, NothingScrollsWhileTheBarIsHidden) {
-    New(400, 300);
-    Fill(3);
-    Reset();
-    list->OnMouseWheel(-1);
-    list->Bar().SetValue(2);
+    list->Bar().SetValue(2);  // the hidden bar's value scrolls nothing either
     EXPECT_EQ(list->FirstIndex(), 0);
-    EXPECT_EQ(Count("Scroll"), 0);
 }
 
 TEST_F(ScrollTest, RowColoursFollowTheRowsForOddScrolls) {
@@ -97,31 +86,31 @@ TEST_F(ScrollTest, AScrollOfMoreThanAViewPaintsTheNewRows) {
     EXPECT_NE(std::find(r.begin(), r.end(), "row 24"), r.end());  // the last whole row in view
 }
 
-TEST_F(ScrollTest, DownAndUpMoveTheSelectionWithoutEvents) {
+// Down and Up move the selection, repainting the two rows and raising nothing;
+// they stop at either end, other keys do nothing.
+TEST_F(ScrollTest, Keys) {
+    struct Case { int16_t from; int key; int16_t to; Lines rows; };
+    const Case cases[] = {
+        {-1, 40, 0, {"row 0"}},  // from none, Down selects the first row
+        {-1, 38, 0, {"row 0"}},  // and so does Up
+        {3, 40, 4, {"row 3", "row 4"}},
+        {0, 38, 0, {}},
+        {29, 40, 29, {}},
+        {4, 33, 4, {}},  // Page Up is not handled
+        {4, 13, 4, {}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        list->SetListIndex(c.from);
+        Reset();
+        list->OnKeyDown(c.key, 0);
+        EXPECT_EQ(list->ListIndex(), c.to) << c.from << " key " << c.key;
+        EXPECT_EQ(RowsDrawn(), c.rows) << c.from << " key " << c.key;
+        EXPECT_EQ(surface.ops.empty(), c.rows.empty()) << c.from << " key " << c.key;
+        EXPECT_TRUE(log.empty() && site.changed.empty()) << c.from << " key " << c.key;
+    }
     list->Bar().KeyDown(40);  // keys the bar gets reach the list
-    EXPECT_EQ(list->ListIndex(), 0);  // from none, Down selects the first row
-    list->SetListIndex(3);
-    Reset();
-    list->OnKeyDown(40, 0);
-    EXPECT_EQ(list->ListIndex(), 4);
-    EXPECT_EQ(RowsDrawn(), (Lines{"row 3", "row 4"}));
-    EXPECT_TRUE(site.changed.empty());
-    list->OnKeyDown(33, 0);  // Page Up is not handled
-    list->OnKeyDown(13, 0);
-    EXPECT_EQ(list->ListIndex(), 4);
-}
-
-TEST_F(ScrollTest, KeysClampAtBothEnds) {
-    list->OnKeyDown(38, 0);
-    EXPECT_EQ(list->ListIndex(), 0);  // Up from none also selects row 0
-    Reset();
-    list->OnKeyDown(38, 0);
-    EXPECT_TRUE(surface.ops.empty());
-    list->SetListIndex(29);
-    Reset();
-    list->OnKeyDown(40, 0);
-    EXPECT_EQ(list->ListIndex(), 29);
-    EXPECT_TRUE(surface.ops.empty());
+    EXPECT_EQ(list->ListIndex(), 5);
 }
 
 TEST_F(ScrollTest, ReachingTheLastIndexScrollsOneRowAndSwapsColours) {
