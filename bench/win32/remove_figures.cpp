@@ -98,7 +98,8 @@ std::vector<Figure> RemoveFigures(Ours& ours, Anchor& anchor, const Rows& rows, 
         SendMessageW(anchor.window, WM_SETREDRAW, FALSE, 0);
         unseen.anchor.push_back(Once([&] { RemoveAnchors(anchor); }));
         SendMessageW(anchor.window, WM_SETREDRAW, TRUE, 0);
-        refill();
+        AppendToAnchor(anchor, rows, kRemoved);
+        Flush(anchor.window);
     }
     unplaced.dual->Release();
     return {plain, batched, unseen};
