@@ -34,11 +34,7 @@ public:
     STDMETHODIMP EnumVerbs(IEnumOLEVERB** out) override { return OleRegEnumVerbs(CLSID_MireloList, out); }
     STDMETHODIMP Update() override { return S_OK; }
     STDMETHODIMP IsUpToDate() override { return S_OK; }
-    STDMETHODIMP GetUserClassID(CLSID* clsid) override {
-        if (!clsid) return E_POINTER;
-        *clsid = CLSID_MireloList;
-        return S_OK;
-    }
+    STDMETHODIMP GetUserClassID(CLSID* clsid) override { return ControlClassId(clsid); }
     STDMETHODIMP GetUserType(DWORD form, LPOLESTR* type) override {
         return OleRegGetUserType(CLSID_MireloList, form, type);
     }

@@ -3,6 +3,8 @@
 // control's identity and lifetime, so its IUnknown goes to the control.
 #include <unknwn.h>
 
+#include "MireloList_h.h"
+
 namespace mirelo::server {
 
 class ListControl;
@@ -22,5 +24,12 @@ protected:
     ~Part() = default;
     ListControl& owner_;
 };
+
+// The control's class, as every interface that asks for it answers.
+inline HRESULT ControlClassId(CLSID* clsid) {
+    if (!clsid) return E_POINTER;
+    *clsid = CLSID_MireloList;
+    return S_OK;
+}
 
 }  // namespace mirelo::server

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "MireloList_h.h"
 #include "platform/property_bag.h"
 #include "server/part.h"
 
@@ -18,11 +17,7 @@ class Persistence : public Part<IPersistStreamInit, IPersistPropertyBag> {
 public:
     explicit Persistence(ListControl& owner) : Part(owner) {}
 
-    STDMETHODIMP GetClassID(CLSID* clsid) override {
-        if (!clsid) return E_POINTER;
-        *clsid = CLSID_MireloList;
-        return S_OK;
-    }
+    STDMETHODIMP GetClassID(CLSID* clsid) override { return ControlClassId(clsid); }
     STDMETHODIMP InitNew() override;
 
     // IPersistStreamInit.

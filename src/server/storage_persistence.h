@@ -10,7 +10,6 @@
 // E_UNEXPECTED, as containers test.
 #include <ocidl.h>
 
-#include "MireloList_h.h"
 #include "server/part.h"
 
 namespace mirelo::server {
@@ -19,11 +18,7 @@ class StoragePersistence : public Part<IPersistStorage> {
 public:
     explicit StoragePersistence(ListControl& owner) : Part(owner) {}
 
-    STDMETHODIMP GetClassID(CLSID* clsid) override {
-        if (!clsid) return E_POINTER;
-        *clsid = CLSID_MireloList;
-        return S_OK;
-    }
+    STDMETHODIMP GetClassID(CLSID* clsid) override { return ControlClassId(clsid); }
     STDMETHODIMP IsDirty() override;
     STDMETHODIMP InitNew(IStorage* storage) override;
     STDMETHODIMP Load(IStorage* storage) override;
