@@ -45,29 +45,18 @@ std::vector<COLORREF> Row(HDC dc, int y, int from, int to) {
     return out;
 }
 
-TEST(PcMemDC, PictureSmallerThanTheSurfaceOverwritesItsCornerOnly) {
+TEST(PcMemDC, APictureLoadsWholeAtTheCorner) {
     pcMemDC m(GetModuleHandleW(nullptr));
-    m.SetWidth(10);
-    m.SetHeight(10);
-    Fill(m.hdc(), 0, 0, 10, 10, kRed);
-    HBITMAP pic = Picture(4, 3, kGreen);
+    HBITMAP pic = Picture(39, 13, kGreen);
     EXPECT_TRUE(m.CreateFromPicture(pic));
-    EXPECT_EQ(m.Width(), 10);
-    EXPECT_EQ(m.Height(), 10);
-    EXPECT_EQ(GetPixel(m.hdc(), 3, 2), kGreen);
-    EXPECT_EQ(GetPixel(m.hdc(), 4, 2), kRed);
-    EXPECT_EQ(GetPixel(m.hdc(), 3, 3), kRed);
+    EXPECT_EQ(m.Width(), 39);
+    EXPECT_EQ(m.Height(), 13);
+    EXPECT_EQ(GetPixel(m.hdc(), 0, 0), kGreen);
+    EXPECT_EQ(GetPixel(m.hdc(), 38, 12), kGreen);
     BITMAP info{};
-    EXPECT_NE(GetObjectA(pic, sizeof info, &info), 0);  // the picture is still whole
+    EXPECT_NE(GetObjectA(pic, sizeof info, &info), 0);  // the caller's picture is still whole
     DeleteObject(pic);
-
-    pcMemDC fresh(GetModuleHandleW(nullptr));
-    HBITMAP big = Picture(39, 13, kBlue);
-    EXPECT_TRUE(fresh.CreateFromPicture(big));
-    EXPECT_EQ(fresh.Width(), 39);
-    EXPECT_EQ(fresh.Height(), 13);
-    DeleteObject(big);
-    EXPECT_FALSE(fresh.CreateFromResource(u"NO SUCH BITMAP"));
+    EXPECT_FALSE(m.CreateFromResource(u"NO SUCH BITMAP"));
 }
 
 // A scroll bar's painter keeps one set of buffers for all its keyed copies:
