@@ -15,18 +15,6 @@ protected:
     }
 };
 
-TEST_F(ItemsTest, AddItemSplitsCellsUpToTheColumnCount) {
-    EXPECT_EQ(Add("a,b,c,d,e,f"), 1);
-    EXPECT_EQ(Cell(0, 4), "e");
-    EXPECT_EQ(Cell(0, 5), "");  // beyond ColNumCount: dropped
-    Columns("#,a", "30,60", "0,0", 1);
-    Add("a,b,c");
-    EXPECT_EQ(Cell(1, 1), "b");
-    EXPECT_EQ(Cell(1, 2), "");
-    EXPECT_EQ(list->ItemId(1), -1);
-    EXPECT_EQ(list->Rows()[1].Checked, kFalse);
-}
-
 TEST_F(ItemsTest, AddItemIndexCases) {
     struct Case { Variant index; int32_t result; const char* order; };
     const Case cases[] = {
@@ -91,6 +79,7 @@ TEST_F(ItemsTest, TwentyOneCellsFitAndIdAndKeyAreKept) {
     const std::string longCell(70000, 'x');  // a length past 16 bits
     Add(longCell.c_str());
     EXPECT_EQ(Cell(1, 0).size(), longCell.size());
+    EXPECT_EQ(list->ItemId(1), -1);  // no id given
 }
 
 TEST_F(ItemsTest, RemovingTheOnlyRowClearsButRemoveKeyItemDoesNot) {

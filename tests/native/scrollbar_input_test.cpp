@@ -140,6 +140,12 @@ TEST_F(BarInput, DragFollowsThePointerAndSnapsOnRelease) {
     EXPECT_EQ(rig.bar.Layout().ThumbPos, 20);
     EXPECT_EQ(Events().back(), "Change");
     EXPECT_FALSE(rig.bar.Input().Pressed(ScrollPart::Thumb));
+    // Counted from Min wherever the range starts.
+    rig.bar.SetMin(-50);
+    rig.bar.SetValue(0);
+    Press(8, 70);
+    Drag(8, 5);  // the thumb stops at the track's start
+    EXPECT_EQ(Value(), -50);
 }
 
 TEST_F(BarInput, DragBeyondTheLimitRestoresTheStart) {

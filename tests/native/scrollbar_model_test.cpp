@@ -151,40 +151,6 @@ TEST(ScrollbarGeometry, ButtonsTrackAndThumb) {
     }
 }
 
-TEST(ScrollbarGeometry, ValueFromThumbInvertsThePosition) {
-    BarModel m;
-    BarLayout g;
-    CalcButtonRects(g, m, 17, 200);
-    m.Min = -10;
-    g.ThumbSize = GetThumbSize(g, m);
-    for (int32_t v : {-10, -9, 33, 50, 99, 100}) {
-        m.Value = v;
-        g.ThumbPos = GetThumbPos(g, m);
-        EXPECT_EQ(GetValueFromThumb(g, m), v) << v;
-    }
-    g.ThumbSize = g.TrackLen(0);  // a thumb filling the track can only mean Min
-    m.Min = -7;
-    EXPECT_EQ(GetValueFromThumb(g, m), -7);
-}
-
-TEST(ScrollbarGeometry, HitTestTakesTheFirstPartAndExcludesFarEdges) {
-    barfake::BarRig rig;  // 17 x 200, thumb 14 at 18
-    const struct {
-        int32_t x, y;
-        ScrollPart part;
-    } probes[] = {
-        {0, 0, ScrollPart::Button1},   {16, 17, ScrollPart::Button1}, {17, 5, ScrollPart::None},
-        {0, 18, ScrollPart::Thumb},    {0, 31, ScrollPart::Thumb},    {0, 32, ScrollPart::Track2},
-        {0, 181, ScrollPart::Track2},  {0, 182, ScrollPart::Button2}, {0, 200, ScrollPart::None},
-        {-1, 100, ScrollPart::None},
-    };
-    for (const auto& p : probes) {
-        EXPECT_EQ(BarHitTest(rig.bar.Layout(), p.x, p.y), p.part) << p.x << "," << p.y;
-    }
-    rig.bar.SetValue(50);
-    EXPECT_EQ(BarHitTest(rig.bar.Layout(), 5, 92), ScrollPart::Track1);
-}
-
 TEST(ScrollbarExtender, VisibilityMoveAndKeys) {
     barfake::BarRig rig;
     EXPECT_TRUE(rig.bar.Visible());

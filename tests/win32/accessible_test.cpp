@@ -484,35 +484,31 @@ TEST_F(Accessible, HeaderChangesAreAnnounced) {
     auto middle = [&](long id) { return static_cast<int>(Cell(id).MiddleIn(list).x); };
     struct Case {
         const char* what;
-        const wchar_t* captions;
-        const wchar_t* widths;
         bool numbers;
         std::function<void()> act;
         std::vector<Heard> want;  // on the header object
     };
     const Case cases[] = {
-        {"exchange", L"#,Title,Artist", L"30,80,80", true, [&] { Drag(list, middle(2), middle(3), kHeaderY); },
+        {"exchange", true, [&] { Drag(list, middle(2), middle(3), kHeaderY); },
          {{EVENT_OBJECT_NAMECHANGE, kHeaderObject, 2}, {EVENT_OBJECT_NAMECHANGE, kHeaderObject, 3}}},
-        {"without numbers the first column moves", L"#,Title,Artist", L"30,80,80", false,
-         [&] { Drag(list, middle(2), middle(1), kHeaderY); },
+        {"without numbers the first column moves", false, [&] { Drag(list, middle(2), middle(1), kHeaderY); },
          {{EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 1},
           {EVENT_OBJECT_NAMECHANGE, kHeaderObject, 1},
           {EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 2},
           {EVENT_OBJECT_NAMECHANGE, kHeaderObject, 2}}},
-        {"a sort marks its cell", L"#,Title,Artist", L"30,80,80", true,
-         [&] { Click(list, middle(3), kHeaderY); }, {{EVENT_OBJECT_DESCRIPTIONCHANGE, kHeaderObject, 3}}},
-        {"a border dragged", L"#,Title,Artist", L"30,80,80", true,
-         [&] { ASSERT_TRUE(DragBorder(list, FindBorderGap(list), 20)); },
+        {"a sort marks its cell", true, [&] { Click(list, middle(3), kHeaderY); },
+         {{EVENT_OBJECT_DESCRIPTIONCHANGE, kHeaderObject, 3}}},
+        {"a border dragged", true, [&] { ASSERT_TRUE(DragBorder(list, FindBorderGap(list), 20)); },
          {{EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 1},
           {EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 2},
           {EVENT_OBJECT_LOCATIONCHANGE, kHeaderObject, 3}}},
-        {"columns defined anew", L"#,Title,Artist", L"30,80,80", true,
+        {"columns defined anew", true,
          [&] { Method(d(), L"AddItemA", {Var::I4(1), Var::Str(L"#,Work"), Var::Str(L"30,80"), Var::Str(L"0,0")}); },
          {{EVENT_OBJECT_REORDER, kHeaderObject, self}}},
     };
     for (const Case& c : cases) {
-        const int16_t count = static_cast<int16_t>(std::count(c.captions, c.captions + wcslen(c.captions), L','));
-        Method(d(), L"AddItemA", {Var::I4(count), Var::Str(c.captions), Var::Str(c.widths), Var::Str(L"0,0,0,0")});
+        // Each case starts from the fixture's columns.
+        Method(d(), L"AddItemA", {Var::I4(2), Var::Str(L"#,Title,Artist"), Var::Str(L"30,80,80"), Var::Str(L"0,0,0")});
         Put(d(), L"YnNeedNumCol", Var::Bool(c.numbers));
         Listener listener(list);
         c.act();
